@@ -1,0 +1,41 @@
+# The project's commands: `make run` starts the substitute terminal with the panel over its
+# chart; `make test` builds both presets and runs every test.
+SHELL := /bin/bash
+WINE_DISPLAY := scripts/with-display
+
+.PHONY: all bootstrap native windows test test-native test-windows asan bench run shots clean
+
+all: native windows
+
+bootstrap:
+	@scripts/bootstrap
+
+native: bootstrap
+	cmake --preset native >/dev/null
+	cmake --build --preset native
+
+windows: bootstrap
+	cmake --preset windows >/dev/null
+	cmake --build --preset windows
+
+test-native: native
+	ctest --preset native
+
+test-windows: windows
+	$(WINE_DISPLAY) ctest --preset windows
+
+test: test-native test-windows
+
+asan: bootstrap
+	cmake --preset native-asan >/dev/null
+	cmake --build --preset native-asan
+	ctest --preset native-asan
+
+bench: native
+	build/native/bench/pelmora_bench
+
+run: windows
+	$(WINE_DISPLAY) scripts/run-demo
+
+clean:
+	rm -rf build shots

@@ -1,0 +1,115 @@
+// In-memory controls for native tests. They keep the contracts of platform/controls.h and let a
+// test act as the user or as the other process (type, click, select) and count what was done.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/controls.h"
+
+namespace pelmora::platform::fake {
+
+template <typename Base>
+class FakeControlBase : public Base {
+ public:
+  explicit FakeControlBase(Bounds bounds = {}) : bounds_(bounds) {}
+  bool enabled() const override { return enabled_; }
+  void set_enabled(bool on) override { enabled_ = on; }
+  bool visible() const override { return visible_; }
+  void set_visible(bool shown) override { visible_ = shown; }
+  Bounds bounds() const override { return bounds_; }
+  void set_position(int left, int top) override {
+    bounds_.left = left;
+    bounds_.top = top;
+  }
+
+ private:
+  bool enabled_ = true;
+  bool visible_ = true;
+  Bounds bounds_;
+};
+
+class FakeEdit : public FakeControlBase<Edit> {
+ public:
+  explicit FakeEdit(std::string text = {}, Bounds bounds = {});
+  std::string text() const override { return text_; }
+  void set_text(std::string_view text) override;
+  void set_on_change(Handler handler) override { on_change_ = std::move(handler); }
+
+  // The user or the terminal side writes the text (raises the change handler like set_text).
+  void type(std::string_view text) { set_text(text); }
+  int writes() const { return writes_; }
+
+ private:
+  std::string text_;
+  Handler on_change_;
+  int writes_ = 0;
+};
+
+class FakeButton : public FakeControlBase<Button> {
+ public:
+  explicit FakeButton(std::string caption = {}, Bounds bounds = {});
+  std::string text() const override { return text_; }
+  void set_text(std::string_view text) override { text_ = text; }
+  void set_on_click(Handler handler) override { on_click_ = std::move(handler); }
+  // A click by the user; a disabled or hidden button ignores it, as a real one does.
+  void click();
+
+ private:
+  std::string text_;
+  Handler on_click_;
+};
+
+class FakeListBox : public FakeControlBase<ListBox> {
+ public:
+  using FakeControlBase::FakeControlBase;
+  int count() const override { return static_cast<int>(items_.size()); }
+  std::string item(int index) const override;
+  void replace(int index, std::string_view text) override;
+  void append(std::string_view text) override;
+  void truncate(int index) override;
+  void clear() override;
+  int selected() const override { return selected_; }
+  void select(int index) override;
+  void set_redraw(bool on) override;
+  void set_on_select(Handler handler) override { on_select_ = std::move(handler); }
+
+  // The user selects an item with the mouse or keyboard.
+  void user_select(int index);
+  const std::vector<std::string>& items() const { return items_; }
+  int item_writes() const { return item_writes_; }
+  bool redraw_suspended() const { return redraw_off_; }
+  int redraw_suspensions() const { return redraw_suspensions_; }
+
+ private:
+  std::vector<std::string> items_;
+  int selected_ = kNoSelection;
+  Handler on_select_;
+  int item_writes_ = 0;
+  bool redraw_off_ = false;
+  int redraw_suspensions_ = 0;
+};
+
+class FakeMenuItem : public MenuItem {
+ public:
+  bool enabled() const override { return enabled_; }
+  void set_enabled(bool on) override { enabled_ = on; }
+  void set_on_click(Handler handler) override { on_click_ = std::move(handler); }
+  void click();
+
+ private:
+  bool enabled_ = true;
+  Handler on_click_;
+};
+
+class FakeWindow : public Window {
+ public:
+  explicit FakeWindow(std::string caption = {}) : caption_(std::move(caption)) {}
+  std::string caption() const override { return caption_; }
+  void set_caption(std::string_view caption) override { caption_ = caption; }
+
+ private:
+  std::string caption_;
+};
+
+}  // namespace pelmora::platform::fake

@@ -1,0 +1,4 @@
+// Program entry on Windows.
+#include <windows.h>
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) { return 0; }
