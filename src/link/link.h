@@ -1,0 +1,43 @@
+// The panel's half of the link: the link tick (Timer1Timer) with the command handshake, the
+// mirror of IN_ORDERS into ORDERS_LIST_m, the enabling of the order buttons, and
+// UpdateSelectedOrder, which publishes the selected ticket and reads the order property record.
+#pragma once
+
+#include "link/order_variables.h"
+#include "platform/controls.h"
+
+namespace pelmora::link {
+
+// The controls the link works on; held, not owned.
+struct LinkControls {
+  platform::Edit& IN_ORDERS;
+  platform::Edit& IN_READ_COMMAND;
+  platform::Edit& IN_ORDER_PROPERTY;
+  platform::Edit& OUT_SELECTED_ORDER;
+  platform::Edit& OUT_COMMAND;
+  platform::Edit& Edit12;  // the lot field
+  platform::ListBox& ORDERS_LIST_m;
+  platform::Switchable& Button3;
+  platform::Switchable& Button4;
+  platform::Switchable& Button7;
+  platform::Switchable& N2;
+};
+
+class Link {
+ public:
+  Link(LinkControls controls, OrderVariables& order);
+
+  // Handler of Timer1. Never throws: a failing step ends the tick silently.
+  void Timer1Timer();
+  // Publishes the selected ticket, reads the property record, checks the lot field; each of
+  // its three stages runs even when an earlier one fails. Never throws.
+  void UpdateSelectedOrder();
+  // Selection handler of ORDERS_LIST_m.
+  void ORDERS_LIST_mClick() { UpdateSelectedOrder(); }
+
+ private:
+  LinkControls c_;
+  OrderVariables& order_;
+};
+
+}  // namespace pelmora::link

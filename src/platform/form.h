@@ -1,0 +1,26 @@
+// The panel's form as the core sees it: every control of the layout, reached by its given name
+// ("Edit12", "ORDERS_LIST_m", "Timer1", ...). Both backends build one from the layout data in
+// shell/. Asking for a name the layout does not have, or for the wrong kind, throws
+// std::out_of_range: that is a programming error, caught by the tests.
+#pragma once
+
+#include <string_view>
+
+#include "platform/controls.h"
+
+namespace pelmora::platform {
+
+class ControlSet {
+ public:
+  virtual ~ControlSet() = default;
+  virtual Window& window() = 0;
+  virtual Control& control(std::string_view name) = 0;  // any control or panel
+  virtual TextControl& text_control(std::string_view name) = 0;  // labels, edits, buttons
+  virtual Edit& edit(std::string_view name) = 0;
+  virtual Button& button(std::string_view name) = 0;
+  virtual ListBox& list_box(std::string_view name) = 0;
+  virtual MenuItem& menu_item(std::string_view name) = 0;
+  virtual Timer& timer(std::string_view name) = 0;
+};
+
+}  // namespace pelmora::platform
