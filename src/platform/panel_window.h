@@ -1,0 +1,48 @@
+// The panel's own top-level window: caption, place, visibility, shape, and its attachment to
+// the terminal's chart. One object per program; the form owns it.
+#pragma once
+
+#include <vector>
+
+#include "platform/controls.h"
+#include "platform/window_ref.h"
+
+namespace pelmora::platform {
+
+class PanelWindow : public Window {
+ public:
+  virtual WindowRef ref() const = 0;
+  // The window's rectangle on the screen.
+  virtual ScreenRect rect() const = 0;
+  // The client area's size (the window has no frame, so it equals the window's).
+  virtual int client_width() const = 0;
+  virtual int client_height() const = 0;
+
+  virtual bool visible() const = 0;
+  // Shows or hides the window. A change from hidden to shown raises the show handler once,
+  // synchronously, after the window is shown; showing a shown window raises nothing.
+  virtual void set_visible(bool shown) = 0;
+  virtual void set_on_show(Handler handler) = 0;
+  // Moves the window so that its left edge is at `left` (screen), keeping top and size.
+  virtual void set_left(int left) = 0;
+  // Moves and sizes the window, brings it in front of the other windows and shows it (which
+  // raises the show handler when it was hidden).
+  virtual void place_on_top(int left, int top, int width, int height) = 0;
+
+  // Cuts the window to the union of these rectangles (client coordinates); an empty list
+  // leaves nothing visible. Also switches the scroll bars off.
+  virtual void set_shape(const std::vector<Bounds>& rects) = 0;
+  // XOR outline in client coordinates: drawing the same rectangle twice removes it.
+  virtual void draw_focus_rect(const Bounds& rect) = 0;
+
+  // Hides the program's owner window twice and gives it and the panel window the tool-window
+  // extended style (no task-bar button, no switcher entry).
+  virtual void make_tool_window() = 0;
+  // Makes the program's owner window a borderless child of `chart_frame`, at its top-left
+  // corner, keeping its size, and shows it. The panel window stays top-level, owned by it.
+  virtual void attach_owner_to(WindowRef chart_frame) = 0;
+  // Queues a key-down then a key-up of the virtual key to the panel window, with no key data.
+  virtual void post_key(int virtual_key) = 0;
+};
+
+}  // namespace pelmora::platform

@@ -1,0 +1,42 @@
+// The terminal's windows as the core reaches them: walking the window tree, reading texts,
+// clicking and keying. Every call accepts kNoWindow or a window that has vanished and then
+// answers "none": kNoWindow, empty text, false, a zero rectangle; clicks and keys are lost.
+// A terminal that stops answering never freezes the caller: texts and clicks give up after a
+// short bound (a hung window reads as empty text).
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "platform/window_ref.h"
+
+namespace pelmora::platform {
+
+class TerminalWindows {
+ public:
+  virtual ~TerminalWindows() = default;
+
+  virtual WindowRef parent(WindowRef window) const = 0;
+  virtual WindowRef previous_sibling(WindowRef window) const = 0;  // the one in front of it
+  virtual WindowRef next_sibling(WindowRef window) const = 0;
+  virtual WindowRef first_child(WindowRef window) const = 0;
+  // The window's text read through the window-text messages, at most `max_chars` characters
+  // (UTF-16 units before conversion). Empty for none, a vanished or a hung window.
+  virtual std::string text(WindowRef window, int max_chars) const = 0;
+  virtual bool is_minimised(WindowRef window) const = 0;
+  virtual ScreenRect rect(WindowRef window) const = 0;
+  virtual WindowRef foreground() const = 0;
+  // A top-level window with exactly this caption, or kNoWindow.
+  virtual WindowRef find_top_level(std::string_view caption) const = 0;
+  // Sends a button click and waits for the button's program to handle it, up to a bound of a
+  // few seconds.
+  virtual void click(WindowRef button) = 0;
+  // Queues a key-down then a key-up of the virtual key to the window, with no key data.
+  virtual void post_key(WindowRef window, int virtual_key) = 0;
+  // Whether the key is down now (asynchronous key state).
+  virtual bool key_down(int virtual_key) const = 0;
+  // Whether the window exists now.
+  virtual bool exists(WindowRef window) const = 0;
+};
+
+}  // namespace pelmora::platform
