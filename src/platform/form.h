@@ -7,13 +7,14 @@
 #include <string_view>
 
 #include "platform/controls.h"
+#include "platform/panel_window.h"
 
 namespace pelmora::platform {
 
 class ControlSet {
  public:
   virtual ~ControlSet() = default;
-  virtual Window& window() = 0;
+  virtual PanelWindow& window() = 0;
   virtual Control& control(std::string_view name) = 0;  // any control or panel
   virtual TextControl& text_control(std::string_view name) = 0;  // labels, edits, buttons
   virtual Edit& edit(std::string_view name) = 0;
