@@ -58,6 +58,60 @@ class Edit : public TextControl {
 class Button : public TextControl {
  public:
   virtual void set_on_click(Handler handler) = 0;
+  // Repaints the button's native window (hidden and shown again at once); its visibility flag,
+  // enabled state and text stay as they are.
+  virtual void repaint() = 0;
+};
+
+enum class MouseButton { kLeft, kRight, kMiddle };
+// Press and release: the button and the position in the sender's own client coordinates.
+using MouseButtonHandler = std::function<void(MouseButton button, int x, int y)>;
+// Move: the position in the sender's own client coordinates, whatever buttons are down.
+using MouseMoveHandler = std::function<void(int x, int y)>;
+
+// A control that reports the mouse over it: the panels and their labels.
+class MouseSource {
+ public:
+  virtual ~MouseSource() = default;
+  virtual void set_on_mouse_down(MouseButtonHandler handler) = 0;
+  virtual void set_on_mouse_move(MouseMoveHandler handler) = 0;
+  virtual void set_on_mouse_up(MouseButtonHandler handler) = 0;
+};
+
+// A static caption drawn on its panel.
+class Label : public TextControl, public MouseSource {};
+
+// One of the rounded panels that carry the controls.
+class Panel : public Control, public MouseSource {};
+
+// A pair of small step buttons: down on the left, up on the right. Each press gives one step
+// when released over the button; held down, it repeats after 400 ms and then every 100 ms.
+class SpinButtons : public Control {
+ public:
+  virtual void set_on_up(Handler handler) = 0;
+  virtual void set_on_down(Handler handler) = 0;
+};
+
+// A horizontal slider with a whole-number position inside its range.
+class Slider : public Control {
+ public:
+  virtual int position() const = 0;
+  // Clamps into the range; a real change raises the change handler, synchronously.
+  virtual void set_position(int position) = 0;
+  // Runs when the position changes, by the user or by set_position.
+  virtual void set_on_change(Handler handler) = 0;
+  virtual void set_on_key_down(Handler handler) = 0;
+  virtual void set_hint(std::string_view hint) = 0;
+};
+
+// A captioned group of two exclusive choices.
+class RadioGroup : public Control {
+ public:
+  static constexpr int kNoChoice = -1;
+  // The selected choice: kNoChoice, 0 or 1.
+  virtual int selected() const = 0;
+  // Clamps into kNoChoice..1; kNoChoice clears the selection.
+  virtual void select(int choice) = 0;
 };
 
 // A list of text items with at most one selected item.

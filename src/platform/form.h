@@ -18,7 +18,12 @@ class ControlSet {
   virtual Control& control(std::string_view name) = 0;  // any control or panel
   virtual TextControl& text_control(std::string_view name) = 0;  // labels, edits, buttons
   virtual Edit& edit(std::string_view name) = 0;
-  virtual Button& button(std::string_view name) = 0;
+  virtual Button& button(std::string_view name) = 0;  // push buttons and image buttons
+  virtual Label& label(std::string_view name) = 0;
+  virtual Panel& panel(std::string_view name) = 0;
+  virtual SpinButtons& spin_buttons(std::string_view name) = 0;
+  virtual Slider& slider(std::string_view name) = 0;
+  virtual RadioGroup& radio_group(std::string_view name) = 0;
   virtual ListBox& list_box(std::string_view name) = 0;
   virtual MenuItem& menu_item(std::string_view name) = 0;
   virtual Timer& timer(std::string_view name) = 0;

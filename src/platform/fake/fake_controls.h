@@ -52,12 +52,15 @@ class FakeButton : public FakeControlBase<Button> {
   std::string text() const override { return text_; }
   void set_text(std::string_view text) override { text_ = text; }
   void set_on_click(Handler handler) override { on_click_ = std::move(handler); }
+  void repaint() override { ++repaints_; }
   // A click by the user; a disabled or hidden button ignores it, as a real one does.
   void click();
+  int repaints() const { return repaints_; }
 
  private:
   std::string text_;
   Handler on_click_;
+  int repaints_ = 0;
 };
 
 class FakeListBox : public FakeControlBase<ListBox> {
