@@ -3,6 +3,9 @@
 // UpdateSelectedOrder, which publishes the selected ticket and reads the order property record.
 #pragma once
 
+#include <string_view>
+#include <vector>
+
 #include "link/order_variables.h"
 #include "platform/controls.h"
 
@@ -36,8 +39,14 @@ class Link {
   void ORDERS_LIST_mClick() { UpdateSelectedOrder(); }
 
  private:
+  void publish_selected_ticket();
+  void read_order_property_and_check_lot();
+  void mirror_orders(const std::vector<std::string_view>& lines);
+  void set_order_buttons_enabled(bool on);
+
   LinkControls c_;
   OrderVariables& order_;
+  std::vector<std::string_view> lines_;  // reused between ticks; views into that tick's text
 };
 
 }  // namespace pelmora::link

@@ -1,0 +1,128 @@
+// The link tick and UpdateSelectedOrder. Exchange fields are read through the controls every
+// time: the terminal side may have changed them at any moment.
+#include "link/link.h"
+
+#include <string>
+
+#include "common/fixed_text.h"
+#include "common/lenient_number.h"
+#include "link/exchange_fields.h"
+#include "link/order_lines.h"
+#include "link/order_property.h"
+
+namespace pelmora::link {
+
+namespace {
+
+// Resumes the list's repainting however the rebuild ends, so a failure inside it cannot leave
+// the list frozen.
+class RedrawSuspension {
+ public:
+  explicit RedrawSuspension(platform::ListBox& list) : list_(list) { list_.set_redraw(false); }
+  ~RedrawSuspension() {
+    try {
+      list_.set_redraw(true);
+    } catch (...) {
+    }
+  }
+  RedrawSuspension(const RedrawSuspension&) = delete;
+  RedrawSuspension& operator=(const RedrawSuspension&) = delete;
+
+ private:
+  platform::ListBox& list_;
+};
+
+template <typename Stage>
+void run_swallowing(Stage&& stage) {
+  try {
+    stage();
+  } catch (...) {
+    // A failing stage ends silently; the next one and the next tick run as usual.
+  }
+}
+
+}  // namespace
+
+Link::Link(LinkControls controls, OrderVariables& order) : c_(controls), order_(order) {}
+
+void Link::UpdateSelectedOrder() {
+  run_swallowing([&] { publish_selected_ticket(); });
+  run_swallowing([&] { read_order_property_and_check_lot(); });
+  run_swallowing([&] {
+    if (order_.LotStep == 0) order_.LotStep = 0.01;
+  });
+}
+
+void Link::publish_selected_ticket() {
+  const int selected = c_.ORDERS_LIST_m.selected();
+  if (selected == platform::ListBox::kNoSelection) {
+    c_.OUT_SELECTED_ORDER.set_text("-1");
+    return;
+  }
+  const std::string line = c_.ORDERS_LIST_m.item(selected);
+  c_.OUT_SELECTED_ORDER.set_text(ticket_of_line(line));
+}
+
+void Link::read_order_property_and_check_lot() {
+  read_order_property(c_.IN_ORDER_PROPERTY.text(), order_);
+  // The lot may never stay below the lot step: an emptied or half-typed lot is put back.
+  if (order_.LotStep > common::read_lenient_number(c_.Edit12.text())) {
+    c_.Edit12.set_text(common::lot_text(order_.LotStep));
+  }
+}
+
+void Link::Timer1Timer() {
+  try {
+    UpdateSelectedOrder();
+    // The panel's half of the handshake: OUT_COMMAND first, so the terminal side never sees an
+    // acknowledged command standing next to an empty IN_READ_COMMAND.
+    if (c_.IN_READ_COMMAND.text() == kReadOk) c_.OUT_COMMAND.set_text("");
+    if (c_.OUT_COMMAND.text().empty() && c_.IN_READ_COMMAND.text() == kReadOk) {
+      c_.IN_READ_COMMAND.set_text("");
+    }
+
+    const std::string orders = c_.IN_ORDERS.text();
+    split_order_lines(orders, lines_);
+    if (lines_.empty()) {
+      if (c_.ORDERS_LIST_m.count() > 0) c_.ORDERS_LIST_m.clear();
+      set_order_buttons_enabled(false);
+      return;
+    }
+    set_order_buttons_enabled(true);
+    mirror_orders(lines_);
+    if (c_.ORDERS_LIST_m.count() > 0 &&
+        c_.ORDERS_LIST_m.selected() == platform::ListBox::kNoSelection) {
+      c_.ORDERS_LIST_m.select(0);
+    }
+    UpdateSelectedOrder();
+  } catch (...) {
+    // A failing tick ends silently; the next tick runs as usual.
+  }
+  lines_.clear();  // its views point into this tick's text
+}
+
+// Items are replaced in place, not cleared and refilled, so the selected position stays put.
+void Link::mirror_orders(const std::vector<std::string_view>& lines) {
+  platform::ListBox& list = c_.ORDERS_LIST_m;
+  const RedrawSuspension suspension(list);
+  const int n = static_cast<int>(lines.size());
+  const int existing = list.count();
+  for (int i = 0; i < n; ++i) {
+    const std::string_view line = lines[static_cast<size_t>(i)];
+    if (i >= existing) {
+      list.append(line);
+    } else if (list.item(i) != line) {  // an unchanged item is not rewritten
+      list.replace(i, line);
+    }
+  }
+  if (existing > n) list.truncate(n);
+}
+
+void Link::set_order_buttons_enabled(bool on) {
+  c_.Button3.set_enabled(on);
+  c_.Button4.set_enabled(on);
+  c_.Button7.set_enabled(on);
+  c_.N2.set_enabled(on);
+}
+
+}  // namespace pelmora::link

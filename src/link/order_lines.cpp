@@ -1,0 +1,28 @@
+// Line splitting and ticket extraction over views: no copies, so a tick stays cheap with many
+// orders.
+#include "link/order_lines.h"
+
+namespace pelmora::link {
+
+void split_order_lines(std::string_view text, std::vector<std::string_view>& lines,
+                       size_t max_lines) {
+  lines.clear();
+  size_t start = 0;
+  while (start < text.size() && lines.size() < max_lines) {
+    const size_t end = text.find_first_of("\r\n", start);
+    if (end == std::string_view::npos) {
+      lines.push_back(text.substr(start));
+      return;
+    }
+    lines.push_back(text.substr(start, end - start));
+    start = end + ((text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n') ? 2 : 1);
+  }
+  // Reaching the end right after a line break is the empty last line, which does not count.
+}
+
+std::string_view ticket_of_line(std::string_view line) {
+  const size_t p = line.find(" (");
+  return p == std::string_view::npos ? std::string_view{} : line.substr(0, p + 1);
+}
+
+}  // namespace pelmora::link
