@@ -1,0 +1,63 @@
+// Builds the in-memory form from the layout tables.
+#include "platform/fake/fake_control_set.h"
+
+#include "shell/layout.h"
+
+namespace pelmora::platform::fake {
+
+namespace {
+ScreenRect form_rect() {
+  const Bounds& b = shell::kFormSpec.bounds;
+  return {b.left, b.top, b.left + b.width, b.top + b.height};
+}
+}  // namespace
+
+FakeControlSet::FakeControlSet(ManualClock& clock)
+    : window_(form_rect(), std::string(shell::kFormSpec.caption)) {
+  for (const shell::ControlSpec& s : shell::controls()) add_control(s);
+  for (const shell::MenuItemSpec& item : shell::popup_menu()) {
+    menu_items_.push_back(std::make_unique<FakeMenuItem>());
+    add(item.name, *menu_items_.back());
+  }
+  for (const shell::TimerSpec& t : shell::timers()) {
+    add(t.name, clock.make_timer(t.interval_ms, t.enabled));
+  }
+}
+
+void FakeControlSet::add_control(const shell::ControlSpec& s) {
+  using shell::ControlKind;
+  const std::string text(s.text);
+  switch (s.kind) {
+    case ControlKind::kPanel:
+      make<FakePanel>(s, s.bounds);
+      break;
+    case ControlKind::kLabel:
+      make<FakeLabel>(s, text, s.bounds);
+      break;
+    case ControlKind::kLine:
+      make<FakePlainControl>(s, s.bounds);
+      break;
+    case ControlKind::kImageButton:
+    case ControlKind::kPushButton:
+      make<FakeButton>(s, text, s.bounds);
+      break;
+    case ControlKind::kEdit:
+    case ControlKind::kMemo:
+      make<FakeEdit>(s, text, s.bounds);
+      break;
+    case ControlKind::kSpinButtons:
+      make<FakeSpinButtons>(s, s.bounds);
+      break;
+    case ControlKind::kListBox:
+      make<FakeListBox>(s, s.bounds);
+      break;
+    case ControlKind::kSlider:
+      make<FakeSlider>(s, s.bounds, s.slider.min, s.slider.max, s.slider.position);
+      break;
+    case ControlKind::kRadioGroup:
+      make<FakeRadioGroup>(s, s.bounds);
+      break;
+  }
+}
+
+}  // namespace pelmora::platform::fake

@@ -1,0 +1,51 @@
+// Every control of the layout in memory, by its given name, with the places, texts, visibility,
+// timers and menu items of the layout data: the form the native tests run against.
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "platform/control_registry.h"
+#include "platform/fake/fake_controls.h"
+#include "platform/fake/fake_layout_controls.h"
+#include "platform/fake/fake_panel_window.h"
+#include "platform/fake/manual_clock.h"
+#include "shell/layout.h"
+
+namespace pelmora::platform::fake {
+
+class FakeControlSet final : public ControlRegistry {
+ public:
+  // The timers run on `clock`, which must outlive the set.
+  explicit FakeControlSet(ManualClock& clock);
+
+  FakePanelWindow& window() override { return window_; }
+
+  // The fake behind a name, for acting as the user; throws std::out_of_range as the lookups do.
+  template <typename T>
+  T& fake(std::string_view name) {
+    return dynamic_cast<T&>(control(name));
+  }
+  FakeMenuItem& fake_menu_item(std::string_view name) {
+    return dynamic_cast<FakeMenuItem&>(menu_item(name));
+  }
+  FakeTimer& fake_timer(std::string_view name) { return dynamic_cast<FakeTimer&>(timer(name)); }
+
+ private:
+  void add_control(const shell::ControlSpec& spec);
+  // Creates the fake, registers it under the spec's name as its most specific kind and gives
+  // it the spec's visibility.
+  template <typename T, typename... Args>
+  void make(const shell::ControlSpec& spec, Args&&... args) {
+    auto owned = std::make_unique<T>(std::forward<Args>(args)...);
+    owned->set_visible(spec.visible);
+    add(spec.name, *owned);
+    owned_.push_back(std::move(owned));
+  }
+
+  FakePanelWindow window_;
+  std::vector<std::unique_ptr<Control>> owned_;
+  std::vector<std::unique_ptr<FakeMenuItem>> menu_items_;
+};
+
+}  // namespace pelmora::platform::fake

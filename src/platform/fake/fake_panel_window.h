@@ -1,0 +1,57 @@
+// The panel's window in memory: it records what the core asked of it (shapes, outlines, keys)
+// so tests can check the requests.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/panel_window.h"
+
+namespace pelmora::platform::fake {
+
+class FakePanelWindow : public PanelWindow {
+ public:
+  explicit FakePanelWindow(ScreenRect rect, std::string caption = {})
+      : rect_(rect), caption_(std::move(caption)) {}
+
+  std::string caption() const override { return caption_; }
+  void set_caption(std::string_view caption) override { caption_ = caption; }
+  WindowRef ref() const override { return kRef; }
+  ScreenRect rect() const override { return rect_; }
+  int client_width() const override { return rect_.right - rect_.left; }
+  int client_height() const override { return rect_.bottom - rect_.top; }
+  bool visible() const override { return visible_; }
+  void set_visible(bool shown) override;
+  void set_on_show(Handler handler) override { on_show_ = std::move(handler); }
+  void set_left(int left) override;
+  void place_on_top(int left, int top, int width, int height) override;
+  void set_shape(const std::vector<Bounds>& rects) override;
+  void draw_focus_rect(const Bounds& rect) override { focus_rects_.push_back(rect); }
+  void make_tool_window() override { ++tool_window_calls_; }
+  void attach_owner_to(WindowRef chart_frame) override { attached_to_ = chart_frame; }
+  void post_key(int virtual_key) override { posted_keys_.push_back(virtual_key); }
+
+  static constexpr WindowRef kRef = 0x5150;
+
+  // What was asked, for the tests.
+  const std::vector<Bounds>& shape() const { return shape_; }
+  int shape_changes() const { return shape_changes_; }
+  const std::vector<Bounds>& focus_rects() const { return focus_rects_; }
+  const std::vector<int>& posted_keys() const { return posted_keys_; }
+  int tool_window_calls() const { return tool_window_calls_; }
+  WindowRef attached_to() const { return attached_to_; }
+
+ private:
+  ScreenRect rect_;
+  std::string caption_;
+  bool visible_ = false;
+  Handler on_show_;
+  std::vector<Bounds> shape_;
+  int shape_changes_ = 0;
+  std::vector<Bounds> focus_rects_;
+  std::vector<int> posted_keys_;
+  int tool_window_calls_ = 0;
+  WindowRef attached_to_ = kNoWindow;
+};
+
+}  // namespace pelmora::platform::fake

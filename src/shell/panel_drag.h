@@ -1,0 +1,61 @@
+// Dragging a panel inside the form with the left mouse button: the press takes the panel's
+// bounds, moves carry an outline (an XOR rectangle for the floating panels, nothing for main),
+// and the release places the panel by the whole distance the mouse travelled.
+#pragma once
+
+#include "platform/controls.h"
+#include "platform/panel_window.h"
+
+namespace pelmora::shell {
+
+// A rectangle of the form's client area: outer edges, right and bottom exclusive.
+struct DragRectangle {
+  int Left = 0;
+  int Top = 0;
+  int Right = 0;
+  int Bottom = 0;
+  bool operator==(const DragRectangle&) const = default;
+};
+
+// One drag state for the whole form: only one panel is dragged at a time.
+struct DragState {
+  bool Dragging = false;
+  int DragLastX = 0;  // last mouse position, in the sender's client coordinates
+  int DragLastY = 0;
+  DragRectangle DragRect;  // where the panel will go
+};
+
+enum class DragOutline { kNone, kFocusRect };
+
+// The panel's Left := rect.Left + (x - last_x), Top := rect.Top + (y - last_y).
+void PlaceDraggedPanel(platform::Control& panel, int x, int y, int last_x, int last_y,
+                       const DragRectangle& rect);
+
+class PanelDrag {
+ public:
+  // `surface` is where the outline is drawn; held, not owned.
+  explicit PanelDrag(platform::PanelWindow& surface) : surface_(surface) {}
+
+  // Positions are in the sending control's client coordinates.
+  void mouse_down(const platform::Control& panel, platform::MouseButton button, int x, int y);
+  void mouse_move(DragOutline outline, int x, int y);
+  // Places the panel on a left release, whether or not a press started a drag; returns true
+  // when it did, so that the caller rebuilds the window's shape.
+  bool mouse_up(platform::Control& panel, platform::MouseButton button, int x, int y);
+
+  const DragState& state() const { return state_; }
+
+ private:
+  void show_outline();
+  void hide_outline();
+
+  platform::PanelWindow& surface_;
+  DragState state_;
+  // The outline is drawn on the screen, where nothing hides it: remember whether one is shown,
+  // so that an XOR never leaves a stray rectangle behind (a release without a press, or the
+  // first move, which has nothing to remove yet).
+  bool outline_shown_ = false;
+  DragRectangle shown_rect_;
+};
+
+}  // namespace pelmora::shell
