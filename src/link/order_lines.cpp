@@ -4,12 +4,34 @@
 
 namespace pelmora::link {
 
+namespace {
+// Finds line breaks with two memchr-backed searches, each resumed only once passed: several
+// times faster than a character loop or find_first_of on texts with many lines.
+class LineBreaks {
+ public:
+  explicit LineBreaks(std::string_view text)
+      : text_(text), cr_(text.find('\r')), lf_(text.find('\n')) {}
+  // The first "\r" or "\n" at or after `from`, or npos.
+  size_t next(size_t from) {
+    if (cr_ < from) cr_ = text_.find('\r', from);
+    if (lf_ < from) lf_ = text_.find('\n', from);
+    return cr_ < lf_ ? cr_ : lf_;
+  }
+
+ private:
+  std::string_view text_;
+  size_t cr_;
+  size_t lf_;
+};
+}  // namespace
+
 void split_order_lines(std::string_view text, std::vector<std::string_view>& lines,
                        size_t max_lines) {
   lines.clear();
+  LineBreaks breaks(text);
   size_t start = 0;
   while (start < text.size() && lines.size() < max_lines) {
-    const size_t end = text.find_first_of("\r\n", start);
+    const size_t end = breaks.next(start);
     if (end == std::string_view::npos) {
       lines.push_back(text.substr(start));
       return;

@@ -13,6 +13,8 @@ struct OrderVariables {
   double OrderTakeProfit = 0;  // 0: none
   double PointSize = 0;
   double LotStep = 0.01;  // never left at 0
+
+  bool operator==(const OrderVariables&) const = default;
 };
 
 }  // namespace pelmora::link

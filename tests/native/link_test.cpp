@@ -1,0 +1,171 @@
+// The link tick and UpdateSelectedOrder against in-memory controls; the test plays the terminal
+// side.
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+#include "link/link.h"
+#include "link/order_lines.h"
+#include "platform/fake/fake_controls.h"
+
+namespace pelmora::link {
+namespace {
+
+using namespace platform::fake;
+using Strings = std::vector<std::string>;
+
+struct ThrowingEdit : FakeEdit {
+  std::string text() const override { throw std::runtime_error("unreadable"); }
+};
+struct ThrowingListBox : FakeListBox {
+  std::string item(int) const override { throw std::runtime_error("unreadable"); }
+};
+
+template <typename PropertyEdit = FakeEdit, typename List = FakeListBox>
+struct Panel {
+  FakeEdit IN_ORDERS, IN_READ_COMMAND, OUT_SELECTED_ORDER, OUT_COMMAND, Edit12{"0.10"};
+  PropertyEdit IN_ORDER_PROPERTY;
+  List ORDERS_LIST_m;
+  FakeButton Button3, Button4, Button7;
+  FakeMenuItem N2;
+  OrderVariables order;
+  Link link{{IN_ORDERS, IN_READ_COMMAND, IN_ORDER_PROPERTY, OUT_SELECTED_ORDER, OUT_COMMAND, Edit12,
+             ORDERS_LIST_m, Button3, Button4, Button7, N2},
+            order};
+
+  void tick(std::string_view orders) {
+    IN_ORDERS.type(orders);
+    link.Timer1Timer();
+  }
+  bool buttons(bool on) const {
+    return Button3.enabled() == on && Button4.enabled() == on && Button7.enabled() == on &&
+           N2.enabled() == on;
+  }
+};
+
+TEST(LinkHandshake, OnlyAnExactReadOkClearsBothFieldsAndOutCommandGoesFirst) {
+  Panel p;
+  for (const char* word : {"WAIT", "read_ok", "READ_OK ", "READ_OK"}) {
+    p.OUT_COMMAND.type("CLOSE_ALL;;;;");
+    p.IN_READ_COMMAND.type(word);
+    p.link.Timer1Timer();
+    const bool ok = std::string_view(word) == "READ_OK";
+    EXPECT_EQ(p.OUT_COMMAND.text(), ok ? "" : "CLOSE_ALL;;;;") << word;
+    EXPECT_EQ(p.IN_READ_COMMAND.text(), ok ? "" : word);
+  }
+  // A command written again the moment OUT_COMMAND is cleared keeps READ_OK standing.
+  p.OUT_COMMAND.type("OPEN_BUY;0.10;;;");
+  p.IN_READ_COMMAND.type("READ_OK");
+  p.OUT_COMMAND.set_on_change([&] {
+    if (p.OUT_COMMAND.text().empty()) p.OUT_COMMAND.type("CLOSE_ALL;;;;");
+  });
+  p.link.Timer1Timer();
+  EXPECT_EQ(p.IN_READ_COMMAND.text(), "READ_OK");
+}
+
+TEST(LinkOrdersList, FirstOrderIsSelectedAndPublishedInTheSameTickWithoutTheHandler) {
+  Panel p;
+  bool handler_raised = false;
+  p.ORDERS_LIST_m.set_on_select([&] { handler_raised = true; });
+  p.tick("12345 (buy 0.10)\r\n");
+  EXPECT_EQ(p.ORDERS_LIST_m.items(), Strings{"12345 (buy 0.10)"});
+  EXPECT_EQ(p.ORDERS_LIST_m.selected(), 0);
+  EXPECT_EQ(p.OUT_SELECTED_ORDER.text(), "12345 ");
+  EXPECT_TRUE(p.buttons(true));
+  EXPECT_FALSE(handler_raised);
+  EXPECT_EQ(p.ORDERS_LIST_m.redraw_suspensions(), 1);
+  EXPECT_FALSE(p.ORDERS_LIST_m.redraw_suspended());
+}
+
+TEST(LinkOrdersList, SelectionFollowsThePositionNotTheTicket) {
+  const struct {
+    int selected;
+    const char* after;
+    Strings items;
+    int now_selected;
+    const char* ticket;
+  } cases[] = {{1, "B (2)\r\nC (3)", {"B (2)", "C (3)"}, 1, "C "},
+               {2, "A (1)\r\nB (2)\r\n", {"A (1)", "B (2)"}, 0, "A "}};
+  for (const auto& c : cases) {
+    Panel p;
+    p.tick("A (1)\r\nB (2)\r\nC (3)");
+    p.ORDERS_LIST_m.user_select(c.selected);
+    p.tick(c.after);
+    EXPECT_EQ(p.ORDERS_LIST_m.items(), c.items);
+    EXPECT_EQ(p.ORDERS_LIST_m.selected(), c.now_selected);
+    EXPECT_EQ(p.OUT_SELECTED_ORDER.text(), c.ticket);
+  }
+}
+
+TEST(LinkOrdersList, UnchangedItemsAreNotRewrittenAndNoOrdersEmptyTheList) {
+  Panel p;
+  p.tick("A (1)\r\nB (2)\r\nC (3)\r\n");
+  const int writes = p.ORDERS_LIST_m.item_writes();
+  p.tick("A (1)\r\nB (2)\r\nC (3)\r\n");
+  EXPECT_EQ(p.ORDERS_LIST_m.item_writes(), writes);
+  p.tick("A (1)\r\nX (9)\r\nC (3)\r\n");
+  EXPECT_EQ(p.ORDERS_LIST_m.item_writes(), writes + 1);
+  p.tick("");
+  EXPECT_EQ(p.ORDERS_LIST_m.count(), 0);
+  EXPECT_TRUE(p.buttons(false));
+  p.tick("");  // the ticket follows one tick later at the latest
+  EXPECT_EQ(p.OUT_SELECTED_ORDER.text(), "-1");
+}
+
+TEST(LinkSelectedOrder, LotIsKeptAtLeastTheLotStep) {
+  const struct {
+    const char* record;
+    const char* lot;
+    const char* lot_after;
+    double step_after;
+  } cases[] = {
+      {"x;1;1.3050;1.3100;1.2950;0.0001;5;0;0.1;", "0.05", "0.10", 0.1},
+      {"x;1;1.3050;1.3100;1.2950;0.0001;5;0;0.1", "0.05", "0.05", 0.01},  // field 9 empty
+      {";0;;;;;;;1;", "0,5", "1.00", 1},
+      {";0;;;;;;;1;", "1,5", "1,5", 1},
+      {";0;;;;;;;1;", "", "1.00", 1},
+      {"", "", "", 0.01},
+      {"", "-3", "0.00", 0.01},
+  };
+  for (const auto& c : cases) {
+    Panel p;
+    p.Edit12.type(c.lot);
+    p.IN_ORDER_PROPERTY.type(c.record);
+    p.link.UpdateSelectedOrder();
+    EXPECT_EQ(p.Edit12.text(), c.lot_after) << c.record << " / " << c.lot;
+    EXPECT_DOUBLE_EQ(p.order.LotStep, c.step_after);
+  }
+}
+
+TEST(LinkFailures, AFailingStageOrRebuildEndsQuietlyAndLeavesNothingHalfDone) {
+  Panel<ThrowingEdit> unreadable_record;
+  unreadable_record.order.LotStep = 0;
+  EXPECT_NO_THROW(unreadable_record.tick("7 (x)"));
+  EXPECT_EQ(unreadable_record.OUT_SELECTED_ORDER.text(), "7 ");
+  EXPECT_DOUBLE_EQ(unreadable_record.order.LotStep, 0.01);
+
+  Panel<FakeEdit, ThrowingListBox> unreadable_list;
+  unreadable_list.tick("1 (a)");  // appended without reading anything back
+  EXPECT_NO_THROW(unreadable_list.tick("2 (b)"));
+  EXPECT_FALSE(unreadable_list.ORDERS_LIST_m.redraw_suspended());
+}
+
+TEST(LinkFailures, AnyTextInTheInFieldsIsHandled) {
+  Panel p;
+  const std::string odd("1\0 (\xff\xfe\xc3)", 8);  // a NUL and invalid UTF-8
+  for (const auto& text :
+       {std::string(1 << 20, 'x'), std::string(1 << 20, '\n'), std::string(1 << 20, ';'),
+        std::string(1 << 20, '9'), std::string(1 << 20, '\0'), std::string("\r\r\n\n;;; ("), odd}) {
+    p.IN_ORDER_PROPERTY.type(text);
+    p.IN_READ_COMMAND.type(text);
+    p.Edit12.type(text);
+    p.tick(text);
+    EXPECT_LE(p.ORDERS_LIST_m.count(), static_cast<int>(kMaxOrderLines));
+    EXPECT_NE(p.order.LotStep, 0);
+  }
+  EXPECT_EQ(p.ORDERS_LIST_m.items(), Strings{odd});
+  EXPECT_EQ(p.OUT_SELECTED_ORDER.text(), std::string("1\0 ", 3));
+}
+
+}  // namespace
+}  // namespace pelmora::link
