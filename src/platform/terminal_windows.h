@@ -5,6 +5,7 @@
 // short bound (a hung window reads as empty text).
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -21,8 +22,14 @@ class TerminalWindows {
   virtual WindowRef next_sibling(WindowRef window) const = 0;
   virtual WindowRef first_child(WindowRef window) const = 0;
   // The window's text read through the window-text messages, at most `max_chars` characters
-  // (UTF-16 units before conversion). Empty for none, a vanished or a hung window.
-  virtual std::string text(WindowRef window, int max_chars) const = 0;
+  // (UTF-16 units before conversion; a longer text is cut, never overrun). Empty for none or a
+  // vanished window; std::nullopt when the window exists but did not answer within the bound
+  // (its program is hung or busy), so that callers can tell "no text" from "no answer".
+  virtual std::optional<std::string> read_text(WindowRef window, int max_chars) const = 0;
+  // The same, with "no answer" read as empty text.
+  std::string text(WindowRef window, int max_chars) const {
+    return read_text(window, max_chars).value_or(std::string());
+  }
   virtual bool is_minimised(WindowRef window) const = 0;
   virtual ScreenRect rect(WindowRef window) const = 0;
   virtual WindowRef foreground() const = 0;
