@@ -1,0 +1,23 @@
+// The program as the core sees it: its first command-line parameter, the request to end, and
+// the toolkit's error box for failures that escape a handler.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace pelmora::platform {
+
+class Program {
+ public:
+  virtual ~Program() = default;
+  // The first command-line parameter as UTF-8 text, unchanged; empty when there is none.
+  virtual std::string first_parameter() const = 0;
+  // Asks the application to end: the message loop stops the next time it runs and the form is
+  // then destroyed normally. Handlers already running finish first. Asking twice is harmless.
+  virtual void quit() = 0;
+  // Shows the toolkit's general error box with this message and waits until the user closes
+  // it (other windows keep being painted meanwhile).
+  virtual void show_error(std::string_view message) = 0;
+};
+
+}  // namespace pelmora::platform

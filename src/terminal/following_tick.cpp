@@ -1,0 +1,115 @@
+// The following tick, in its fixed order; a step that ends the tick skips the rest until the
+// next one.
+#include "terminal/following_tick.h"
+
+#include <algorithm>
+
+#include "terminal/chart_windows.h"
+#include "terminal/window_text.h"
+
+namespace pelmora::terminal {
+
+using platform::kNoWindow;
+using platform::WindowRef;
+
+FollowingTick::FollowingTick(FollowingControls controls, const platform::TerminalWindows& terminal,
+                             platform::Program& program, platform::Handler update_selected_order)
+    : c_(controls),
+      terminal_(terminal),
+      program_(program),
+      update_selected_order_(std::move(update_selected_order)) {}
+
+void FollowingTick::Timer2Timer() {
+  if (running_) return;
+  running_ = true;
+  try {
+    tick();
+  } catch (...) {
+    // A failing step (a parameter that is no number, say) ends this tick; the next starts afresh.
+  }
+  running_ = false;
+}
+
+void FollowingTick::tick() {
+  const std::string parameter = program_.first_parameter();
+  const ChartChain chain = chart_chain(terminal_, chart_window_of(parameter));
+
+  if (!gate_visibility(chain.main, chain.frame)) return;
+
+  // While another program has the keyboard the panel stands still.
+  const WindowRef foreground = terminal_.foreground();
+  if (foreground == kNoWindow || (foreground != c_.window.ref() && foreground != chain.main)) {
+    return;
+  }
+
+  if (update_selected_order_) update_selected_order_();
+  c_.Label10.set_text(c_.IN_ASK_BID.text());
+
+  if (is_test_value(parameter)) return;  // no terminal to follow
+
+  // An open chart's frame always has a title; an empty one means the chart was closed. A frame
+  // that does not answer (a busy terminal) is no proof of that: wait for the next tick.
+  const std::optional<std::string> frame_text = read_window_text(terminal_, chain.frame);
+  if (!frame_text) return;
+  if (frame_text->empty()) {
+    program_.quit();
+    return;
+  }
+
+  if (c_.Timer1.interval_ms() != kLinkIntervalMs) c_.Timer1.set_interval_ms(kLinkIntervalMs);
+
+  place(chain.area, chain.main, chain.frame);
+}
+
+bool FollowingTick::gate_visibility(WindowRef main, WindowRef frame) {
+  // Decided before anything is shown: showing and hiding again in one tick would re-run the
+  // show sequence (tester speed keys and all) at every tick while the chart is covered.
+  const bool minimised = terminal_.is_minimised(main);
+  const bool covered = !minimised && terminal_.previous_sibling(frame) != kNoWindow;
+  if (minimised || covered) {
+    c_.window.set_visible(false);
+    set_timers(false);
+    return false;
+  }
+  set_timers(true);
+  if (!area_too_small_) c_.window.set_visible(true);
+  return true;
+}
+
+void FollowingTick::set_timers(bool on) {
+  c_.Timer1.set_enabled(on);
+  c_.Timer3.set_enabled(on);
+  c_.Timer4.set_enabled(on);
+}
+
+void FollowingTick::place(WindowRef area_window, WindowRef main, WindowRef frame) {
+  platform::ScreenRect area = terminal_.rect(area_window);
+  const platform::ScreenRect bounds = terminal_.rect(main);
+  area.right = std::min(area.right, bounds.right);
+  area.bottom = std::min(area.bottom, bounds.bottom);
+  const int width = std::max(area.right - area.left - 2 * kChartMargin, 0);
+  const int height = std::max(area.bottom - area.top - 2 * kChartMargin, 0);
+
+  // No room for the panel: keep it hidden rather than show an empty window.
+  area_too_small_ = width == 0 || height == 0;
+  if (area_too_small_) {
+    c_.window.set_visible(false);
+    return;
+  }
+
+  if (terminal_.previous_sibling(frame) != kNoWindow) {
+    c_.window.set_visible(false);
+    return;
+  }
+  c_.window.set_visible(true);  // after a hidden spell this runs the show sequence first
+  const int left = area.left + kChartMargin;
+  const int top = area.top + kChartMargin;
+  const platform::ScreenRect now = c_.window.rect();
+  if (left != now.left || top != now.top || width != last_width_ || height != last_height_) {
+    c_.window.place_on_top(left, top, width, height);
+    last_width_ = width;
+    last_height_ = height;
+  }
+}
+
+}  // namespace pelmora::terminal

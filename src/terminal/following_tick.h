@@ -1,0 +1,59 @@
+// Timer2Timer, the following tick: keeps the panel window over the terminal's chart area, shows
+// it only while its chart can be seen, gates the link, update and F11 timers, refreshes the
+// selected order and the quote label, and ends the program once the chart has been closed.
+#pragma once
+
+#include "platform/controls.h"
+#include "platform/panel_window.h"
+#include "platform/program.h"
+#include "platform/terminal_windows.h"
+
+namespace pelmora::terminal {
+
+// What the tick acts on; held, not owned.
+struct FollowingControls {
+  platform::PanelWindow& window;
+  platform::Timer& Timer1;            // link
+  platform::Timer& Timer3;            // update check
+  platform::Timer& Timer4;            // F11 forwarding
+  platform::TextControl& Label10;     // quote label
+  platform::TextControl& IN_ASK_BID;  // quotes written by the terminal side
+};
+
+// The link timer's interval once the panel follows a real chart.
+inline constexpr int kLinkIntervalMs = 10;
+// The panel window covers the chart area less this margin on every side.
+inline constexpr int kChartMargin = 2;
+
+class FollowingTick {
+ public:
+  FollowingTick(FollowingControls controls, const platform::TerminalWindows& terminal,
+                platform::Program& program, platform::Handler update_selected_order);
+
+  // Handler of Timer2. Never throws: a failing step ends the tick silently.
+  void Timer2Timer();
+
+  // The size last given to the panel window by a tick (0 before the first placement).
+  int last_width() const { return last_width_; }
+  int last_height() const { return last_height_; }
+
+ private:
+  void tick();
+  // Steps 1 and 2: whether the panel may be seen at all; false when the tick ends there.
+  bool gate_visibility(platform::WindowRef main, platform::WindowRef frame);
+  void set_timers(bool on);
+  void place(platform::WindowRef area, platform::WindowRef main, platform::WindowRef frame);
+
+  FollowingControls c_;
+  const platform::TerminalWindows& terminal_;
+  platform::Program& program_;
+  platform::Handler update_selected_order_;
+  int last_width_ = 0;
+  int last_height_ = 0;
+  // The chart area was last found too small to hold the panel: the panel stays hidden until a
+  // tick finds it large enough again.
+  bool area_too_small_ = false;
+  bool running_ = false;  // a nested tick (from a modal loop inside this one) does nothing
+};
+
+}  // namespace pelmora::terminal
