@@ -25,6 +25,15 @@ link::LinkControls link_controls(platform::ControlSet& c) {
           .N2 = c.menu_item("N2")};
 }
 
+terminal::FollowingControls following_controls(platform::ControlSet& c) {
+  return {.window = c.window(),
+          .Timer1 = c.timer("Timer1"),
+          .Timer3 = c.timer("Timer3"),
+          .Timer4 = c.timer("Timer4"),
+          .Label10 = c.label("Label10"),
+          .IN_ASK_BID = c.edit("IN_ASK_BID")};
+}
+
 // main jumps to its new place on release; the floating panels show a moving outline.
 shell::DragOutline outline_of(std::string_view panel) {
   return panel == "main" ? shell::DragOutline::kNone : shell::DragOutline::kFocusRect;
@@ -32,10 +41,17 @@ shell::DragOutline outline_of(std::string_view panel) {
 
 }  // namespace
 
-TForm1::TForm1(const ControlSetFactory& make_controls)
+TForm1::TForm1(const ControlSetFactory& make_controls, platform::TerminalWindows& terminal,
+               platform::Program& program)
     : controls_(make_controls()),
       link_(link_controls(*controls_), order_),
-      drag_(controls_->window()) {
+      drag_(controls_->window()),
+      startup_(*controls_, terminal, program, order_,
+               {.RefreshPanelButtons = [this] { RefreshPanelButtons(); },
+                .UpdateSelectedOrder = [this] { link_.UpdateSelectedOrder(); },
+                .RebuildWindowRegion = [this] { RebuildWindowRegion(); }}),
+      following_(following_controls(*controls_), terminal, program,
+                 [this] { link_.UpdateSelectedOrder(); }) {
   wire_handlers();
   FormCreate();
 }
@@ -49,16 +65,11 @@ void TForm1::Show() {
 }
 
 void TForm1::FormCreate() {
-  RefreshPanelButtons();
+  startup_.FormCreate();
 }
 
 void TForm1::FormShow() {
-  try {
-    RefreshPanelButtons();
-    RebuildWindowRegion();
-  } catch (...) {
-    // A failing show step ends the show silently; the next event runs normally.
-  }
+  startup_.FormShow();
 }
 
 // Nothing to do on the way out yet beyond releasing what the form owns.
@@ -78,6 +89,7 @@ void TForm1::RefreshPanelButtons() {
 void TForm1::wire_handlers() {
   platform::ControlSet& c = *controls_;
   c.window().set_on_show([this] { FormShow(); });
+  c.timer("Timer2").set_on_tick([this] { Timer2Timer(); });
   c.timer("Timer1").set_on_tick([this] { link_.Timer1Timer(); });
   c.list_box("ORDERS_LIST_m").set_on_select([this] { link_.ORDERS_LIST_mClick(); });
   wire_drag("main", &TForm1::mainMouseDown, &TForm1::mainMouseMove, &TForm1::mainMouseUp);

@@ -7,10 +7,14 @@
 #include <memory>
 #include <string_view>
 
+#include "app/startup.h"
 #include "link/link.h"
 #include "link/order_variables.h"
 #include "platform/form.h"
+#include "platform/program.h"
+#include "platform/terminal_windows.h"
 #include "shell/panel_drag.h"
+#include "terminal/following_tick.h"
 
 namespace pelmora::app {
 
@@ -21,8 +25,9 @@ using ControlSetFactory = std::function<std::unique_ptr<platform::ControlSet>()>
 class TForm1 {
  public:
   // Builds the controls, wires the handlers and runs FormCreate. The window stays hidden until
-  // Show().
-  explicit TForm1(const ControlSetFactory& make_controls);
+  // Show(). The terminal's windows and the program are held, not owned, and must outlive it.
+  TForm1(const ControlSetFactory& make_controls, platform::TerminalWindows& terminal,
+         platform::Program& program);
   TForm1(const TForm1&) = delete;
   TForm1& operator=(const TForm1&) = delete;
   // Runs FormDestroy, then releases the controls.
@@ -40,6 +45,10 @@ class TForm1 {
   void RebuildWindowRegion();
   // Alt to the panel window and a repaint of the panels' push buttons. Never throws.
   void RefreshPanelButtons();
+  // Makes the program's owner window a child of the chart frame. Never throws.
+  void AttachToTerminal() { startup_.AttachToTerminal(); }
+  // The following tick, wired to Timer2. Never throws.
+  void Timer2Timer() { following_.Timer2Timer(); }
 
   // Dragging of the four panels; positions in the sending control's client coordinates. They
   // never throw: a failure leaves what was done so far.
@@ -73,6 +82,8 @@ class TForm1 {
   link::OrderVariables order_;
   link::Link link_;
   shell::PanelDrag drag_;
+  StartUp startup_;
+  terminal::FollowingTick following_;
 };
 
 }  // namespace pelmora::app

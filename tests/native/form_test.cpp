@@ -7,6 +7,8 @@
 #include <map>
 
 #include "platform/fake/fake_control_set.h"
+#include "platform/fake/fake_program.h"
+#include "platform/fake/fake_terminal.h"
 #include "shell/layout.h"
 #include "shell/window_shape.h"
 #include "terminal/refresh_panel_buttons.h"
@@ -24,11 +26,14 @@ using platform::fake::FakePanel;
 struct FormFixture : ::testing::Test {
   platform::fake::ManualClock clock;
   FakeControlSet* fake = nullptr;
+  platform::fake::FakeTerminal terminal;
+  platform::fake::FakeProgram program{"100"};  // the test value: no terminal, fields in view
   TForm1 form{[this] {
-    auto set = std::make_unique<FakeControlSet>(clock);
-    fake = set.get();
-    return set;
-  }};
+                auto set = std::make_unique<FakeControlSet>(clock);
+                fake = set.get();
+                return set;
+              },
+              terminal, program};
 
   FakePanel& panel(std::string_view name) { return fake->fake<FakePanel>(name); }
   Bounds place(std::string_view name) { return fake->control(name).bounds(); }
@@ -209,7 +214,7 @@ TEST_F(FormFixture, StartsWithTheDesignStateAndTheLinkRunsOnTimer1) {
   EXPECT_FALSE(fake->control("Properties").visible());
   EXPECT_FALSE(fake->control("Label14").visible());
   EXPECT_EQ(fake->slider("TrackBar1").position(), 26);
-  EXPECT_EQ(fake->edit("Edit12").text(), "1");
+  EXPECT_EQ(fake->edit("Edit12").text(), "0.01");  // the show sequence sets the lot step
   EXPECT_FALSE(fake->timer("SET_TP_SL_TMR").enabled());
 
   fake->edit("IN_ORDERS").set_text("A (1)\r\nB (2)\r\n");

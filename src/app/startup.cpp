@@ -1,0 +1,115 @@
+// The creation and show sequences, step by step in their fixed order.
+#include "app/startup.h"
+
+#include <exception>
+#include <string>
+
+#include "common/fixed_text.h"
+#include "link/exchange_fields.h"
+#include "terminal/chart_windows.h"
+#include "terminal/window_text.h"
+
+namespace pelmora::app {
+
+namespace {
+
+constexpr int kVkEnd = 0x23;
+constexpr int kVkUp = 0x26;
+// End puts the tester's speed at its last position; these Ups bring it back from there.
+constexpr int kSpeedStepsBack = 6;
+
+constexpr std::string_view kRunningCaption = "| |";
+constexpr std::string_view kPausedCaption = ">>";
+
+void run(const platform::Handler& routine) {
+  if (routine) routine();
+}
+
+}  // namespace
+
+StartUp::StartUp(platform::ControlSet& controls, platform::TerminalWindows& terminal,
+                 platform::Program& program, const link::OrderVariables& order,
+                 StartUpRoutines routines)
+    : c_(controls),
+      terminal_(terminal),
+      program_(program),
+      order_(order),
+      routines_(std::move(routines)) {}
+
+void StartUp::FormCreate() {
+  try {
+    create_steps();
+  } catch (const std::exception& e) {
+    // What escapes the creation handler goes to the toolkit's error box, as it would from any
+    // handler; the program carries on.
+    program_.show_error(e.what());
+  }
+}
+
+void StartUp::create_steps() {
+  run(routines_.RefreshPanelButtons);
+  const terminal::TesterControls tester = terminal::tester_controls_of(terminal_, program_);
+  terminal_.post_key(tester.slider, kVkEnd);
+  for (int i = 0; i < kSpeedStepsBack; ++i) terminal_.post_key(tester.slider, kVkUp);
+}
+
+void StartUp::FormShow() {
+  try {
+    show_steps();
+  } catch (...) {
+    // A failing show step ends the sequence silently; the next event runs normally.
+  }
+}
+
+void StartUp::show_steps() {
+  run(routines_.RefreshPanelButtons);
+  const std::string parameter = program_.first_parameter();
+  const terminal::TesterControls tester = terminal::tester_controls_of(terminal_, program_);
+  synchronise_pause_button(tester.pause);
+  if (!terminal::is_test_value(parameter)) move_out_of_sight();
+  run(routines_.UpdateSelectedOrder);
+  // The terminal side's way of telling the panel to go; the rest still runs, and the program
+  // closes as soon as its message loop runs.
+  const std::string end_caption = std::string(terminal::kEndCaptionPrefix) + parameter;
+  if (terminal_.find_top_level(end_caption) != platform::kNoWindow) program_.quit();
+  platform::PanelWindow& window = c_.window();
+  window.make_tool_window();
+  window.set_caption(std::string(link::kCaptionPrefix) + parameter);
+  AttachToTerminal();
+  c_.edit("Edit12").set_text(common::lot_text(order_.LotStep));
+  run(routines_.RebuildWindowRegion);
+}
+
+void StartUp::synchronise_pause_button(platform::WindowRef tester_pause) {
+  platform::Button& button = c_.button("Button1");
+  // Two tests in turn, each on a fresh read: a caption that holds both marks ends as paused.
+  if (terminal::GetWindowTextOf(terminal_, tester_pause).find(kRunningCaption) !=
+      std::string::npos) {
+    button.set_text(kRunningCaption);
+  }
+  if (terminal::GetWindowTextOf(terminal_, tester_pause).find(kPausedCaption) !=
+      std::string::npos) {
+    button.set_text(kPausedCaption);
+  }
+}
+
+void StartUp::move_out_of_sight() {
+  c_.window().set_left(kOutOfSight);
+  for (const link::ExchangeFieldId& field : link::kExchangeFields) {
+    platform::Edit& edit = c_.edit(field.name);
+    edit.set_position(kOutOfSight, edit.bounds().top);
+  }
+}
+
+void StartUp::AttachToTerminal() {
+  try {
+    const platform::WindowRef chart = terminal::chart_window_of(program_.first_parameter());
+    const platform::WindowRef frame = terminal_.parent(chart);
+    // With no chart frame there is nothing to attach to; the owner window stays as it is.
+    if (frame != platform::kNoWindow) c_.window().attach_owner_to(frame);
+  } catch (...) {
+    // Not attached: the panel keeps running on its own.
+  }
+}
+
+}  // namespace pelmora::app

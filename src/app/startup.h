@@ -1,0 +1,51 @@
+// The form's creation and show sequences and AttachToTerminal: from the chart handle on the
+// command line to a panel that is a tool window owned from inside the chart, with the tester's
+// slider reset and the pause button in step with the tester.
+#pragma once
+
+#include "link/order_variables.h"
+#include "platform/controls.h"
+#include "platform/form.h"
+#include "platform/program.h"
+#include "platform/terminal_windows.h"
+
+namespace pelmora::app {
+
+// The form's routines the sequences run; each never throws.
+struct StartUpRoutines {
+  platform::Handler RefreshPanelButtons;
+  platform::Handler UpdateSelectedOrder;
+  platform::Handler RebuildWindowRegion;
+};
+
+// Where the panel window and the exchange fields wait until the following tick places them.
+inline constexpr int kOutOfSight = -10000;
+
+class StartUp {
+ public:
+  StartUp(platform::ControlSet& controls, platform::TerminalWindows& terminal,
+          platform::Program& program, const link::OrderVariables& order, StartUpRoutines routines);
+
+  // The creation steps. A first parameter that is not a whole number stops them and shows the
+  // toolkit's error box; the program then runs on, attached to nothing. Never throws.
+  void FormCreate();
+  // The show steps, run at every change of the window from hidden to shown. A failing step
+  // ends the sequence silently. Never throws.
+  void FormShow();
+  // Makes the program's owner window a child of the chart frame. Never throws.
+  void AttachToTerminal();
+
+ private:
+  void create_steps();
+  void show_steps();
+  void synchronise_pause_button(platform::WindowRef tester_pause);
+  void move_out_of_sight();
+
+  platform::ControlSet& c_;
+  platform::TerminalWindows& terminal_;
+  platform::Program& program_;
+  const link::OrderVariables& order_;
+  StartUpRoutines routines_;
+};
+
+}  // namespace pelmora::app
