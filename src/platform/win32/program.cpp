@@ -2,8 +2,9 @@
 // queue, the error box titled with the program's name as the toolkit's own is.
 #include "platform/win32/program.h"
 
-#include <shellapi.h>
 #include <windows.h>
+// shellapi.h needs the types of windows.h first.
+#include <shellapi.h>
 
 #include "platform/win32/wide.h"
 
