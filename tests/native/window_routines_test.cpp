@@ -18,16 +18,6 @@ using platform::WindowRef;
 using platform::fake::FakeProgram;
 using platform::fake::FakeTerminal;
 
-TEST(FindWindowByText, TakesTheNestedDescendantBeforeALaterSibling) {
-  FakeTerminal t;
-  const WindowRef root = t.add_window(kNoWindow, "root");
-  const WindowRef first = t.add_window(root, "bar");
-  const WindowRef inner = t.add_window(first, "");
-  const WindowRef nested = t.add_window(inner, "Стоп");
-  t.add_window(root, "Стоп");
-  EXPECT_EQ(FindWindowByText(t, root, "Стоп"), nested);
-}
-
 TEST(FindWindowByText, ComparesTheWholeTextExactly) {
   FakeTerminal t;
   const WindowRef root = t.add_window(kNoWindow, "Стоп");  // the root itself is not a candidate
