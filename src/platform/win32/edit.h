@@ -1,0 +1,43 @@
+// EDIT control: a single-line edit, or the multi-line field (word wrap, no scroll bars) that
+// IN_ORDERS uses. The change handler follows the contract of platform::Edit whoever writes.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "platform/controls.h"
+#include "platform/win32/child_window.h"
+
+namespace pelmora::platform::win32 {
+
+struct EditArgs {
+  HWND parent = nullptr;
+  int id = 0;
+  Bounds bounds{};
+  std::string text{};
+  bool multi_line = false;  // ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN, wrapped words
+  HFONT font = nullptr;     // held, not owned; nullptr: DEFAULT_GUI_FONT
+};
+
+class Edit final : public ChildControl<platform::Edit> {
+ public:
+  explicit Edit(const EditArgs& args);
+  ~Edit() override;
+
+  std::string text() const override;
+  void set_text(std::string_view text) override;
+  void set_on_change(Handler handler) override { on_change_ = std::move(handler); }
+
+ private:
+  void on_command(WORD code) override;
+  static LRESULT CALLBACK subclass_proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam,
+                                        UINT_PTR id, DWORD_PTR self);
+  // Runs the handler when the control's text differs from the last text seen here.
+  void notice_text();
+
+  std::string last_seen_;
+  Handler on_change_;
+};
+
+}  // namespace pelmora::platform::win32

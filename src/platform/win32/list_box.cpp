@@ -1,0 +1,81 @@
+// The list box wrapper. LB_SETCURSEL raises no LBN_SELCHANGE, so every selection the program
+// makes stays silent; only the user's mouse and keyboard moves reach the select handler.
+#include "platform/win32/list_box.h"
+
+#include "platform/win32/wide.h"
+
+namespace pelmora::platform::win32 {
+
+ListBox::ListBox(const ListBoxArgs& args)
+    : ChildControl(
+          create_child({.window_class = L"LISTBOX",
+                        .style = WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
+                        .ex_style = WS_EX_CLIENTEDGE,
+                        .parent = args.parent,
+                        .id = args.id,
+                        .bounds = args.bounds,
+                        .font = args.font})) {}
+
+int ListBox::count() const {
+  const LRESULT n = send(LB_GETCOUNT);
+  return n == LB_ERR ? 0 : static_cast<int>(n);
+}
+
+std::string ListBox::item(int index) const {
+  if (index < 0) return {};
+  const LRESULT length = send(LB_GETTEXTLEN, static_cast<WPARAM>(index));
+  if (length == LB_ERR) return {};
+  std::wstring buffer(static_cast<size_t>(length) + 1, L'\0');
+  const LRESULT copied =
+      send(LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(buffer.data()));
+  buffer.resize(copied == LB_ERR ? 0 : static_cast<size_t>(copied));
+  return to_utf8(buffer);
+}
+
+// Deleting and inserting the item loses the selection when it is the selected one and may
+// scroll the list; both are put back as they were, silently.
+void ListBox::replace(int index, std::string_view text) {
+  if (index < 0 || index >= count() || item(index) == text) return;
+  const int kept = selected();
+  const LRESULT top = send(LB_GETTOPINDEX);
+  send(LB_DELETESTRING, static_cast<WPARAM>(index));
+  send(LB_INSERTSTRING, static_cast<WPARAM>(index),
+       reinterpret_cast<LPARAM>(to_wide(text).c_str()));
+  if (kept != kNoSelection) send(LB_SETCURSEL, static_cast<WPARAM>(kept));
+  send(LB_SETTOPINDEX, static_cast<WPARAM>(top));
+}
+
+void ListBox::append(std::string_view text) {
+  send(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(to_wide(text).c_str()));
+}
+
+void ListBox::truncate(int index) {
+  if (index < 0) index = 0;
+  for (int last = count() - 1; last >= index; --last)
+    send(LB_DELETESTRING, static_cast<WPARAM>(last));
+}
+
+void ListBox::clear() {
+  send(LB_RESETCONTENT);
+}
+
+int ListBox::selected() const {
+  const LRESULT index = send(LB_GETCURSEL);
+  return index == LB_ERR ? kNoSelection : static_cast<int>(index);
+}
+
+void ListBox::select(int index) {
+  if (index < 0 || index >= count()) index = kNoSelection;
+  send(LB_SETCURSEL, static_cast<WPARAM>(index));
+}
+
+void ListBox::set_redraw(bool on) {
+  send(WM_SETREDRAW, on ? TRUE : FALSE);
+  if (on) InvalidateRect(hwnd(), nullptr, TRUE);
+}
+
+void ListBox::on_command(WORD code) {
+  if (code == LBN_SELCHANGE && on_select_) on_select_();
+}
+
+}  // namespace pelmora::platform::win32

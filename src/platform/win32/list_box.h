@@ -1,0 +1,43 @@
+// LISTBOX control (never sorted, notifying, exact height): in-place item replacement that keeps
+// the selected position, and a select handler raised only by the user.
+#pragma once
+
+#include <windows.h>
+
+#include "platform/controls.h"
+#include "platform/win32/child_window.h"
+
+namespace pelmora::platform::win32 {
+
+struct ListBoxArgs {
+  HWND parent = nullptr;
+  int id = 0;
+  Bounds bounds{};
+  HFONT font = nullptr;  // held, not owned; nullptr: DEFAULT_GUI_FONT
+};
+
+class ListBox final : public ChildControl<platform::ListBox> {
+ public:
+  explicit ListBox(const ListBoxArgs& args);
+
+  int count() const override;
+  std::string item(int index) const override;
+  void replace(int index, std::string_view text) override;
+  void append(std::string_view text) override;
+  void truncate(int index) override;
+  void clear() override;
+  int selected() const override;
+  void select(int index) override;
+  void set_redraw(bool on) override;
+  void set_on_select(Handler handler) override { on_select_ = std::move(handler); }
+
+ private:
+  void on_command(WORD code) override;
+  LRESULT send(UINT message, WPARAM wparam = 0, LPARAM lparam = 0) const {
+    return SendMessageW(hwnd(), message, wparam, lparam);
+  }
+
+  Handler on_select_;
+};
+
+}  // namespace pelmora::platform::win32

@@ -1,0 +1,220 @@
+// The control contract of platform/controls.h, checked against whichever backend this program
+// is built with: the fake natively, the real Win32 controls under Wine. A case that passes on
+// one backend and fails on the other means the fake has drifted from the real thing.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "contract/backend.h"
+
+namespace pelmora::contract {
+namespace {
+
+using platform::ListBox;
+using Texts = std::vector<std::string>;
+
+class ControlContract : public ::testing::Test {
+ protected:
+  std::unique_ptr<Backend> backend_ = make_backend();
+  Backend& b = *backend_;
+};
+
+// Both kinds of edit: the single-line fields and the multi-line IN_ORDERS.
+class EditContract : public ControlContract, public ::testing::WithParamInterface<bool> {
+ protected:
+  platform::Edit& edit = b.make_edit(GetParam());
+  Texts seen;  // the text as the change handler saw it, once per call
+  void SetUp() override {
+    edit.set_on_change([this] { seen.push_back(edit.text()); });
+  }
+};
+
+TEST_P(EditContract, OwnWriteRaisesTheChangeInsideTheWriteOnlyWhenTheTextChanges) {
+  const std::string lines = "12345 (buy 0.10)\r\n12346 (Продажа 1.00)";
+  edit.set_text(lines);
+  EXPECT_EQ(seen, Texts{lines});
+  edit.set_text(lines);
+  EXPECT_EQ(seen, Texts{lines});
+  edit.set_text("");
+  EXPECT_EQ(seen, (Texts{lines, ""}));
+  edit.set_text("");
+  EXPECT_EQ(seen.size(), 2u);
+}
+
+TEST_P(EditContract, WriteByAnotherProcessOrTheUserRaisesTheChangeOncePerRealChange) {
+  b.write_from_outside(edit, "READ_OK");
+  EXPECT_EQ(seen, Texts{"READ_OK"});
+  b.write_from_outside(edit, "READ_OK");
+  EXPECT_EQ(seen, Texts{"READ_OK"});
+  b.user_paste(edit, "Стоп");
+  EXPECT_EQ(seen, (Texts{"READ_OK", "Стоп"}));
+  // The program writing what the other side wrote is no change either.
+  edit.set_text("Стоп");
+  EXPECT_EQ(seen.size(), 2u);
+  EXPECT_EQ(edit.text(), "Стоп");
+}
+
+TEST_P(EditContract, HandlerThatRewritesTheFieldSeesEachTextOnce) {
+  edit.set_on_change([this] {
+    seen.push_back(edit.text());
+    if (edit.text() == "0") edit.set_text("0.01");
+  });
+  edit.set_text("0");
+  EXPECT_EQ(seen, (Texts{"0", "0.01"}));
+  EXPECT_EQ(edit.text(), "0.01");
+}
+
+INSTANTIATE_TEST_SUITE_P(SingleAndMultiLine, EditContract, ::testing::Bool(),
+                         [](const auto& info) { return info.param ? "MultiLine" : "SingleLine"; });
+
+// A list with items "A", "B", "C" and a counter of the user's selections.
+class ListContract : public ControlContract {
+ protected:
+  ListBox& list = b.make_list_box();
+  int user_selections = 0;
+  void SetUp() override {
+    for (const char* text : {"A", "B", "C"}) list.append(text);
+    list.set_on_select([this] { ++user_selections; });
+  }
+  Texts items() const {
+    Texts out;
+    for (int i = 0; i < list.count(); ++i) out.push_back(list.item(i));
+    return out;
+  }
+};
+
+TEST_F(ListContract, ReplacingInPlaceKeepsTheSelectedPositionSilently) {
+  list.select(1);
+  list.replace(1, "12345 (Стоп)");
+  EXPECT_EQ(list.selected(), 1);
+  list.replace(0, "A2");
+  list.replace(2, "C2");
+  EXPECT_EQ(list.selected(), 1);
+  EXPECT_EQ(items(), (Texts{"A2", "12345 (Стоп)", "C2"}));
+  list.select(ListBox::kNoSelection);
+  list.replace(1, "B3");
+  EXPECT_EQ(list.selected(), ListBox::kNoSelection);
+  EXPECT_EQ(user_selections, 0);
+}
+
+TEST_F(ListContract, OnlyTheUsersMovesRaiseTheSelectHandler) {
+  list.select(2);
+  EXPECT_EQ(list.selected(), 2);
+  EXPECT_EQ(user_selections, 0);
+  b.user_click_item(list, 0);
+  EXPECT_EQ(list.selected(), 0);
+  EXPECT_EQ(user_selections, 1);
+  b.user_key_down(list);
+  EXPECT_EQ(list.selected(), 1);
+  EXPECT_EQ(user_selections, 2);
+  list.select(7);  // out of range: nothing selected
+  EXPECT_EQ(list.selected(), ListBox::kNoSelection);
+  EXPECT_EQ(user_selections, 2);
+}
+
+TEST_F(ListContract, TruncatingPastTheSelectionOrClearingLeavesNothingSelected) {
+  list.append("D");
+  list.select(3);
+  list.truncate(2);
+  EXPECT_EQ(items(), (Texts{"A", "B"}));
+  EXPECT_EQ(list.selected(), ListBox::kNoSelection);
+  list.select(0);
+  list.truncate(1);
+  list.truncate(5);
+  EXPECT_EQ(items(), Texts{"A"});
+  EXPECT_EQ(list.selected(), 0);
+  list.clear();
+  EXPECT_EQ(list.count(), 0);
+  EXPECT_EQ(list.selected(), ListBox::kNoSelection);
+  EXPECT_EQ(list.item(0), "");
+}
+
+TEST_F(ListContract, UnchangedItemsAreNotRewritten) {
+  const int before = b.item_writes(list);
+  list.replace(0, "A");
+  list.replace(3, "out of range");
+  list.replace(-1, "out of range");
+  EXPECT_EQ(b.item_writes(list), before);
+  list.replace(2, "Закрыть все ордера");
+  EXPECT_EQ(b.item_writes(list), before + 1);
+  EXPECT_EQ(items(), (Texts{"A", "B", "Закрыть все ордера"}));
+}
+
+TEST_F(ControlContract, ButtonClicksCountOnlyWhileEnabledAndVisible) {
+  platform::Button& button = b.make_button("CLOSE");
+  int clicks = 0;
+  button.set_on_click([&] { ++clicks; });
+  b.user_click(button);
+  EXPECT_EQ(clicks, 1);
+  button.set_enabled(false);
+  EXPECT_FALSE(button.enabled());
+  b.user_click(button);
+  EXPECT_EQ(clicks, 1);
+  button.set_enabled(true);
+  button.set_visible(false);
+  EXPECT_FALSE(button.visible());
+  b.user_click(button);
+  EXPECT_EQ(clicks, 1);
+  button.set_visible(true);
+  b.user_click(button);
+  EXPECT_EQ(clicks, 2);
+}
+
+TEST_F(ControlContract, MenuItemClicksCountOnlyWhileEnabled) {
+  platform::MenuItem& item = b.make_menu_item("Закрыть все ордера");
+  int clicks = 0;
+  item.set_on_click([&] { ++clicks; });
+  b.user_click(item);
+  EXPECT_EQ(clicks, 1);
+  item.set_enabled(false);
+  EXPECT_FALSE(item.enabled());
+  b.user_click(item);
+  EXPECT_EQ(clicks, 1);
+  item.set_enabled(true);
+  EXPECT_TRUE(item.enabled());
+  b.user_click(item);
+  EXPECT_EQ(clicks, 2);
+}
+
+TEST_F(ControlContract, CaptionsRoundTripUnicodeAndMovesKeepTheSize) {
+  platform::Button& button = b.make_button("T-SL");
+  button.set_text("Стоп");
+  EXPECT_EQ(button.text(), "Стоп");
+  b.window().set_caption("Pelmora Закрыть все ордера");
+  EXPECT_EQ(b.window().caption(), "Pelmora Закрыть все ордера");
+
+  const platform::Bounds before = button.bounds();
+  button.set_position(before.left + 5, before.top + 7);
+  EXPECT_EQ(button.bounds(),
+            (platform::Bounds{before.left + 5, before.top + 7, before.width, before.height}));
+}
+
+TEST_F(ControlContract, TimerTicksOnlyWhileEnabled) {
+  platform::Timer& timer = b.make_timer(10, false);
+  int ticks = 0;
+  timer.set_on_tick([&] {
+    if (++ticks == 3) timer.set_enabled(false);
+  });
+  b.run_for(100);
+  timer.set_interval_ms(20);  // a new interval does not start a disabled timer
+  b.run_for(100);
+  EXPECT_EQ(ticks, 0);
+  timer.set_enabled(true);
+  ASSERT_TRUE(b.run_until([&] { return ticks >= 3; }));
+  b.run_for(100);
+  EXPECT_EQ(ticks, 3);
+  EXPECT_FALSE(timer.enabled());
+}
+
+TEST_F(ControlContract, NewIntervalOfARunningTimerTakesEffect) {
+  platform::Timer& timer = b.make_timer(600000, true);
+  int ticks = 0;
+  timer.set_on_tick([&] { ++ticks; });
+  timer.set_interval_ms(10);
+  EXPECT_EQ(timer.interval_ms(), 10);
+  EXPECT_TRUE(b.run_until([&] { return ticks >= 2; }));
+}
+
+}  // namespace
+}  // namespace pelmora::contract
