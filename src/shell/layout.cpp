@@ -116,7 +116,7 @@ constexpr std::string_view kProps = "Properties";
 constexpr std::string_view kMain = "main";
 
 // Label11's two-line credit and the sign in front of it.
-constexpr std::string_view kCredit = "автор: Pelmora\r\n2024 Pelmora";
+constexpr std::string_view kCredit = "by Pelmora\r\n2024 Pelmora";
 constexpr std::string_view kCreditSign = "©";
 
 constexpr ControlSpec kControls[] = {

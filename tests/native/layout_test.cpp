@@ -156,7 +156,7 @@ const std::vector<std::string> kExpected = {
     "Button1 button on main at 96,224 26x25 text \"| |\" hint \"Приостановить тестирование\"",
     "Button2 button on main at 128,224 41x25 text \"стоп\" hint \"Остановить тестирование\"",
     "Label13 label on main at 206,227 10x16 text \"©\" font Arial 13 colour 5197647 drags",
-    "Label11 label on main at 219,229 60x24 text \"автор: Pelmora\r\n2024 Pelmora\" font Arial 9 "
+    "Label11 label on main at 219,229 60x24 text \"by Pelmora\r\n2024 Pelmora\" font Arial 9 "
     "colour 5197647 hand",
 };
 

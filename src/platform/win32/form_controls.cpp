@@ -1,0 +1,251 @@
+// Builds each kind of control of the layout with its native wrapper.
+#include "platform/win32/form_controls.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+
+#include "platform/win32/button.h"
+#include "platform/win32/edit.h"
+#include "platform/win32/image_button.h"
+#include "platform/win32/label_control.h"
+#include "platform/win32/line_control.h"
+#include "platform/win32/list_box.h"
+#include "platform/win32/panel_paint.h"
+#include "platform/win32/radio_group.h"
+#include "platform/win32/slider.h"
+#include "platform/win32/spin_buttons.h"
+#include "platform/win32/wide.h"
+
+namespace pelmora::platform::win32 {
+
+namespace {
+constexpr int kFirstControlId = 2000;
+constexpr int kFirstMenuId = 100;
+constexpr int kFormFontHeight = 11;  // 8 points at 96 dots per inch
+constexpr shell::Font kOrderButtonFont{"Arial", 14, true};
+
+void strip_style(HWND hwnd, LONG_PTR style, LONG_PTR ex_style) {
+  SetWindowLongPtrW(hwnd, GWL_STYLE, GetWindowLongPtrW(hwnd, GWL_STYLE) & ~style);
+  SetWindowLongPtrW(hwnd, GWL_EXSTYLE, GetWindowLongPtrW(hwnd, GWL_EXSTYLE) & ~ex_style);
+  SetWindowPos(hwnd, nullptr, 0, 0, 0, 0,
+               SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+}
+}  // namespace
+
+FormControls::FormControls() : tooltips_(window_.hwnd()) {
+  INITCOMMONCONTROLSEX init{sizeof(init), ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
+  InitCommonControlsEx(&init);
+  int id = kFirstControlId;
+  for (const shell::ControlSpec& spec : shell::controls()) create(spec, id++);
+
+  int menu_id = kFirstMenuId;
+  for (const shell::MenuItemSpec& item : shell::popup_menu()) {
+    add(item.name, menu_.add_item(menu_id++, item.caption));
+  }
+  window_.host().set_on_menu_command([this](int command) { menu_.dispatch(command); });
+  for (auto& [name, panel] : panels_) {
+    panel->set_on_menu_request([this](int x, int y) { menu_.show(window_.hwnd(), x, y); });
+  }
+  for (const shell::TimerSpec& t : shell::timers()) {
+    timers_.push_back(std::make_unique<Timer>(TimerArgs{t.interval_ms, t.enabled}));
+    add(t.name, *timers_.back());
+  }
+}
+
+// The controls go before the panels that host them, the panels before the form.
+FormControls::~FormControls() {
+  controls_.clear();
+  panels_.clear();
+}
+
+HWND FormControls::parent_of(const shell::ControlSpec& spec) const {
+  if (spec.parent.empty()) return window_.hwnd();
+  return panels_.find(spec.parent)->second->hwnd();
+}
+
+HFONT FormControls::font(const shell::Font& f) {
+  const bool form_font = f.name.empty();
+  std::tuple<std::string, int, bool> key{form_font ? "MS Sans Serif" : std::string(f.name),
+                                         form_font ? kFormFontHeight : f.height, f.bold};
+  auto it = fonts_.find(key);
+  if (it == fonts_.end()) {
+    const std::wstring face = to_wide(std::get<0>(key));
+    HFONT made = CreateFontW(-std::get<1>(key), 0, 0, 0, f.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE,
+                             FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                             DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face.c_str());
+    it = fonts_.emplace(key, UniqueFont(made)).first;
+  }
+  return it->second.get();
+}
+
+void FormControls::create(const shell::ControlSpec& s, int id) {
+  using shell::ControlKind;
+  const HWND parent = parent_of(s);
+  const std::string text(s.text);
+  HWND made = nullptr;
+  switch (s.kind) {
+    case ControlKind::kPanel: {
+      auto panel = std::make_unique<PanelControl>(PanelArgs{.parent = parent,
+                                                            .id = id,
+                                                            .bounds = s.bounds,
+                                                            .border_width = s.border_width,
+                                                            .visible = s.visible});
+      made = panel->hwnd();
+      add(s.name, *panel);
+      panels_.emplace(std::string(s.name), std::move(panel));
+      break;
+    }
+    case ControlKind::kLabel: {
+      auto& c =
+          keep(std::make_unique<Label>(LabelArgs{.parent = parent,
+                                                 .id = id,
+                                                 .bounds = s.bounds,
+                                                 .caption = text,
+                                                 .font = font(s.font),
+                                                 .colour = to_colorref(s.colour),
+                                                 .hand_cursor = s.cursor == shell::Cursor::kHand}));
+      add(s.name, c);
+      made = c.hwnd();
+      break;
+    }
+    case ControlKind::kLine: {
+      auto& c = keep(
+          std::make_unique<Line>(LineArgs{.parent = parent,
+                                          .id = id,
+                                          .bounds = s.bounds,
+                                          .fill = to_colorref(s.back_colour),
+                                          .border = to_colorref(shell::kPanelLook.line_border)}));
+      add(s.name, static_cast<platform::Control&>(c));
+      made = c.hwnd();
+      break;
+    }
+    case ControlKind::kImageButton: {
+      auto& c = keep(std::make_unique<ImageButton>(
+          ImageButtonArgs{.parent = parent,
+                          .id = id,
+                          .bounds = s.bounds,
+                          .word = text,
+                          .pictures = s.name == "SpriteButton9" ? sell_pictures() : buy_pictures(),
+                          .font = font(kOrderButtonFont)}));
+      add(s.name, static_cast<platform::Button&>(c));
+      made = c.hwnd();
+      break;
+    }
+    case ControlKind::kEdit:
+    case ControlKind::kMemo: {
+      auto& c = keep(std::make_unique<Edit>(EditArgs{.parent = parent,
+                                                     .id = s.control_id ? s.control_id : id,
+                                                     .bounds = s.bounds,
+                                                     .text = text,
+                                                     .multi_line = s.kind == ControlKind::kMemo,
+                                                     .font = font(s.font)}));
+      add(s.name, static_cast<platform::Edit&>(c));
+      made = c.hwnd();
+      if (!s.bevel) strip_style(made, WS_BORDER, WS_EX_CLIENTEDGE);
+      break;
+    }
+    case ControlKind::kSpinButtons: {
+      auto& c = keep(
+          std::make_unique<SpinButtons>(SpinButtonsArgs{.parent = parent,
+                                                        .id = id,
+                                                        .bounds = s.bounds,
+                                                        .background = to_colorref(s.back_colour)}));
+      add(s.name, static_cast<platform::SpinButtons&>(c));
+      made = c.hwnd();
+      break;
+    }
+    case ControlKind::kListBox: {
+      auto& c = keep(std::make_unique<ListBox>(
+          ListBoxArgs{.parent = parent, .id = id, .bounds = s.bounds, .font = font(s.font)}));
+      add(s.name, static_cast<platform::ListBox&>(c));
+      made = c.hwnd();
+      SendMessageW(made, LB_SETITEMHEIGHT, 0, s.item_height);
+      break;
+    }
+    case ControlKind::kPushButton: {
+      auto& c = keep(std::make_unique<Button>(ButtonArgs{
+          .parent = parent, .id = id, .bounds = s.bounds, .caption = text, .font = font(s.font)}));
+      add(s.name, static_cast<platform::Button&>(c));
+      made = c.hwnd();
+      break;
+    }
+    case ControlKind::kSlider: {
+      auto& c = keep(std::make_unique<Slider>(SliderArgs{.parent = parent,
+                                                         .id = id,
+                                                         .bounds = s.bounds,
+                                                         .min = s.slider.min,
+                                                         .max = s.slider.max,
+                                                         .position = s.slider.position,
+                                                         .thumb_length = s.slider.thumb_length}));
+      c.set_hint_sink([this](HWND hwnd, std::string_view hint) { tooltips_.set(hwnd, hint); });
+      add(s.name, static_cast<platform::Slider&>(c));
+      made = c.hwnd();
+      break;
+    }
+    case ControlKind::kRadioGroup: {
+      auto& c = keep(std::make_unique<RadioGroup>(
+          RadioGroupArgs{.parent = parent,
+                         .id = id,
+                         .bounds = s.bounds,
+                         .caption = text,
+                         .choices = {std::string(s.choices[0]), std::string(s.choices[1])},
+                         .font = font(s.font),
+                         .background = to_colorref(s.back_colour)}));
+      add(s.name, static_cast<platform::RadioGroup&>(c));
+      made = c.hwnd();
+      break;
+    }
+  }
+  finish(s, made);
+}
+
+// Common to every kind: later rows lie over earlier ones (a spin pair over its field's end),
+// siblings do not paint over each other, only listed tab stops stop the Tab key, the hint, and
+// the visibility at start.
+void FormControls::finish(const shell::ControlSpec& s, HWND hwnd) {
+  windows_[std::string(s.name)] = hwnd;
+  specs_[hwnd] = s;
+  SetWindowLongPtrW(hwnd, GWL_STYLE, GetWindowLongPtrW(hwnd, GWL_STYLE) | WS_CLIPSIBLINGS);
+  if (s.tab_order < 0) strip_style(hwnd, WS_TABSTOP, 0);
+  SetWindowPos(hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  if (!s.hint.empty()) tooltips_.set(hwnd, s.hint);
+  if (!s.visible) ShowWindow(hwnd, SW_HIDE);
+}
+
+HWND FormControls::hwnd_of(std::string_view name) const {
+  auto it = windows_.find(name);
+  return it == windows_.end() ? nullptr : it->second;
+}
+
+bool FormControls::handle_tab(const MSG& msg) {
+  if (msg.message != WM_KEYDOWN || msg.wParam != VK_TAB) return false;
+  // The control that holds the focus may be a radio button inside its group.
+  HWND focused = msg.hwnd;
+  while (focused && !specs_.count(focused)) focused = GetParent(focused);
+  if (!focused) return false;
+  const shell::ControlSpec& current = specs_[focused];
+  if (current.parent.empty() || current.kind == shell::ControlKind::kPanel) return false;
+  std::vector<std::pair<int, HWND>> order;
+  for (auto& [hwnd, spec] : specs_) {
+    if (spec.parent == current.parent && spec.tab_order >= 0 && IsWindowVisible(hwnd) &&
+        IsWindowEnabled(hwnd)) {
+      order.emplace_back(spec.tab_order, hwnd);
+    }
+  }
+  if (order.empty()) return false;
+  std::sort(order.begin(), order.end());
+  const bool back = GetKeyState(VK_SHIFT) < 0;
+  auto it = std::find_if(order.begin(), order.end(), [&](auto& e) { return e.second == focused; });
+  size_t index = it == order.end() ? 0 : static_cast<size_t>(it - order.begin());
+  if (it != order.end()) index = (index + (back ? order.size() - 1 : 1)) % order.size();
+  HWND next = order[index].second;
+  if (specs_[next].kind == shell::ControlKind::kRadioGroup) {
+    auto& group = dynamic_cast<RadioGroup&>(radio_group(specs_[next].name));
+    next = group.choice_window(std::max(group.selected(), 0));
+  }
+  SetFocus(next);
+  return true;
+}
+
+}  // namespace pelmora::platform::win32

@@ -1,0 +1,67 @@
+// The Win32 form built from the layout data: the form window, the four panels and every control
+// on them, the exchange fields at their fixed identifiers, fonts, hints, the shortcut menu and
+// the timers, each reached by its given name. It also moves the keyboard focus along each
+// panel's tab order.
+#pragma once
+
+#include <windows.h>
+
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "platform/control_registry.h"
+#include "platform/win32/form_window.h"
+#include "platform/win32/gdi_handles.h"
+#include "platform/win32/panel_control.h"
+#include "platform/win32/popup_menu.h"
+#include "platform/win32/timer.h"
+#include "platform/win32/tooltips.h"
+#include "shell/layout.h"
+
+namespace pelmora::platform::win32 {
+
+class FormControls final : public ControlRegistry {
+ public:
+  // Throws std::runtime_error when the system refuses a window.
+  FormControls();
+  FormControls(const FormControls&) = delete;
+  FormControls& operator=(const FormControls&) = delete;
+  ~FormControls() override;
+
+  FormWindow& window() override { return window_; }
+  // The native window of a control or panel; nullptr for an unknown name.
+  HWND hwnd_of(std::string_view name) const;
+  HMENU popup_menu() const { return menu_.handle(); }
+
+  // For the message loop: a Tab or Shift+Tab key press inside the form moves the focus to the
+  // next or previous control of the focused control's panel; returns true when it did.
+  bool handle_tab(const MSG& msg);
+
+ private:
+  void create(const shell::ControlSpec& spec, int id);
+  HWND parent_of(const shell::ControlSpec& spec) const;
+  HFONT font(const shell::Font& font);
+  void finish(const shell::ControlSpec& spec, HWND hwnd);
+  template <typename T>
+  T& keep(std::unique_ptr<T> control) {
+    T& ref = *control;
+    controls_.push_back(std::move(control));
+    return ref;
+  }
+
+  FormWindow window_;
+  std::map<std::tuple<std::string, int, bool>, UniqueFont> fonts_;
+  Tooltips tooltips_;
+  PopupMenu menu_;
+  std::vector<std::unique_ptr<Timer>> timers_;
+  std::map<std::string, std::unique_ptr<PanelControl>, std::less<>> panels_;
+  std::vector<std::unique_ptr<platform::Control>> controls_;
+  std::map<std::string, HWND, std::less<>> windows_;
+  std::map<HWND, shell::ControlSpec> specs_;
+};
+
+}  // namespace pelmora::platform::win32

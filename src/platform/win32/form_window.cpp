@@ -1,0 +1,186 @@
+// The form window's creation, messages and PanelWindow operations.
+#include "platform/win32/form_window.h"
+
+#include <cstdlib>
+
+#include "platform/win32/app_icon.h"
+#include "platform/win32/panel_paint.h"
+#include "platform/win32/window_text.h"
+#include "shell/layout.h"
+
+namespace pelmora::platform::win32 {
+
+void snap_to_work_area(RECT& r, const RECT& work) {
+  const LONG width = r.right - r.left;
+  const LONG height = r.bottom - r.top;
+  if (std::abs(r.left - work.left) < kSnapDistance) {
+    r.left = work.left;
+  } else if (std::abs(r.right - work.right) < kSnapDistance) {
+    r.left = work.right - width;
+  }
+  if (std::abs(r.top - work.top) < kSnapDistance) {
+    r.top = work.top;
+  } else if (std::abs(r.bottom - work.bottom) < kSnapDistance) {
+    r.top = work.bottom - height;
+  }
+  r.right = r.left + width;
+  r.bottom = r.top + height;
+}
+
+FormWindow::FormWindow()
+    // The owner stands in for the application's hidden window: it owns the form, carries no
+    // caption of its own and is what gets attached to the chart.
+    : owner_({.style = WS_POPUP}),
+      form_({.caption = std::string(shell::kFormSpec.caption),
+             .parent = owner_.hwnd(),
+             .bounds = shell::kFormSpec.bounds,
+             .style = WS_POPUP | WS_CLIPCHILDREN,
+             .ex_style = WS_EX_LAYERED,
+             .quit_on_destroy = true}),
+      key_brush_(CreateSolidBrush(to_colorref(shell::kFormSpec.colour))),
+      icon_(make_app_icon()) {
+  // Every pixel in exactly the key colour is see-through, wherever it is drawn.
+  SetLayeredWindowAttributes(hwnd(), to_colorref(shell::kFormSpec.colour), 255, LWA_COLORKEY);
+  for (HWND window : {hwnd(), owner()}) {
+    SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_.get()));
+    SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_.get()));
+  }
+  form_.set_message_hook(
+      [this](UINT m, WPARAM w, LPARAM l, LRESULT* r) { return on_message(m, w, l, r); });
+}
+
+bool FormWindow::on_message(UINT message, WPARAM wparam, LPARAM lparam, LRESULT* result) {
+  switch (message) {
+    case WM_ERASEBKGND: {
+      RECT rect{};
+      GetClientRect(hwnd(), &rect);
+      FillRect(reinterpret_cast<HDC>(wparam), &rect, key_brush_.get());
+      *result = 1;
+      return true;
+    }
+    case WM_MOVING: {
+      // Only moves by the user snap; the program places the window exactly where it means to.
+      auto* rect = reinterpret_cast<RECT*>(lparam);
+      RECT work{};
+      SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+      snap_to_work_area(*rect, work);
+      *result = TRUE;
+      return true;
+    }
+    default:
+      return false;
+  }
+}
+
+std::string FormWindow::caption() const {
+  return window_text(hwnd());
+}
+
+void FormWindow::set_caption(std::string_view caption) {
+  set_window_text(hwnd(), caption);
+}
+
+ScreenRect FormWindow::rect() const {
+  RECT r{};
+  GetWindowRect(hwnd(), &r);
+  return {r.left, r.top, r.right, r.bottom};
+}
+
+int FormWindow::client_width() const {
+  RECT r{};
+  GetClientRect(hwnd(), &r);
+  return r.right;
+}
+
+int FormWindow::client_height() const {
+  RECT r{};
+  GetClientRect(hwnd(), &r);
+  return r.bottom;
+}
+
+void FormWindow::shown_if(bool was_visible) {
+  if (was_visible || !visible() || !on_show_) return;
+  try {
+    on_show_();
+  } catch (...) {
+  }
+}
+
+void FormWindow::set_visible(bool shown) {
+  const bool was = visible();
+  ShowWindow(hwnd(), shown ? SW_SHOWNA : SW_HIDE);
+  shown_if(was);
+}
+
+void FormWindow::set_left(int left) {
+  const ScreenRect r = rect();
+  SetWindowPos(hwnd(), nullptr, left, r.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void FormWindow::place_on_top(int left, int top, int width, int height) {
+  const bool was = visible();
+  SetWindowPos(hwnd(), HWND_TOP, left, top, width, height, SWP_NOACTIVATE | SWP_SHOWWINDOW);
+  shown_if(was);
+}
+
+void FormWindow::set_shape(const std::vector<Bounds>& rects) {
+  ShowScrollBar(hwnd(), SB_BOTH, FALSE);
+  RECT window{};
+  RECT client{};
+  GetWindowRect(hwnd(), &window);
+  GetClientRect(hwnd(), &client);
+  const int width = window.right - window.left;
+  const int height = window.bottom - window.top;
+  // Frame offsets of the client area; both 0 for this borderless window.
+  const int bx = (width - client.right) / 2;
+  const int ty = height - client.bottom - bx;
+  UniqueRegion shape(CreateRectRgn(0, 0, width, height));
+  UniqueRegion inner(CreateRectRgn(bx, ty, bx + client.right, ty + client.bottom));
+  CombineRgn(shape.get(), shape.get(), inner.get(), RGN_DIFF);
+  for (const Bounds& b : rects) {
+    UniqueRegion part(
+        CreateRectRgn(b.left + bx, b.top + ty, b.left + bx + b.width, b.top + ty + b.height));
+    CombineRgn(shape.get(), shape.get(), part.get(), RGN_OR);
+  }
+  // The system owns the region once it has taken it.
+  if (SetWindowRgn(hwnd(), shape.get(), TRUE)) shape.release();
+}
+
+// Drawn on the screen itself: the form's own surface is cut to the panels, so an outline there
+// would not show where the panel is going.
+void FormWindow::draw_focus_rect(const Bounds& b) {
+  POINT origin{0, 0};
+  ClientToScreen(hwnd(), &origin);
+  RECT r{origin.x + b.left, origin.y + b.top, origin.x + b.left + b.width,
+         origin.y + b.top + b.height};
+  HDC dc = GetDC(nullptr);
+  DrawFocusRect(dc, &r);
+  ReleaseDC(nullptr, dc);
+}
+
+void FormWindow::make_tool_window() {
+  ShowWindow(owner(), SW_HIDE);
+  ShowWindow(owner(), SW_HIDE);
+  for (HWND window : {owner(), hwnd()}) {
+    const LONG_PTR ex = GetWindowLongPtrW(window, GWL_EXSTYLE);
+    SetWindowLongPtrW(window, GWL_EXSTYLE, ex | WS_EX_TOOLWINDOW);
+  }
+}
+
+void FormWindow::attach_owner_to(WindowRef chart_frame) {
+  HWND owner_window = GetParent(hwnd());  // a top-level window's owner
+  if (!owner_window) return;
+  const LONG_PTR style = GetWindowLongPtrW(owner_window, GWL_STYLE);
+  SetWindowLongPtrW(owner_window, GWL_STYLE,
+                    style & ~static_cast<LONG_PTR>(WS_CAPTION | WS_THICKFRAME));
+  SetParent(owner_window, reinterpret_cast<HWND>(chart_frame));
+  SetWindowPos(owner_window, nullptr, 0, 0, 0, 0, SWP_NOSIZE);
+  ShowWindow(owner_window, SW_SHOW);
+}
+
+void FormWindow::post_key(int virtual_key) {
+  PostMessageW(hwnd(), WM_KEYDOWN, static_cast<WPARAM>(virtual_key), 0);
+  PostMessageW(hwnd(), WM_KEYUP, static_cast<WPARAM>(virtual_key), 0);
+}
+
+}  // namespace pelmora::platform::win32

@@ -1,0 +1,60 @@
+// The panel's top-level window on Windows: a borderless layered window whose background is the
+// see-through key colour, owned by a hidden owner window (the one attached to the chart), with
+// its icon, snapping to the work area's edges while the user moves it, and the PanelWindow
+// operations: shape, drag outline, tool-window style, attachment, posted keys.
+#pragma once
+
+#include <windows.h>
+
+#include "platform/panel_window.h"
+#include "platform/win32/gdi_handles.h"
+#include "platform/win32/host_window.h"
+
+namespace pelmora::platform::win32 {
+
+// Distance in pixels within which a moved window snaps to an edge of the work area.
+inline constexpr int kSnapDistance = 10;
+
+// Moves `rect` (screen) so that an edge closer than kSnapDistance to the work area's edge lies
+// on it; keeps its size.
+void snap_to_work_area(RECT& rect, const RECT& work_area);
+
+class FormWindow final : public PanelWindow {
+ public:
+  // Creates the owner and the form, hidden, at the layout's place and size. Throws
+  // std::runtime_error when the system refuses.
+  FormWindow();
+
+  HWND hwnd() const { return form_.hwnd(); }
+  HWND owner() const { return owner_.hwnd(); }
+  HostWindow& host() { return form_; }
+
+  std::string caption() const override;
+  void set_caption(std::string_view caption) override;
+  WindowRef ref() const override { return reinterpret_cast<WindowRef>(hwnd()); }
+  ScreenRect rect() const override;
+  int client_width() const override;
+  int client_height() const override;
+  bool visible() const override { return IsWindowVisible(hwnd()) != FALSE; }
+  void set_visible(bool shown) override;
+  void set_on_show(Handler handler) override { on_show_ = std::move(handler); }
+  void set_left(int left) override;
+  void place_on_top(int left, int top, int width, int height) override;
+  void set_shape(const std::vector<Bounds>& rects) override;
+  void draw_focus_rect(const Bounds& rect) override;
+  void make_tool_window() override;
+  void attach_owner_to(WindowRef chart_frame) override;
+  void post_key(int virtual_key) override;
+
+ private:
+  bool on_message(UINT message, WPARAM wparam, LPARAM lparam, LRESULT* result);
+  void shown_if(bool was_visible);
+
+  HostWindow owner_;
+  HostWindow form_;
+  UniqueBrush key_brush_;
+  UniqueIcon icon_;
+  Handler on_show_;
+};
+
+}  // namespace pelmora::platform::win32

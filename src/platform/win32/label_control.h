@@ -1,0 +1,44 @@
+// A label: its caption drawn in its font and colour over the panel face behind it (it has no
+// background of its own), optionally with the hand cursor; it reports the mouse.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "platform/win32/custom_control.h"
+#include "platform/win32/mouse_relay.h"
+
+namespace pelmora::platform::win32 {
+
+struct LabelArgs {
+  HWND parent = nullptr;
+  int id = 0;
+  Bounds bounds{};
+  std::string caption;
+  HFONT font = nullptr;  // held, not owned
+  COLORREF colour = 0;
+  bool hand_cursor = false;
+};
+
+class Label final : public CustomControl<platform::Label> {
+ public:
+  explicit Label(const LabelArgs& args);
+
+  std::string text() const override;
+  void set_text(std::string_view text) override;
+  void set_on_mouse_down(MouseButtonHandler h) override { mouse_.set_on_down(std::move(h)); }
+  void set_on_mouse_move(MouseMoveHandler h) override { mouse_.set_on_move(std::move(h)); }
+  void set_on_mouse_up(MouseButtonHandler h) override { mouse_.set_on_up(std::move(h)); }
+
+ private:
+  bool on_message(UINT message, WPARAM wparam, LPARAM lparam, LRESULT* result) override;
+  void paint();
+
+  HFONT font_;
+  COLORREF colour_;
+  bool hand_cursor_;
+  MouseRelay mouse_;
+};
+
+}  // namespace pelmora::platform::win32

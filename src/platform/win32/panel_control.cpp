@@ -1,0 +1,74 @@
+// Painting, mouse and shortcut menu of the panels.
+#include "platform/win32/panel_control.h"
+
+#include <windowsx.h>
+
+#include "platform/win32/child_window.h"
+#include "platform/win32/panel_paint.h"
+
+namespace pelmora::platform::win32 {
+
+PanelControl::PanelControl(const PanelArgs& args)
+    : host_({.parent = args.parent,
+             .id = args.id,
+             .bounds = args.bounds,
+             .style =
+                 static_cast<DWORD>(WS_CHILD | WS_CLIPCHILDREN | (args.visible ? WS_VISIBLE : 0))}),
+      border_width_(args.border_width),
+      silver_(CreateSolidBrush(to_colorref(shell::kPanelLook.fill_bottom))) {
+  mark_panel(hwnd(), border_width_);
+  host_.set_message_hook(
+      [this](UINT m, WPARAM w, LPARAM l, LRESULT* r) { return on_message(m, w, l, r); });
+}
+
+bool PanelControl::visible() const {
+  return (GetWindowLongPtrW(hwnd(), GWL_STYLE) & WS_VISIBLE) != 0;
+}
+
+Bounds PanelControl::bounds() const {
+  return child_bounds(hwnd());
+}
+
+void PanelControl::set_position(int left, int top) {
+  SetWindowPos(hwnd(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+bool PanelControl::on_message(UINT message, WPARAM wparam, LPARAM lparam, LRESULT* result) {
+  switch (message) {
+    case WM_ERASEBKGND: {
+      RECT rect{};
+      GetClientRect(hwnd(), &rect);
+      BufferedPaint buffer(reinterpret_cast<HDC>(wparam), rect.right, rect.bottom);
+      paint_panel_face(buffer.dc(), rect.right, rect.bottom, border_width_);
+      *result = 1;
+      return true;
+    }
+    case WM_PRINTCLIENT: {
+      RECT rect{};
+      GetClientRect(hwnd(), &rect);
+      paint_panel_face(reinterpret_cast<HDC>(wparam), rect.right, rect.bottom, border_width_);
+      return true;
+    }
+    // The slider, the buttons' corners and read-only texts sit on the silver lower part.
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+      SetBkColor(reinterpret_cast<HDC>(wparam), to_colorref(shell::kPanelLook.fill_bottom));
+      *result = reinterpret_cast<LRESULT>(silver_.get());
+      return true;
+    case WM_CONTEXTMENU: {
+      if (!on_menu_) return false;
+      POINT p{GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)};
+      if (p.x == -1 && p.y == -1) GetCursorPos(&p);  // from the keyboard
+      try {
+        on_menu_(p.x, p.y);
+      } catch (...) {
+      }
+      return true;
+    }
+    default:
+      mouse_.relay(hwnd(), message, wparam, lparam);
+      return false;
+  }
+}
+
+}  // namespace pelmora::platform::win32

@@ -1,0 +1,53 @@
+// A radio group: a captioned frame on a silver background holding two exclusive choices. The
+// group hosts its two radio buttons, so their clicks reach it directly.
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+#include <string>
+
+#include "platform/win32/gdi_handles.h"
+#include "platform/win32/host_window.h"
+
+namespace pelmora::platform::win32 {
+
+struct RadioGroupArgs {
+  HWND parent = nullptr;
+  int id = 0;
+  Bounds bounds{};
+  std::string caption;
+  std::array<std::string, 2> choices;
+  HFONT font = nullptr;  // held, not owned
+  COLORREF background = 0;
+};
+
+class RadioGroup final : public platform::RadioGroup {
+ public:
+  explicit RadioGroup(const RadioGroupArgs& args);
+
+  bool enabled() const override { return IsWindowEnabled(host_.hwnd()) != FALSE; }
+  void set_enabled(bool on) override;
+  bool visible() const override;
+  void set_visible(bool shown) override { ShowWindow(host_.hwnd(), shown ? SW_SHOWNA : SW_HIDE); }
+  Bounds bounds() const override;
+  void set_position(int left, int top) override;
+  int selected() const override;
+  void select(int choice) override;
+
+  HWND hwnd() const { return host_.hwnd(); }
+  HWND choice_window(int index) const { return choices_[static_cast<size_t>(index)]; }
+
+ private:
+  bool on_message(UINT message, WPARAM wparam, LPARAM lparam, LRESULT* result);
+  void paint_frame(HDC dc);
+
+  HostWindow host_;
+  std::string caption_;
+  HFONT font_;
+  COLORREF background_;
+  UniqueBrush brush_;
+  std::array<HWND, 2> choices_{};  // children of host_, destroyed with it
+};
+
+}  // namespace pelmora::platform::win32

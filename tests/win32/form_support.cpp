@@ -1,0 +1,73 @@
+// The real form for the Windows tests.
+#include "form_support.h"
+
+#include "shell/layout.h"
+
+namespace pelmora::win32_test {
+
+void pump_for(int ms) {
+  const ULONGLONG end = GetTickCount64() + static_cast<ULONGLONG>(ms);
+  MSG msg;
+  do {
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&msg);
+      DispatchMessageW(&msg);
+    }
+    Sleep(5);
+  } while (GetTickCount64() < end);
+}
+
+RealForm::RealForm() {
+  tform = std::make_unique<app::TForm1>(
+      [this] {
+        auto made = std::make_unique<platform::win32::FormControls>();
+        controls = made.get();
+        return made;
+      },
+      terminal, program);
+  for (const shell::TimerSpec& t : shell::timers()) controls->timer(t.name).set_enabled(false);
+  tform->Show();
+  pump_for(100);
+}
+
+RealForm::~RealForm() {
+  tform.reset();
+  pump_for(20);
+}
+
+RECT RealForm::place(std::string_view name) const {
+  HWND h = hwnd(name);
+  RECT r{};
+  GetWindowRect(h, &r);
+  MapWindowPoints(HWND_DESKTOP, GetParent(h), reinterpret_cast<POINT*>(&r), 2);
+  return r;
+}
+
+HRGN RealForm::expected_shape() const {
+  HRGN all = CreateRectRgn(0, 0, 0, 0);
+  for (const shell::ControlSpec& spec : shell::controls()) {
+    if (!spec.parent.empty() || !IsWindowVisible(hwnd(spec.name))) continue;
+    RECT r = place(spec.name);
+    HRGN part = CreateRectRgnIndirect(&r);
+    CombineRgn(all, all, part, RGN_OR);
+    DeleteObject(part);
+  }
+  return all;
+}
+
+HRGN RealForm::current_shape() const {
+  HRGN shape = CreateRectRgn(0, 0, 0, 0);
+  if (GetWindowRgn(form(), shape) == ERROR) {
+    DeleteObject(shape);
+    return nullptr;
+  }
+  return shape;
+}
+
+void mouse(HWND hwnd, UINT message, WPARAM keys, int x, int y) {
+  SendMessageW(hwnd, message, keys,
+               MAKELPARAM(static_cast<WORD>(static_cast<short>(x)),
+                          static_cast<WORD>(static_cast<short>(y))));
+}
+
+}  // namespace pelmora::win32_test

@@ -1,0 +1,53 @@
+// The real Win32 form for the Windows tests: TForm1 over FormControls with an empty terminal
+// tree and the test parameter, its timers stopped so that nothing moves behind a test's back,
+// and helpers to let the message queue run and to read places and the window's shape.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <string_view>
+
+#include "app/form.h"
+#include "platform/fake/fake_program.h"
+#include "platform/fake/fake_terminal.h"
+#include "platform/win32/form_controls.h"
+
+namespace pelmora::win32_test {
+
+// Runs the message queue for about `ms` milliseconds.
+void pump_for(int ms);
+// Runs the message queue until `done` holds or ten seconds passed; returns whether it held.
+template <typename Done>
+bool pump_until(Done done) {
+  const ULONGLONG end = GetTickCount64() + 10000;
+  while (!done()) {
+    if (GetTickCount64() > end) return false;
+    pump_for(10);
+  }
+  return true;
+}
+
+struct RealForm {
+  RealForm();
+  ~RealForm();
+
+  HWND hwnd(std::string_view name) const { return controls->hwnd_of(name); }
+  HWND form() const { return controls->window().hwnd(); }
+  // A control's rectangle in its parent's client coordinates, read from its window.
+  RECT place(std::string_view name) const;
+  // The union of the rectangles of the form's visible direct children.
+  HRGN expected_shape() const;
+  // The window's current shape (GetWindowRgn); nullptr when it has none.
+  HRGN current_shape() const;
+
+  platform::fake::FakeTerminal terminal;
+  platform::fake::FakeProgram program{"100"};
+  platform::win32::FormControls* controls = nullptr;
+  std::unique_ptr<app::TForm1> tform;
+};
+
+// Sends a mouse message to a window with a position in its client coordinates.
+void mouse(HWND hwnd, UINT message, WPARAM keys, int x, int y);
+
+}  // namespace pelmora::win32_test
