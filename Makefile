@@ -37,5 +37,8 @@ bench: native
 run: windows
 	$(WINE_DISPLAY) scripts/run-demo
 
+shots: windows
+	scripts/make-shots build/windows
+
 clean:
 	rm -rf build shots

@@ -1,0 +1,80 @@
+// Writes screenshots of the panel for review: the whole window and each of the four panels,
+// shown alone at the main panel's place, read back from the screen into BMP files in the
+// current folder (scripts/make-shots turns them into PNG files).
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "form_support.h"
+#include "shell/layout.h"
+
+namespace {
+
+using pelmora::win32_test::RealForm;
+
+// Saves the screen rectangle as a 24-bit bottom-up BMP file; false on failure.
+bool save_screen(const RECT& r, const std::string& path) {
+  const int width = r.right - r.left;
+  const int height = r.bottom - r.top;
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  BITMAPINFO info{};
+  info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+  void* bits = nullptr;
+  HBITMAP picture = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ previous = SelectObject(memory, picture);
+  BitBlt(memory, 0, 0, width, height, screen, r.left, r.top, SRCCOPY);
+  GdiFlush();
+  const DWORD row = static_cast<DWORD>((width * 3 + 3) & ~3);
+  const DWORD size = row * static_cast<DWORD>(height);
+  BITMAPFILEHEADER file{
+      0x4D42, static_cast<DWORD>(sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER) + size), 0, 0,
+      sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER)};
+  bool ok = false;
+  if (FILE* out = std::fopen(path.c_str(), "wb")) {
+    ok = std::fwrite(&file, sizeof(file), 1, out) == 1 &&
+         std::fwrite(&info.bmiHeader, sizeof(info.bmiHeader), 1, out) == 1 &&
+         std::fwrite(bits, 1, size, out) == size;
+    ok = std::fclose(out) == 0 && ok;
+  }
+  SelectObject(memory, previous);
+  DeleteObject(picture);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  return ok;
+}
+
+RECT screen_rect(HWND hwnd) {
+  RECT r{};
+  GetWindowRect(hwnd, &r);
+  return r;
+}
+
+void settle(RealForm& form) {
+  form.tform->RebuildWindowRegion();
+  RedrawWindow(form.form(), nullptr, nullptr,
+               RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  pelmora::win32_test::pump_for(400);
+}
+
+}  // namespace
+
+int main() {
+  RealForm form;
+  int failures = 0;
+  settle(form);
+  failures += !save_screen(screen_rect(form.form()), "window.bmp");
+  const RECT main_place = form.place("main");
+  for (std::string_view shown : pelmora::shell::kPanelNames) {
+    for (std::string_view panel : pelmora::shell::kPanelNames) {
+      form.controls->control(panel).set_visible(panel == shown);
+    }
+    form.controls->control(shown).set_position(main_place.left, main_place.top);
+    settle(form);
+    failures += !save_screen(screen_rect(form.hwnd(shown)), std::string(shown) + ".bmp");
+  }
+  std::printf("%s\n", failures ? "some screenshots failed" : "screenshots written");
+  return failures ? 1 : 0;
+}
