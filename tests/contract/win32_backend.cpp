@@ -161,16 +161,16 @@ class Win32Backend final : public Backend {
 };
 
 // Opens the item's menu over the host and chooses the first item with the keyboard, as a user
-// would. The host stays hidden: under Wine without a window manager, destroying a shown framed
-// window waits two seconds for the X server.
+// would. Return on a greyed item closes the menu under Wine; no Escape is queued after it,
+// because Wine then drops the chosen command too. The host stays hidden: under Wine without a
+// window manager, destroying a shown framed window waits two seconds for the X server.
 void Win32Backend::user_click(platform::MenuItem& item) {
   const int id = dynamic_cast<win32::MenuItem&>(item).id();
   for (auto& menu : menus_) {
     if (GetMenuState(menu.handle(), static_cast<UINT>(id), MF_BYCOMMAND) == static_cast<UINT>(-1)) {
       continue;
     }
-    for (WPARAM key : {VK_DOWN, VK_RETURN})
-      PostMessageW(host_.hwnd(), WM_KEYDOWN, key, 0);
+    for (WPARAM key : {VK_DOWN, VK_RETURN}) PostMessageW(host_.hwnd(), WM_KEYDOWN, key, 0);
     const UINT_PTR guard = SetTimer(nullptr, 0, 5000, &end_stuck_menu);
     RECT rect{};
     GetWindowRect(host_.hwnd(), &rect);
