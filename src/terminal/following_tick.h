@@ -39,7 +39,8 @@ class FollowingTick {
 
  private:
   void tick();
-  // Steps 1 and 2: whether the panel may be seen at all; false when the tick ends there.
+  // Whether the panel may be seen at all (terminal not minimised, its chart in front of the
+  // other charts); false ends the tick.
   bool gate_visibility(platform::WindowRef main, platform::WindowRef frame);
   void set_timers(bool on);
   void place(platform::WindowRef area, platform::WindowRef main, platform::WindowRef frame);

@@ -182,16 +182,6 @@ TEST_F(StartUpFixture, RestoringTheTerminalRunsTheShowSequenceOnceAndPlacesThePa
   EXPECT_TRUE(terminal.posted_keys().empty());  // the start-up speed reset is not repeated
 }
 
-TEST_F(StartUpFixture, ClosingTheChartEndsTheProgramThroughTheFollowingTick) {
-  start();
-  terminal.set_foreground(main);
-  clock.advance(300);
-  terminal.destroy(frame);
-  terminal.set_foreground(platform::fake::FakePanelWindow::kRef);
-  clock.advance(300);
-  EXPECT_EQ(program.quit_requests(), 1);
-}
-
 TEST_F(StartUpFixture, AHungTesterNeitherStopsNorBlocksTheStart) {
   terminal.set_hung(tester, true);
   terminal.set_hung(pause, true);

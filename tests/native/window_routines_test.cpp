@@ -1,13 +1,11 @@
-// The shared window routines and the windows found from the chart, against the fake tree:
-// the depth-first search, the bounded text read, the parameter and the tester's controls.
+// What the terminal-window contract does not cover, on the fake tree: the depth-first search on
+// deep and changing trees, the first parameter, and missing links of the chart chain.
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "platform/fake/fake_program.h"
 #include "terminal/chart_windows.h"
 #include "terminal/find_window_by_text.h"
-#include "terminal/window_text.h"
 #include "terminal_tree.h"
 
 namespace pelmora::terminal {
@@ -15,7 +13,6 @@ namespace {
 
 using platform::kNoWindow;
 using platform::WindowRef;
-using platform::fake::FakeProgram;
 using platform::fake::FakeTerminal;
 
 TEST(FindWindowByText, ComparesTheWholeTextExactly) {
@@ -55,29 +52,6 @@ TEST(FindWindowByText, AWindowVanishingAtAnyPointOfTheWalkEndsItCleanly) {
   }
 }
 
-TEST(GetWindowTextOf, CutsALongTextToTheBufferAndNeverSplitsACharacter) {
-  FakeTerminal t;
-  const WindowRef w = t.add_window(kNoWindow, std::string(100000, 'x'));
-  EXPECT_EQ(GetWindowTextOf(t, w), std::string(kWindowTextBufferChars - 1, 'x'));
-  t.set_text(w, std::string(2998, 'x') + "Яz");
-  EXPECT_EQ(GetWindowTextOf(t, w), std::string(2998, 'x') + "Я");
-  t.set_text(w, std::string(2998, 'x') + "\U0001F600");  // two UTF-16 units, one too many
-  EXPECT_EQ(GetWindowTextOf(t, w), std::string(2998, 'x'));
-}
-
-TEST(GetWindowTextOf, NoVanishedOrHungWindowReadsEmptyAndOnlyHungIsNoAnswer) {
-  FakeTerminal t;
-  const WindowRef gone = t.add_window(kNoWindow, "gone");
-  t.destroy(gone);
-  const WindowRef hung = t.add_window(kNoWindow, "busy");
-  t.set_hung(hung, true);
-  EXPECT_EQ(GetWindowTextOf(t, kNoWindow), "");
-  EXPECT_EQ(GetWindowTextOf(t, gone), "");
-  EXPECT_EQ(GetWindowTextOf(t, hung), "");
-  EXPECT_EQ(read_window_text(t, gone), std::string());
-  EXPECT_EQ(read_window_text(t, hung), std::nullopt);
-}
-
 TEST(ChartParameter, ReadsA32BitWholeNumberOrFailsWithTheToolkitMessage) {
   EXPECT_EQ(chart_window_of("657934"), WindowRef{657934});
   EXPECT_EQ(chart_window_of("+12"), WindowRef{12});
@@ -95,19 +69,6 @@ TEST(ChartParameter, ReadsA32BitWholeNumberOrFailsWithTheToolkitMessage) {
   }
   EXPECT_TRUE(is_test_value("100"));
   EXPECT_FALSE(is_test_value("0100"));
-}
-
-TEST(ChartWindows, WalksThreeParentsUpAndFindsTheTesterControls) {
-  testing::TerminalTree tree;
-  const FakeProgram program(tree.parameter());
-  const ChartChain chain = chart_chain_of(tree.terminal, program);
-  EXPECT_EQ(chain.frame, tree.frame);
-  EXPECT_EQ(chain.area, tree.area);
-  EXPECT_EQ(chain.main, tree.main);
-  const TesterControls controls = tester_controls_of(tree.terminal, program);
-  EXPECT_EQ(controls.stop, tree.stop);
-  EXPECT_EQ(controls.pause, tree.pause);
-  EXPECT_EQ(controls.slider, tree.slider);
 }
 
 TEST(ChartWindows, MissingLinksAreNone) {
