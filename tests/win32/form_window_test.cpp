@@ -227,5 +227,26 @@ TEST(FormWindow, WindowAndExchangeFieldsAsDesigned) {
   EXPECT_EQ(SendMessageW(f.hwnd("ORDERS_LIST_m"), LB_GETCOUNT, 0, 0), 2);
 }
 
+TEST(FormWindow, TabFollowsThePanelsTabOrderAndSkipsHiddenControls) {
+  RealForm f;
+  f.controls->control("SET_TP_SL_WND").set_visible(true);
+  SetForegroundWindow(f.form());
+  auto tab_from = [&](std::string_view name) {
+    SetFocus(f.hwnd(name));
+    const MSG msg{f.hwnd(name), WM_KEYDOWN, VK_TAB, 0, 0, {0, 0}};
+    EXPECT_TRUE(f.controls->handle_tab(msg));
+    return GetFocus();
+  };
+  EXPECT_EQ(tab_from("Edit1"), f.hwnd("Edit2"));
+  EXPECT_EQ(tab_from("Edit2"), f.hwnd("Edit3"));  // not the left-to-right order
+  EXPECT_EQ(tab_from("Edit4"), f.hwnd("RzSpinButtons1"));
+  EXPECT_EQ(tab_from("Button9"), f.hwnd("Edit1"));  // wraps round
+  f.controls->control("Button3").set_enabled(false);
+  EXPECT_EQ(tab_from("ORDERS_LIST_m"), f.hwnd("RzSpinButtons8"));
+  EXPECT_EQ(tab_from("RzSpinButtons8"), f.hwnd("Button4"));  // Button3 is disabled
+  const MSG other{f.hwnd("Edit1"), WM_KEYDOWN, 'A', 0, 0, {0, 0}};
+  EXPECT_FALSE(f.controls->handle_tab(other));
+}
+
 }  // namespace
 }  // namespace pelmora::win32_test
