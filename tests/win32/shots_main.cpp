@@ -1,5 +1,5 @@
-// Writes screenshots of the panel for review: the whole window and each of the four panels,
-// shown alone at the main panel's place, read back from the screen into BMP files in the
+// Writes screenshots of the panel for review: the whole window, each of the four panels
+// shown alone at the main panel's place, and the icon, read back into BMP files in the
 // current folder (scripts/make-shots turns them into PNG files).
 #include <windows.h>
 
@@ -14,10 +14,9 @@ namespace {
 
 using pelmora::win32_test::RealForm;
 
-// Saves the screen rectangle as a 24-bit bottom-up BMP file; false on failure.
-bool save_screen(const RECT& r, const std::string& path) {
-  const int width = r.right - r.left;
-  const int height = r.bottom - r.top;
+// Saves a picture drawn by `draw(dc)` as a 24-bit bottom-up BMP file; false on failure.
+template <typename Draw>
+bool save_picture(int width, int height, const std::string& path, Draw draw) {
   HDC screen = GetDC(nullptr);
   HDC memory = CreateCompatibleDC(screen);
   BITMAPINFO info{};
@@ -25,7 +24,7 @@ bool save_screen(const RECT& r, const std::string& path) {
   void* bits = nullptr;
   HBITMAP picture = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
   HGDIOBJ previous = SelectObject(memory, picture);
-  BitBlt(memory, 0, 0, width, height, screen, r.left, r.top, SRCCOPY);
+  draw(memory, screen);
   GdiFlush();
   const DWORD row = static_cast<DWORD>((width * 3 + 3) & ~3);
   const DWORD size = row * static_cast<DWORD>(height);
@@ -44,6 +43,23 @@ bool save_screen(const RECT& r, const std::string& path) {
   DeleteDC(memory);
   ReleaseDC(nullptr, screen);
   return ok;
+}
+
+bool save_screen(const RECT& r, const std::string& path) {
+  return save_picture(r.right - r.left, r.bottom - r.top, path, [&](HDC memory, HDC screen) {
+    BitBlt(memory, 0, 0, r.right - r.left, r.bottom - r.top, screen, r.left, r.top, SRCCOPY);
+  });
+}
+
+// The program's icon, four times its size on white.
+bool save_icon(HWND window, const std::string& path) {
+  const auto icon = reinterpret_cast<HICON>(SendMessageW(window, WM_GETICON, ICON_BIG, 0));
+  constexpr int kSize = 128;
+  return icon && save_picture(kSize, kSize, path, [&](HDC memory, HDC) {
+           RECT all{0, 0, kSize, kSize};
+           FillRect(memory, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+           DrawIconEx(memory, 0, 0, icon, kSize, kSize, 0, nullptr, DI_NORMAL);
+         });
 }
 
 RECT screen_rect(HWND hwnd) {
@@ -66,6 +82,7 @@ int main() {
   int failures = 0;
   settle(form);
   failures += !save_screen(screen_rect(form.form()), "window.bmp");
+  failures += !save_icon(form.form(), "icon.bmp");
   const RECT main_place = form.place("main");
   for (std::string_view shown : pelmora::shell::kPanelNames) {
     for (std::string_view panel : pelmora::shell::kPanelNames) {
