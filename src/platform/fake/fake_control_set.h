@@ -33,8 +33,8 @@ class FakeControlSet final : public ControlRegistry {
 
  private:
   void add_control(const shell::ControlSpec& spec);
-  // Creates the fake, registers it under the spec's name as its most specific kind and gives
-  // it the spec's visibility.
+  // Creates the fake, registers it under its layout name as its most specific kind and gives
+  // it its visibility at start.
   template <typename T, typename... Args>
   void make(const shell::ControlSpec& spec, Args&&... args) {
     auto owned = std::make_unique<T>(std::forward<Args>(args)...);
