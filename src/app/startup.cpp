@@ -19,7 +19,9 @@ constexpr int kVkUp = 0x26;
 constexpr int kSpeedStepsBack = 6;
 
 constexpr std::string_view kRunningCaption = "| |";
+constexpr std::string_view kRunningHint = "Приостановить тестирование";
 constexpr std::string_view kPausedCaption = ">>";
+constexpr std::string_view kPausedHint = "Продолжить тестирование";
 
 void run(const platform::Handler& routine) {
   if (routine) routine();
@@ -86,10 +88,12 @@ void StartUp::synchronise_pause_button(platform::WindowRef tester_pause) {
   if (terminal::GetWindowTextOf(terminal_, tester_pause).find(kRunningCaption) !=
       std::string::npos) {
     button.set_text(kRunningCaption);
+    c_.set_hint("Button1", kRunningHint);
   }
   if (terminal::GetWindowTextOf(terminal_, tester_pause).find(kPausedCaption) !=
       std::string::npos) {
     button.set_text(kPausedCaption);
+    c_.set_hint("Button1", kPausedHint);
   }
 }
 

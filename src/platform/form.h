@@ -15,7 +15,7 @@ class ControlSet {
  public:
   virtual ~ControlSet() = default;
   virtual PanelWindow& window() = 0;
-  virtual Control& control(std::string_view name) = 0;  // any control or panel
+  virtual Control& control(std::string_view name) = 0;           // any control or panel
   virtual TextControl& text_control(std::string_view name) = 0;  // labels, edits, buttons
   virtual Edit& edit(std::string_view name) = 0;
   virtual Button& button(std::string_view name) = 0;  // push buttons and image buttons
@@ -27,6 +27,8 @@ class ControlSet {
   virtual ListBox& list_box(std::string_view name) = 0;
   virtual MenuItem& menu_item(std::string_view name) = 0;
   virtual Timer& timer(std::string_view name) = 0;
+  // Replaces the hint (tooltip) of the named control; an empty hint removes it.
+  virtual void set_hint(std::string_view name, std::string_view hint) = 0;
 };
 
 }  // namespace pelmora::platform

@@ -195,6 +195,7 @@ class SparseControls : public platform::ControlRegistry {
     add("Button13", last_);
   }
   platform::PanelWindow& window() override { return window_; }
+  void set_hint(std::string_view, std::string_view) override {}
   platform::fake::FakePanelWindow window_;
   FakeButton first_, last_;
 };

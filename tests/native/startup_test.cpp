@@ -86,12 +86,14 @@ TEST_F(StartUpFixture, ThePauseButtonAndTheLotFollowTheTesterAtEveryShow) {
   terminal.set_text(pause, "  >>  ");
   start();
   EXPECT_EQ(fake->button("Button1").text(), ">>");
+  EXPECT_EQ(fake->hint("Button1"), "Продолжить тестирование");
 
   terminal.set_text(pause, "| |");
   fake->edit("IN_ORDER_PROPERTY").set_text("x;1;1.3050;1.3100;1.2950;0.0001;5;0;0.1;");
   window().set_visible(false);
   window().set_visible(true);
   EXPECT_EQ(fake->button("Button1").text(), "| |");
+  EXPECT_EQ(fake->hint("Button1"), "Приостановить тестирование");
   EXPECT_EQ(fake->edit("Edit12").text(), "0.10");
 
   terminal.set_text(pause, "?");  // neither mark: the caption stays

@@ -165,3 +165,47 @@ TEST(Snapping, EdgesNearTheWorkAreaSnapOntoIt) {
 
 }  // namespace
 }  // namespace pelmora::win32_test
+
+namespace pelmora::win32_test {
+namespace {
+
+// The hint the form's tooltip window holds for a control, read back through the tooltip.
+std::wstring tooltip_text(HWND form, HWND control) {
+  struct Search {
+    HWND owner;
+    HWND found = nullptr;
+  } search{form};
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND w, LPARAM p) -> BOOL {
+        auto* s = reinterpret_cast<Search*>(p);
+        wchar_t cls[64] = {};
+        GetClassNameW(w, cls, 64);
+        if (lstrcmpiW(cls, TOOLTIPS_CLASSW) == 0 && GetWindow(w, GW_OWNER) == s->owner) {
+          s->found = w;
+          return FALSE;
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  if (!search.found) return L"<no tooltip window>";
+  wchar_t text[256] = {};
+  TTTOOLINFOW info{};
+  info.cbSize = TTTOOLINFOW_V2_SIZE;
+  info.hwnd = GetParent(control);
+  info.uId = reinterpret_cast<UINT_PTR>(control);
+  info.lpszText = text;
+  SendMessageW(search.found, TTM_GETTEXTW, 256, reinterpret_cast<LPARAM>(&info));
+  return text;
+}
+
+TEST(FormHints, AHintSetWhileRunningReplacesTheDesignHint) {
+  RealForm f;
+  EXPECT_EQ(tooltip_text(f.form(), f.hwnd("Button1")), L"Приостановить тестирование");
+  f.controls->set_hint("Button1", "Продолжить тестирование");
+  EXPECT_EQ(tooltip_text(f.form(), f.hwnd("Button1")), L"Продолжить тестирование");
+  EXPECT_THROW(f.controls->set_hint("NoSuchControl", "x"), std::out_of_range);
+}
+
+}  // namespace
+}  // namespace pelmora::win32_test

@@ -24,9 +24,20 @@ FakeControlSet::FakeControlSet(ManualClock& clock)
   }
 }
 
+void FakeControlSet::set_hint(std::string_view name, std::string_view hint) {
+  control(name);  // an unknown name throws, as on the real form
+  hints_.insert_or_assign(std::string(name), std::string(hint));
+}
+
+std::string FakeControlSet::hint(std::string_view name) const {
+  auto it = hints_.find(name);
+  return it == hints_.end() ? std::string() : it->second;
+}
+
 void FakeControlSet::add_control(const shell::ControlSpec& s) {
   using shell::ControlKind;
   const std::string text(s.text);
+  if (!s.hint.empty()) hints_.insert_or_assign(std::string(s.name), std::string(s.hint));
   switch (s.kind) {
     case ControlKind::kPanel:
       make<FakePanel>(s, s.bounds);

@@ -2,6 +2,7 @@
 // timers and menu items of the layout data: the form the native tests run against.
 #pragma once
 
+#include <map>
 #include <memory>
 #include <vector>
 
@@ -31,6 +32,10 @@ class FakeControlSet final : public ControlRegistry {
   }
   FakeTimer& fake_timer(std::string_view name) { return dynamic_cast<FakeTimer&>(timer(name)); }
 
+  void set_hint(std::string_view name, std::string_view hint) override;
+  // The named control's hint as the layout gave it or as it was set since.
+  std::string hint(std::string_view name) const;
+
  private:
   void add_control(const shell::ControlSpec& spec);
   // Creates the fake, registers it under its layout name as its most specific kind and gives
@@ -44,6 +49,7 @@ class FakeControlSet final : public ControlRegistry {
   }
 
   FakePanelWindow window_;
+  std::map<std::string, std::string, std::less<>> hints_;
   std::vector<std::unique_ptr<Control>> owned_;
   std::vector<std::unique_ptr<FakeMenuItem>> menu_items_;
 };

@@ -4,6 +4,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <stdexcept>
 
 #include "platform/win32/button.h"
 #include "platform/win32/edit.h"
@@ -211,6 +212,12 @@ void FormControls::finish(const shell::ControlSpec& s, HWND hwnd) {
   SetWindowPos(hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   if (!s.hint.empty()) tooltips_.set(hwnd, s.hint);
   if (!s.visible) ShowWindow(hwnd, SW_HIDE);
+}
+
+void FormControls::set_hint(std::string_view name, std::string_view hint) {
+  HWND hwnd = hwnd_of(name);
+  if (!hwnd) throw std::out_of_range("no control " + std::string(name));
+  tooltips_.set(hwnd, hint);
 }
 
 HWND FormControls::hwnd_of(std::string_view name) const {

@@ -35,6 +35,7 @@ class FormControls final : public ControlRegistry {
   FormWindow& window() override { return window_; }
   // The native window of a control or panel; nullptr for an unknown name.
   HWND hwnd_of(std::string_view name) const;
+  void set_hint(std::string_view name, std::string_view hint) override;
   HMENU popup_menu() const { return menu_.handle(); }
 
   // For the message loop: a Tab or Shift+Tab key press inside the form moves the focus to the
