@@ -23,17 +23,5 @@ TEST(ManualClock, FiresDueTicksInTimeOrderAndHonoursChangesMadeInsideATick) {
   EXPECT_EQ(clock.now_ms(), 320);
 }
 
-TEST(ManualClock, DisabledTimerDoesNotFireAndRestartsItsPeriodWhenEnabled) {
-  ManualClock clock;
-  FakeTimer& timer = clock.make_timer(100, false);
-  clock.advance(250);
-  EXPECT_EQ(timer.ticks(), 0);
-  timer.set_enabled(true);
-  clock.advance(99);
-  EXPECT_EQ(timer.ticks(), 0);
-  clock.advance(1);
-  EXPECT_EQ(timer.ticks(), 1);
-}
-
 }  // namespace
 }  // namespace pelmora::platform::fake
