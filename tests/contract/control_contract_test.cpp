@@ -30,29 +30,19 @@ class EditContract : public ControlContract, public ::testing::WithParamInterfac
   }
 };
 
-TEST_P(EditContract, OwnWriteRaisesTheChangeInsideTheWriteOnlyWhenTheTextChanges) {
+TEST_P(EditContract, RaisesTheChangeInsideTheWriteOnlyOnARealChangeWhoeverWrites) {
   const std::string lines = "12345 (buy 0.10)\r\n12346 (Продажа 1.00)";
   edit.set_text(lines);
-  EXPECT_EQ(seen, Texts{lines});
+  EXPECT_EQ(seen, Texts{lines});  // before the write returned
   edit.set_text(lines);
-  EXPECT_EQ(seen, Texts{lines});
-  edit.set_text("");
-  EXPECT_EQ(seen, (Texts{lines, ""}));
-  edit.set_text("");
-  EXPECT_EQ(seen.size(), 2u);
-}
-
-TEST_P(EditContract, WriteByAnotherProcessOrTheUserRaisesTheChangeOncePerRealChange) {
   b.write_from_outside(edit, "READ_OK");
-  EXPECT_EQ(seen, Texts{"READ_OK"});
+  EXPECT_EQ(seen, (Texts{lines, "READ_OK"}));
   b.write_from_outside(edit, "READ_OK");
-  EXPECT_EQ(seen, Texts{"READ_OK"});
   b.user_paste(edit, "Стоп");
-  EXPECT_EQ(seen, (Texts{"READ_OK", "Стоп"}));
-  // The program writing what the other side wrote is no change either.
-  edit.set_text("Стоп");
-  EXPECT_EQ(seen.size(), 2u);
-  EXPECT_EQ(edit.text(), "Стоп");
+  edit.set_text("Стоп");  // the program writing what the user wrote is no change either
+  edit.set_text("");
+  edit.set_text("");
+  EXPECT_EQ(seen, (Texts{lines, "READ_OK", "Стоп", ""}));
 }
 
 TEST_P(EditContract, HandlerThatRewritesTheFieldSeesEachTextOnce) {
@@ -84,14 +74,18 @@ class ListContract : public ControlContract {
   }
 };
 
-TEST_F(ListContract, ReplacingInPlaceKeepsTheSelectedPositionSilently) {
+TEST_F(ListContract, ReplacingInPlaceKeepsTheSelectedPositionSilentlyAndSkipsUnchangedItems) {
   list.select(1);
-  list.replace(1, "12345 (Стоп)");
-  EXPECT_EQ(list.selected(), 1);
-  list.replace(0, "A2");
+  const int writes = b.item_writes(list);
+  list.replace(0, "A");
+  list.replace(3, "out of range");
+  list.replace(-1, "out of range");
+  EXPECT_EQ(b.item_writes(list), writes);
+  list.replace(1, "12345 (Стоп)");  // the selected item itself
   list.replace(2, "C2");
+  EXPECT_EQ(b.item_writes(list), writes + 2);
   EXPECT_EQ(list.selected(), 1);
-  EXPECT_EQ(items(), (Texts{"A2", "12345 (Стоп)", "C2"}));
+  EXPECT_EQ(items(), (Texts{"A", "12345 (Стоп)", "C2"}));
   list.select(ListBox::kNoSelection);
   list.replace(1, "B3");
   EXPECT_EQ(list.selected(), ListBox::kNoSelection);
@@ -101,7 +95,6 @@ TEST_F(ListContract, ReplacingInPlaceKeepsTheSelectedPositionSilently) {
 TEST_F(ListContract, OnlyTheUsersMovesRaiseTheSelectHandler) {
   list.select(2);
   EXPECT_EQ(list.selected(), 2);
-  EXPECT_EQ(user_selections, 0);
   b.user_click_item(list, 0);
   EXPECT_EQ(list.selected(), 0);
   EXPECT_EQ(user_selections, 1);
@@ -114,8 +107,7 @@ TEST_F(ListContract, OnlyTheUsersMovesRaiseTheSelectHandler) {
 }
 
 TEST_F(ListContract, TruncatingPastTheSelectionOrClearingLeavesNothingSelected) {
-  list.append("D");
-  list.select(3);
+  list.select(2);
   list.truncate(2);
   EXPECT_EQ(items(), (Texts{"A", "B"}));
   EXPECT_EQ(list.selected(), ListBox::kNoSelection);
@@ -130,51 +122,26 @@ TEST_F(ListContract, TruncatingPastTheSelectionOrClearingLeavesNothingSelected) 
   EXPECT_EQ(list.item(0), "");
 }
 
-TEST_F(ListContract, UnchangedItemsAreNotRewritten) {
-  const int before = b.item_writes(list);
-  list.replace(0, "A");
-  list.replace(3, "out of range");
-  list.replace(-1, "out of range");
-  EXPECT_EQ(b.item_writes(list), before);
-  list.replace(2, "Закрыть все ордера");
-  EXPECT_EQ(b.item_writes(list), before + 1);
-  EXPECT_EQ(items(), (Texts{"A", "B", "Закрыть все ордера"}));
-}
-
-TEST_F(ControlContract, ButtonClicksCountOnlyWhileEnabledAndVisible) {
+TEST_F(ControlContract, ClicksCountOnlyWhileEnabledAndForButtonsVisible) {
   platform::Button& button = b.make_button("CLOSE");
-  int clicks = 0;
-  button.set_on_click([&] { ++clicks; });
-  b.user_click(button);
-  EXPECT_EQ(clicks, 1);
-  button.set_enabled(false);
-  EXPECT_FALSE(button.enabled());
-  b.user_click(button);
-  EXPECT_EQ(clicks, 1);
-  button.set_enabled(true);
-  button.set_visible(false);
-  EXPECT_FALSE(button.visible());
-  b.user_click(button);
-  EXPECT_EQ(clicks, 1);
-  button.set_visible(true);
-  b.user_click(button);
-  EXPECT_EQ(clicks, 2);
-}
-
-TEST_F(ControlContract, MenuItemClicksCountOnlyWhileEnabled) {
   platform::MenuItem& item = b.make_menu_item("Закрыть все ордера");
   int clicks = 0;
-  item.set_on_click([&] { ++clicks; });
-  b.user_click(item);
-  EXPECT_EQ(clicks, 1);
+  button.set_on_click([&] { ++clicks; });
+  item.set_on_click([&] { clicks += 10; });
+  button.set_enabled(false);
   item.set_enabled(false);
-  EXPECT_FALSE(item.enabled());
+  b.user_click(button);
   b.user_click(item);
-  EXPECT_EQ(clicks, 1);
+  EXPECT_EQ(clicks, 0);
+  button.set_enabled(true);
   item.set_enabled(true);
-  EXPECT_TRUE(item.enabled());
+  button.set_visible(false);
+  b.user_click(button);
+  EXPECT_EQ(clicks, 0);
+  button.set_visible(true);
+  b.user_click(button);
   b.user_click(item);
-  EXPECT_EQ(clicks, 2);
+  EXPECT_EQ(clicks, 11);
 }
 
 TEST_F(ControlContract, CaptionsRoundTripUnicodeAndMovesKeepTheSize) {
@@ -183,20 +150,18 @@ TEST_F(ControlContract, CaptionsRoundTripUnicodeAndMovesKeepTheSize) {
   EXPECT_EQ(button.text(), "Стоп");
   b.window().set_caption("Pelmora Закрыть все ордера");
   EXPECT_EQ(b.window().caption(), "Pelmora Закрыть все ордера");
-
   const platform::Bounds before = button.bounds();
   button.set_position(before.left + 5, before.top + 7);
   EXPECT_EQ(button.bounds(),
             (platform::Bounds{before.left + 5, before.top + 7, before.width, before.height}));
 }
 
-TEST_F(ControlContract, TimerTicksOnlyWhileEnabled) {
+TEST_F(ControlContract, TimerTicksOnlyWhileEnabledAndANewIntervalTakesEffect) {
   platform::Timer& timer = b.make_timer(10, false);
   int ticks = 0;
   timer.set_on_tick([&] {
     if (++ticks == 3) timer.set_enabled(false);
   });
-  b.run_for(100);
   timer.set_interval_ms(20);  // a new interval does not start a disabled timer
   b.run_for(100);
   EXPECT_EQ(ticks, 0);
@@ -205,15 +170,11 @@ TEST_F(ControlContract, TimerTicksOnlyWhileEnabled) {
   b.run_for(100);
   EXPECT_EQ(ticks, 3);
   EXPECT_FALSE(timer.enabled());
-}
 
-TEST_F(ControlContract, NewIntervalOfARunningTimerTakesEffect) {
-  platform::Timer& timer = b.make_timer(600000, true);
-  int ticks = 0;
-  timer.set_on_tick([&] { ++ticks; });
-  timer.set_interval_ms(10);
-  EXPECT_EQ(timer.interval_ms(), 10);
-  EXPECT_TRUE(b.run_until([&] { return ticks >= 2; }));
+  platform::Timer& slow = b.make_timer(600000, true);
+  slow.set_on_tick([&] { ++ticks; });
+  slow.set_interval_ms(10);
+  EXPECT_TRUE(b.run_until([&] { return ticks >= 5; }));
 }
 
 }  // namespace

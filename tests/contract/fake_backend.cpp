@@ -12,9 +12,6 @@ namespace {
 
 using namespace platform::fake;
 
-// Manual time a run_until may spend before giving up.
-constexpr int kPatienceMs = 10000;
-
 class FakeBackend final : public Backend {
  public:
   platform::Edit& make_edit(bool) override { return edits_.emplace_back(); }
@@ -28,35 +25,32 @@ class FakeBackend final : public Backend {
   }
   platform::Window& window() override { return window_; }
 
+  // Another process and the user both replace the text from outside the program.
   void write_from_outside(platform::Edit& edit, std::string_view text) override {
-    as<FakeEdit>(edit).type(text);
+    dynamic_cast<FakeEdit&>(edit).type(text);
   }
   void user_paste(platform::Edit& edit, std::string_view text) override {
-    as<FakeEdit>(edit).type(text);
+    write_from_outside(edit, text);
   }
   void user_click_item(platform::ListBox& list, int index) override {
-    as<FakeListBox>(list).user_select(index);
+    dynamic_cast<FakeListBox&>(list).user_select(index);
   }
   void user_key_down(platform::ListBox& list) override {
-    const int next = list.selected() + 1;
-    if (next < list.count()) as<FakeListBox>(list).user_select(next);
+    if (list.selected() + 1 < list.count()) user_click_item(list, list.selected() + 1);
   }
-  void user_click(platform::Button& button) override { as<FakeButton>(button).click(); }
-  void user_click(platform::MenuItem& item) override { as<FakeMenuItem>(item).click(); }
-  int item_writes(platform::ListBox& list) override { return as<FakeListBox>(list).item_writes(); }
+  void user_click(platform::Button& button) override { dynamic_cast<FakeButton&>(button).click(); }
+  void user_click(platform::MenuItem& item) override { dynamic_cast<FakeMenuItem&>(item).click(); }
+  int item_writes(platform::ListBox& list) override {
+    return dynamic_cast<FakeListBox&>(list).item_writes();
+  }
 
   bool run_until(const std::function<bool()>& done) override {
-    for (int waited = 0; waited < kPatienceMs && !done(); ++waited) clock_.advance(1);
+    for (int waited = 0; waited < 10000 && !done(); ++waited) clock_.advance(1);
     return done();
   }
   void run_for(int ms) override { clock_.advance(ms); }
 
  private:
-  template <typename T, typename Base>
-  static T& as(Base& control) {
-    return dynamic_cast<T&>(control);
-  }
-
   std::deque<FakeEdit> edits_;
   std::deque<FakeListBox> lists_;
   std::deque<FakeButton> buttons_;

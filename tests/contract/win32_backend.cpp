@@ -27,20 +27,12 @@ namespace {
 
 namespace win32 = platform::win32;
 
-constexpr ULONGLONG kPatienceMs = 10000;
-constexpr int kFirstId = 100;
-
 void pump() {
   MSG msg;
   while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
   }
-}
-
-void wait_for_messages(DWORD ms) {
-  MsgWaitForMultipleObjects(0, nullptr, FALSE, ms, QS_ALLINPUT);
-  pump();
 }
 
 // Counts the items the list box is given, watching its messages from outside the wrapper.
@@ -68,26 +60,26 @@ class Win32Backend final : public Backend {
 
   platform::Edit& make_edit(bool multi_line) override {
     return own<win32::Edit>(win32::EditArgs{.parent = host_.hwnd(),
-                                            .id = next_id(),
+                                            .id = next_id_++,
                                             .bounds = {10, 10, 129, 60},
                                             .multi_line = multi_line});
   }
   platform::ListBox& make_list_box() override {
     auto& list = own<win32::ListBox>(
-        win32::ListBoxArgs{.parent = host_.hwnd(), .id = next_id(), .bounds = {10, 80, 200, 200}});
+        win32::ListBoxArgs{.parent = host_.hwnd(), .id = next_id_++, .bounds = {10, 80, 200, 200}});
     int& counter = item_writes_[list.hwnd()];
     SetWindowSubclass(list.hwnd(), &count_item_writes, 1, reinterpret_cast<DWORD_PTR>(&counter));
     return list;
   }
   platform::Button& make_button(std::string_view caption) override {
     return own<win32::Button>(win32::ButtonArgs{.parent = host_.hwnd(),
-                                                .id = next_id(),
+                                                .id = next_id_++,
                                                 .bounds = {220, 10, 75, 25},
                                                 .caption = std::string(caption)});
   }
   platform::MenuItem& make_menu_item(std::string_view caption) override {
     // One menu per item, so that the first key down always lands on it.
-    return menus_.emplace_back().add_item(next_id(), caption);
+    return menus_.emplace_back().add_item(next_id_++, caption);
   }
   platform::Timer& make_timer(int interval_ms, bool enabled) override {
     return own<win32::Timer>(win32::TimerArgs{.interval_ms = interval_ms, .enabled = enabled});
@@ -125,13 +117,16 @@ class Win32Backend final : public Backend {
   int item_writes(platform::ListBox& list) override { return item_writes_[hwnd_of(list)]; }
 
   bool run_until(const std::function<bool()>& done) override {
-    const ULONGLONG end = GetTickCount64() + kPatienceMs;
-    while (!done() && GetTickCount64() < end) wait_for_messages(5);
+    const ULONGLONG end = GetTickCount64() + 10000;
+    while (!done() && GetTickCount64() < end) run_for(5);
     return done();
   }
   void run_for(int ms) override {
     const ULONGLONG end = GetTickCount64() + static_cast<ULONGLONG>(ms);
-    while (GetTickCount64() < end) wait_for_messages(5);
+    do {
+      MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
+      pump();
+    } while (GetTickCount64() < end);
   }
 
  private:
@@ -142,7 +137,6 @@ class Win32Backend final : public Backend {
     owned_.push_back(std::move(owned));
     return ref;
   }
-  int next_id() { return next_id_++; }
   template <typename Control>
   static HWND hwnd_of(Control& control) {
     if (auto* edit = dynamic_cast<win32::Edit*>(&control)) return edit->hwnd();
@@ -157,7 +151,7 @@ class Win32Backend final : public Backend {
   std::deque<win32::PopupMenu> menus_;
   std::vector<std::shared_ptr<void>> owned_;
   std::map<HWND, int> item_writes_;
-  int next_id_ = kFirstId;
+  int next_id_ = 100;
 };
 
 // Opens the item's menu over the host and chooses the first item with the keyboard, as a user
