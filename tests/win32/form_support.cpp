@@ -43,25 +43,20 @@ RECT RealForm::place(std::string_view name) const {
   return r;
 }
 
-HRGN RealForm::expected_shape() const {
-  HRGN all = CreateRectRgn(0, 0, 0, 0);
+bool RealForm::shape_is_visible_children() const {
+  HRGN expected = CreateRectRgn(0, 0, 0, 0);
   for (const shell::ControlSpec& spec : shell::controls()) {
     if (!spec.parent.empty() || !IsWindowVisible(hwnd(spec.name))) continue;
-    RECT r = place(spec.name);
+    const RECT r = place(spec.name);
     HRGN part = CreateRectRgnIndirect(&r);
-    CombineRgn(all, all, part, RGN_OR);
+    CombineRgn(expected, expected, part, RGN_OR);
     DeleteObject(part);
   }
-  return all;
-}
-
-HRGN RealForm::current_shape() const {
-  HRGN shape = CreateRectRgn(0, 0, 0, 0);
-  if (GetWindowRgn(form(), shape) == ERROR) {
-    DeleteObject(shape);
-    return nullptr;
-  }
-  return shape;
+  HRGN actual = CreateRectRgn(0, 0, 0, 0);
+  const bool same = GetWindowRgn(form(), actual) != ERROR && EqualRgn(expected, actual);
+  DeleteObject(expected);
+  DeleteObject(actual);
+  return same;
 }
 
 void mouse(HWND hwnd, UINT message, WPARAM keys, int x, int y) {

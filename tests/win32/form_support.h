@@ -36,10 +36,9 @@ struct RealForm {
   HWND form() const { return controls->window().hwnd(); }
   // A control's rectangle in its parent's client coordinates, read from its window.
   RECT place(std::string_view name) const;
-  // The union of the rectangles of the form's visible direct children.
-  HRGN expected_shape() const;
-  // The window's current shape (GetWindowRgn); nullptr when it has none.
-  HRGN current_shape() const;
+  // Whether the window's shape (GetWindowRgn) is exactly the union of the rectangles of its
+  // visible direct children; false when it has no shape at all.
+  bool shape_is_visible_children() const;
 
   platform::fake::FakeTerminal terminal;
   platform::fake::FakeProgram program{"100"};

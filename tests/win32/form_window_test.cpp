@@ -1,5 +1,6 @@
 // The real form under Wine: the window's shape after panel changes, panel drags made of real
-// mouse messages, the shortcut menu, and RefreshPanelButtons on the native windows.
+// mouse messages, the shortcut menu, RefreshPanelButtons on the native windows, the exchange
+// fields as the expert finds them, and Tab.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -16,83 +17,60 @@
 namespace pelmora::win32_test {
 namespace {
 
-bool same_region(HRGN a, HRGN b) {
-  return a && b && EqualRgn(a, b);
-}
-
-void expect_shape_is_visible_children(RealForm& f) {
-  HRGN expected = f.expected_shape();
-  HRGN actual = f.current_shape();
-  EXPECT_TRUE(same_region(expected, actual));
-  DeleteObject(expected);
-  if (actual) DeleteObject(actual);
+void drag(HWND hwnd, int from_x, int from_y, int to_x, int to_y) {
+  mouse(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, from_x, from_y);
+  mouse(hwnd, WM_MOUSEMOVE, MK_LBUTTON, (from_x + to_x) / 2, (from_y + to_y) / 2);
+  mouse(hwnd, WM_LBUTTONUP, 0, to_x, to_y);
 }
 
 TEST(FormWindow, ShapeIsTheUnionOfTheVisibleDirectChildren) {
   RealForm f;
-  expect_shape_is_visible_children(f);
-  HRGN shape = f.current_shape();
-  ASSERT_TRUE(shape);
-  EXPECT_TRUE(PtInRegion(shape, 30, 30));     // main
-  EXPECT_TRUE(PtInRegion(shape, 740, 40));    // IN_ORDERS
-  EXPECT_FALSE(PtInRegion(shape, 400, 100));  // SET_TP_SL_WND, hidden
-  DeleteObject(shape);
-
+  EXPECT_TRUE(f.shape_is_visible_children());
   f.controls->control("SET_TP_SL_WND").set_visible(true);
   f.controls->control("main").set_visible(false);
   f.tform->RebuildWindowRegion();
-  expect_shape_is_visible_children(f);
-  shape = f.current_shape();
-  EXPECT_TRUE(PtInRegion(shape, 400, 100));
-  EXPECT_FALSE(PtInRegion(shape, 30, 30));
-  DeleteObject(shape);
-
-  for (std::string_view name : shell::kPanelNames) f.controls->control(name).set_visible(false);
+  EXPECT_TRUE(f.shape_is_visible_children());
+  // Nothing visible: an empty shape, not the whole window.
+  for (const shell::ControlSpec& spec : shell::controls()) {
+    if (spec.parent.empty()) f.controls->control(spec.name).set_visible(false);
+  }
   f.tform->RebuildWindowRegion();
-  expect_shape_is_visible_children(f);
+  EXPECT_TRUE(f.shape_is_visible_children());
 }
 
-TEST(FormWindow, FloatingPanelDragFromRealMouseMessages) {
+TEST(FormWindow, PanelsLandWhereTheMouseWentOnlyOnReleaseAndTheShapeFollows) {
   RealForm f;
-  HWND panel = f.hwnd("SET_TP_SL_WND");
   f.controls->control("SET_TP_SL_WND").set_visible(true);
-  mouse(panel, WM_LBUTTONDOWN, MK_LBUTTON, 10, 10);
-  mouse(panel, WM_MOUSEMOVE, MK_LBUTTON, 15, 12);
-  mouse(panel, WM_MOUSEMOVE, MK_LBUTTON, 30, 20);
-  RECT during = f.place("SET_TP_SL_WND");
-  EXPECT_EQ(during.left, 328);  // the panel waits for the release
+  HWND tpsl = f.hwnd("SET_TP_SL_WND");
+  mouse(tpsl, WM_LBUTTONDOWN, MK_LBUTTON, 10, 10);
+  mouse(tpsl, WM_MOUSEMOVE, MK_LBUTTON, 30, 20);
+  EXPECT_EQ(f.place("SET_TP_SL_WND").left, 328);  // the panel waits for the release
   SetWindowRgn(f.form(), nullptr, FALSE);
-  mouse(panel, WM_LBUTTONUP, 0, 32, 21);
-  RECT after = f.place("SET_TP_SL_WND");
-  EXPECT_EQ(after.left, 350);
-  EXPECT_EQ(after.top, 75);
+  mouse(tpsl, WM_LBUTTONUP, 0, 32, 21);
+  EXPECT_EQ(f.place("SET_TP_SL_WND").left, 350);
+  EXPECT_EQ(f.place("SET_TP_SL_WND").top, 75);
   EXPECT_EQ(GetCapture(), nullptr);
-  expect_shape_is_visible_children(f);  // rebuilt on release
+  EXPECT_TRUE(f.shape_is_visible_children());  // rebuilt on release
+
+  drag(f.hwnd("Label7"), 3, 4, 103, -16);  // a bound label drags main
+  EXPECT_EQ(f.place("main").left, 124);
+  EXPECT_EQ(f.place("main").top, 4);
+  SetWindowRgn(f.form(), nullptr, FALSE);
+  drag(f.hwnd("main"), 40, 40, 40, 40);  // zero length: same place, shape still rebuilt
+  EXPECT_EQ(f.place("main").left, 124);
+  EXPECT_TRUE(f.shape_is_visible_children());
+  drag(f.hwnd("Label1"), 1, 1, 50, 50);  // an unbound label does not drag its panel
+  EXPECT_EQ(f.place("SET_TP_SL_WND").left, 350);
 }
 
-TEST(FormWindow, MainDragsByItsBoundLabelsAndZeroLengthDragKeepsThePlace) {
+TEST(FormWindow, ReleaseWithoutPressPlacesFromTheLastOutline) {
   RealForm f;
-  HWND title = f.hwnd("Label7");
-  mouse(title, WM_LBUTTONDOWN, MK_LBUTTON, 3, 4);
-  mouse(title, WM_MOUSEMOVE, MK_LBUTTON, 53, 4);
-  mouse(title, WM_LBUTTONUP, 0, 103, -16);
-  RECT main = f.place("main");
-  EXPECT_EQ(main.left, 124);
-  EXPECT_EQ(main.top, 4);
-
-  SetWindowRgn(f.form(), nullptr, FALSE);
-  mouse(f.hwnd("main"), WM_LBUTTONDOWN, MK_LBUTTON, 40, 40);
-  mouse(f.hwnd("main"), WM_LBUTTONUP, 0, 40, 40);
-  main = f.place("main");
-  EXPECT_EQ(main.left, 124);
-  EXPECT_EQ(main.top, 4);
-  expect_shape_is_visible_children(f);  // still rebuilt
-
-  // An unbound label does not drag its panel.
+  mouse(f.hwnd("main"), WM_LBUTTONDOWN, MK_LBUTTON, 0, 0);
+  mouse(f.hwnd("main"), WM_LBUTTONUP, 0, 6, 0);  // main to 30, 24; the outline stays at 24, 24
   f.controls->control("SET_TSL_WND").set_visible(true);
-  mouse(f.hwnd("Label4"), WM_LBUTTONDOWN, MK_LBUTTON, 1, 1);
-  mouse(f.hwnd("Label4"), WM_LBUTTONUP, 0, 50, 50);
-  EXPECT_EQ(f.place("SET_TSL_WND").left, 14);
+  mouse(f.hwnd("SET_TSL_WND"), WM_LBUTTONUP, 0, 10, 5);
+  EXPECT_EQ(f.place("SET_TSL_WND").left, 34);
+  EXPECT_EQ(f.place("SET_TSL_WND").top, 29);
 }
 
 // Closes any shortcut menu once it is open and notes that one was.
@@ -108,34 +86,21 @@ void CALLBACK close_menu(HWND, UINT, UINT_PTR id, DWORD) {
 
 TEST(FormWindow, RightButtonOpensTheMenuAndNeverDrags) {
   RealForm f;
-  for (std::string_view name : shell::kPanelNames) f.controls->control(name).set_visible(true);
   for (std::string_view name : shell::kPanelNames) {
+    f.controls->control(name).set_visible(true);
     HWND panel = f.hwnd(name);
     const RECT before = f.place(name);
     g_menu_seen = false;
     const UINT_PTR timer = SetTimer(nullptr, 0, 50, close_menu);
     mouse(panel, WM_RBUTTONDOWN, MK_RBUTTON, 5, 5);
     mouse(panel, WM_MOUSEMOVE, MK_RBUTTON, 60, 60);
-    // The release raises the shortcut menu, which runs until the timer closes it.
-    mouse(panel, WM_RBUTTONUP, 0, 60, 60);
+    mouse(panel, WM_RBUTTONUP, 0, 60, 60);  // the menu runs until the timer closes it
     KillTimer(nullptr, timer);
     EXPECT_TRUE(g_menu_seen) << name;
     EXPECT_FALSE(f.tform->drag_state().Dragging) << name;
     const RECT after = f.place(name);
-    EXPECT_EQ(after.left, before.left) << name;
-    EXPECT_EQ(after.top, before.top) << name;
+    EXPECT_TRUE(EqualRect(&before, &after)) << name;
   }
-}
-
-TEST(FormWindow, ReleaseWithoutPressPlacesFromTheLastOutline) {
-  RealForm f;
-  mouse(f.hwnd("main"), WM_LBUTTONDOWN, MK_LBUTTON, 0, 0);
-  mouse(f.hwnd("main"), WM_LBUTTONUP, 0, 6, 0);  // main to 30, 24; the outline stays at 24, 24
-  f.controls->control("SET_TSL_WND").set_visible(true);
-  mouse(f.hwnd("SET_TSL_WND"), WM_LBUTTONUP, 0, 10, 5);
-  RECT tsl = f.place("SET_TSL_WND");
-  EXPECT_EQ(tsl.left, 34);
-  EXPECT_EQ(tsl.top, 29);
 }
 
 // Counts WM_SHOWWINDOW per window: hiding and showing a window sends two.
@@ -146,53 +111,44 @@ LRESULT CALLBACK count_shows(HWND hwnd, UINT message, WPARAM wparam, LPARAM lpar
   return DefSubclassProc(hwnd, message, wparam, lparam);
 }
 
-struct ControlState {
-  bool visible;
-  bool enabled;
-  std::string text;
-  bool operator==(const ControlState&) const = default;
-};
+std::string state_of(HWND h) {
+  return std::to_string((GetWindowLongPtrW(h, GWL_STYLE) & WS_VISIBLE) != 0) +
+         std::to_string(IsWindowEnabled(h) != FALSE) + platform::win32::window_text(h);
+}
 
-TEST(FormWindow, RefreshPanelButtonsRepaintsOnlyThePanelsPushButtons) {
+TEST(FormWindow, RefreshPanelButtonsRepaintsOnlyThePanelsPushButtonsAndChangesNoState) {
   RealForm f;
   f.controls->control("Button4").set_enabled(false);
   f.controls->control("Button13").set_visible(false);
   f.controls->control("Properties").set_visible(true);
-  std::map<std::string, ControlState> before;
+  std::map<std::string_view, std::string> before;
   for (const shell::ControlSpec& s : shell::controls()) {
-    HWND h = f.hwnd(s.name);
-    SetWindowSubclass(h, count_shows, 1, 0);
-    before[std::string(s.name)] = {(GetWindowLongPtrW(h, GWL_STYLE) & WS_VISIBLE) != 0,
-                                   IsWindowEnabled(h) != FALSE, platform::win32::window_text(h)};
+    SetWindowSubclass(f.hwnd(s.name), count_shows, 1, 0);
+    before[s.name] = state_of(f.hwnd(s.name));
   }
-  MSG stale;
-  while (PeekMessageW(&stale, f.form(), WM_KEYDOWN, WM_KEYUP, PM_REMOVE)) {
+  MSG key;
+  while (PeekMessageW(&key, f.form(), WM_KEYDOWN, WM_KEYUP, PM_REMOVE)) {
   }
   g_show_messages.clear();
   f.tform->RefreshPanelButtons();
 
   for (const shell::ControlSpec& s : shell::controls()) {
     HWND h = f.hwnd(s.name);
-    const ControlState now{(GetWindowLongPtrW(h, GWL_STYLE) & WS_VISIBLE) != 0,
-                           IsWindowEnabled(h) != FALSE, platform::win32::window_text(h)};
-    EXPECT_EQ(now, before[std::string(s.name)]) << s.name;
+    EXPECT_EQ(state_of(h), before[s.name]) << s.name;
     const bool repainted = s.kind == shell::ControlKind::kPushButton && s.name != "Button13";
     EXPECT_EQ(g_show_messages[h], repainted ? 2 : 0) << s.name;
     RemoveWindowSubclass(h, count_shows, 1);
   }
-  MSG key{};
-  ASSERT_TRUE(PeekMessageW(&key, f.form(), WM_KEYDOWN, WM_KEYUP, PM_REMOVE));
-  EXPECT_EQ(key.message, static_cast<UINT>(WM_KEYDOWN));
-  EXPECT_EQ(key.wParam, static_cast<WPARAM>(terminal::kAltKey));
-  ASSERT_TRUE(PeekMessageW(&key, f.form(), WM_KEYDOWN, WM_KEYUP, PM_REMOVE));
-  EXPECT_EQ(key.message, static_cast<UINT>(WM_KEYUP));
-  EXPECT_EQ(key.wParam, static_cast<WPARAM>(terminal::kAltKey));
+  for (const UINT message : {WM_KEYDOWN, WM_KEYUP}) {  // Alt pressed and let go
+    ASSERT_TRUE(PeekMessageW(&key, f.form(), WM_KEYDOWN, WM_KEYUP, PM_REMOVE));
+    EXPECT_EQ(key.message, message);
+    EXPECT_EQ(key.wParam, static_cast<WPARAM>(terminal::kAltKey));
+  }
 }
 
-TEST(FormWindow, WindowAndExchangeFieldsAsDesigned) {
+TEST(FormWindow, SeeThroughWindowWhoseExchangeFieldsTheExpertFindsByIdentifier) {
   RealForm f;
-  const LONG_PTR ex = GetWindowLongPtrW(f.form(), GWL_EXSTYLE);
-  EXPECT_TRUE(ex & WS_EX_LAYERED);
+  EXPECT_TRUE(GetWindowLongPtrW(f.form(), GWL_EXSTYLE) & WS_EX_LAYERED);
   EXPECT_FALSE(GetWindowLongPtrW(f.form(), GWL_STYLE) & (WS_CAPTION | WS_THICKFRAME));
   COLORREF key = 0;
   DWORD flags = 0;
@@ -200,23 +156,11 @@ TEST(FormWindow, WindowAndExchangeFieldsAsDesigned) {
   EXPECT_EQ(key, static_cast<COLORREF>(3621450));
   EXPECT_TRUE(flags & LWA_COLORKEY);
   EXPECT_TRUE(SendMessageW(f.form(), WM_GETICON, ICON_BIG, 0));
-
-  const struct {
-    int id;
-    const char* name;
-    RECT place;
-  } fields[] = {{1001, "IN_ORDERS", {736, 32, 865, 121}},
-                {1002, "IN_READ_COMMAND", {736, 128, 857, 149}},
-                {1003, "IN_ASK_BID", {736, 160, 857, 181}},
-                {1004, "IN_ORDER_PROPERTY", {736, 264, 857, 285}},
-                {1005, "OUT_SELECTED_ORDER", {736, 200, 857, 221}},
-                {1006, "OUT_COMMAND", {736, 288, 857, 309}}};
-  for (const auto& field : fields) {
-    HWND h = GetDlgItem(f.form(), field.id);
-    ASSERT_EQ(h, f.hwnd(field.name)) << field.name;
-    const RECT r = f.place(field.name);
-    EXPECT_TRUE(EqualRect(&r, &field.place)) << field.name;
-    EXPECT_TRUE(IsWindowVisible(h)) << field.name;
+  int id = 1001;
+  for (const char* name : {"IN_ORDERS", "IN_READ_COMMAND", "IN_ASK_BID", "IN_ORDER_PROPERTY",
+                           "OUT_SELECTED_ORDER", "OUT_COMMAND"}) {
+    EXPECT_EQ(GetDlgItem(f.form(), id++), f.hwnd(name)) << name;
+    EXPECT_TRUE(IsWindowVisible(f.hwnd(name))) << name;
   }
   EXPECT_FALSE(GetWindowLongPtrW(f.hwnd("Edit12"), GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
   EXPECT_TRUE(GetWindowLongPtrW(f.hwnd("Edit1"), GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
@@ -233,8 +177,7 @@ TEST(FormWindow, TabFollowsThePanelsTabOrderAndSkipsHiddenControls) {
   SetForegroundWindow(f.form());
   auto tab_from = [&](std::string_view name) {
     SetFocus(f.hwnd(name));
-    const MSG msg{f.hwnd(name), WM_KEYDOWN, VK_TAB, 0, 0, {0, 0}};
-    EXPECT_TRUE(f.controls->handle_tab(msg));
+    EXPECT_TRUE(f.controls->handle_tab(MSG{f.hwnd(name), WM_KEYDOWN, VK_TAB, 0, 0, {0, 0}}));
     return GetFocus();
   };
   EXPECT_EQ(tab_from("Edit1"), f.hwnd("Edit2"));
@@ -244,8 +187,7 @@ TEST(FormWindow, TabFollowsThePanelsTabOrderAndSkipsHiddenControls) {
   f.controls->control("Button3").set_enabled(false);
   EXPECT_EQ(tab_from("ORDERS_LIST_m"), f.hwnd("RzSpinButtons8"));
   EXPECT_EQ(tab_from("RzSpinButtons8"), f.hwnd("Button4"));  // Button3 is disabled
-  const MSG other{f.hwnd("Edit1"), WM_KEYDOWN, 'A', 0, 0, {0, 0}};
-  EXPECT_FALSE(f.controls->handle_tab(other));
+  EXPECT_FALSE(f.controls->handle_tab(MSG{f.hwnd("Edit1"), WM_KEYDOWN, 'A', 0, 0, {0, 0}}));
 }
 
 }  // namespace
