@@ -31,10 +31,11 @@ WindowRef to_ref(HWND hwnd) {
 }
 
 // What the windows of this class handled; one per backend, reached through the user data.
+// A key down is noted as its virtual key, a key up as the key's negative, and a key message
+// that carried key data (it must not) as 0.
 struct Received {
   std::map<HWND, int> clicks;
-  std::map<HWND, std::vector<std::pair<UINT, WPARAM>>> keys;
-  bool key_data_seen = false;  // a key message that carried key data (it must not)
+  std::map<HWND, std::vector<int>> keys;
 };
 
 LRESULT CALLBACK window_proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
@@ -50,8 +51,8 @@ LRESULT CALLBACK window_proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lpar
         return 0;
       case WM_KEYDOWN:
       case WM_KEYUP:
-        received->keys[hwnd].emplace_back(message, wparam);
-        if (lparam != 0) received->key_data_seen = true;
+        received->keys[hwnd].push_back(
+            lparam ? 0 : (message == WM_KEYUP ? -1 : 1) * static_cast<int>(wparam));
         return 0;
       default:
         break;
@@ -69,21 +70,18 @@ void register_class() {
 }
 
 HWND create(HWND parent, std::string_view text, platform::ScreenRect rect, Received* received) {
-  int x = rect.left;
-  int y = rect.top;
-  if (parent) {  // child places are relative to the parent's client area
-    POINT origin{0, 0};
-    ClientToScreen(parent, &origin);
-    x -= origin.x;
-    y -= origin.y;
-  }
+  POINT at{rect.left, rect.top};
+  if (parent) ScreenToClient(parent, &at);  // child places are relative to the parent
   const DWORD style = parent ? WS_CHILD | WS_VISIBLE : WS_POPUP;
   HWND hwnd =
       CreateWindowExW(parent ? 0 : WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, kClassName,
-                      win32::to_wide(text).c_str(), style, x, y, rect.right - rect.left,
+                      win32::to_wide(text).c_str(), style, at.x, at.y, rect.right - rect.left,
                       rect.bottom - rect.top, parent, nullptr, GetModuleHandleW(nullptr), received);
-  if (parent) SetWindowPos(hwnd, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-  if (!parent) ShowWindow(hwnd, SW_SHOWNOACTIVATE);
+  if (parent) {
+    SetWindowPos(hwnd, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  } else {
+    ShowWindow(hwnd, SW_SHOWNOACTIVATE);
+  }
   return hwnd;
 }
 
@@ -144,11 +142,9 @@ class Win32TerminalBackend final : public TerminalBackend {
   std::vector<int> key_presses(WindowRef window) override {
     pump();
     std::vector<int> presses;
-    const auto& keys = received_.keys[to_hwnd(window)];
+    const std::vector<int>& keys = received_.keys[to_hwnd(window)];
     for (size_t i = 0; i + 1 < keys.size(); i += 2) {
-      const bool press = keys[i].first == WM_KEYDOWN && keys[i + 1].first == WM_KEYUP &&
-                         keys[i].second == keys[i + 1].second && !received_.key_data_seen;
-      presses.push_back(press ? static_cast<int>(keys[i].second) : -1);
+      presses.push_back(keys[i] > 0 && keys[i + 1] == -keys[i] ? keys[i] : -1);
     }
     return presses;
   }
