@@ -1,0 +1,60 @@
+// The texts of the link: the order lines, the selected ticket and the order property record it
+// reads, and the command texts it writes (a wire format: every ";" and every blank counts).
+#include <gtest/gtest.h>
+
+#include "link/commands.h"
+#include "link/order_lines.h"
+#include "link/order_property.h"
+
+namespace pelmora::link {
+namespace {
+
+TEST(OrderLines, SplitAtEveryKindOfBreakDroppingOnlyAnEmptyLastLine) {
+  using L = std::vector<std::string_view>;
+  const struct {
+    std::string_view text;
+    L lines;
+  } cases[] = {{"", {}},
+               {"A\r\n", {"A"}},
+               {"A\r\nB\nC\rD", {"A", "B", "C", "D"}},
+               {"A\r\n\r\nB\r\n\r\n", {"A", "", "B", ""}},
+               {"\n\r", {"", ""}}};
+  L lines;
+  for (const auto& c : cases) {
+    split_order_lines(c.text, lines);
+    EXPECT_EQ(lines, c.lines) << c.text;
+  }
+  split_order_lines("A\nB\nC\n", lines, 2);
+  EXPECT_EQ(lines, (L{"A", "B"}));
+  EXPECT_EQ(ticket_of_line("1 (a) (b)"), "1 ");
+  EXPECT_EQ(ticket_of_line("12345(buy)"), "");
+}
+
+TEST(OrderProperty, AMissingSeparatorRestartsTheSearchFromTheBeginning) {
+  using F = std::array<std::string_view, kOrderPropertyFields>;
+  EXPECT_EQ(split_order_property("x;1;2"), (F{"x", "1", "", "x", "1", "", "x", "1", ""}));
+}
+
+TEST(OrderProperty, EveryFieldGoesToItsVariableAndABadTypeChangesNothing) {
+  OrderVariables v;
+  read_order_property("x;1;1.3050;1.3100;1.2950;0.0001;5;0;0.1;", v);
+  EXPECT_EQ(v, (OrderVariables{1, 1.3050, 1.3100, 1.2950, 0.0001, 0.1}));
+  for (const char* record : {"x;sell;1.5;;;;;;", "x;;1.5;;;;;;", "x;1.5;1.5;;;;;;"}) {
+    read_order_property(record, v);
+    EXPECT_EQ(v, (OrderVariables{1, 1.5, 0, 0, 0, 0})) << record;
+  }
+}
+
+TEST(Commands, EveryVerbHasExactlyFourSeparatorsAndCarriesFieldsAsTheyStand) {
+  EXPECT_EQ(open_buy_command("0.10"), "OPEN_BUY;0.10;;;");
+  EXPECT_EQ(open_sell_command(" 1,5 "), "OPEN_SELL; 1,5 ;;;");
+  EXPECT_EQ(open_buy_command(""), "OPEN_BUY;;;;");
+  EXPECT_EQ(close_all_command(), "CLOSE_ALL;;;;");
+  EXPECT_EQ(close_command("12345 "), "CLOSE;12345 ;;;");
+  EXPECT_EQ(close_command("-1"), "CLOSE;-1;;;");
+  EXPECT_EQ(set_tsl_command("12345 ", "30"), "SET_TSL;12345 ;30;;");
+  EXPECT_EQ(set_tp_sl_command("12345 ", "1.2950", "1.3150"), "SET_TP_SL;12345 ;1.2950;1.3150;");
+}
+
+}  // namespace
+}  // namespace pelmora::link
