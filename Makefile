@@ -31,14 +31,16 @@ asan: bootstrap
 	cmake --build --preset native-asan
 	ctest --preset native-asan
 
-bench: native
+bench: native windows
 	build/native/bench/pelmora_bench
+	$(WINE_DISPLAY) scripts/bench-startup
 
 run: windows
 	$(WINE_DISPLAY) scripts/run-demo
 
 shots: windows
 	scripts/make-shots build/windows
+	scripts/shot-terminal build/windows
 
 clean:
 	rm -rf build shots

@@ -1,0 +1,180 @@
+// The driver reads windows only through calls that cannot hang on a busy peer (rectangles,
+// visibility, captions) or with a bounded wait (messages).
+#include "terminal_driver.h"
+
+#include <thread>
+
+#include "control_client.h"
+#include "control_protocol.h"
+#include "panel_observation.h"
+
+namespace pelmora::e2e {
+
+namespace sim = pelmora::sim_terminal;
+
+namespace {
+
+// sim-terminal.exe, found from this test program's own place in the build tree.
+std::wstring terminal_program() {
+  std::wstring path(MAX_PATH, L'\0');
+  path.resize(GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size())));
+  path = path.substr(0, path.find_last_of(L"\\/") + 1) + PELMORA_SIM_TERMINAL_RELATIVE;
+  for (wchar_t& c : path) {
+    if (c == L'/') c = L'\\';
+  }
+  return path;
+}
+
+HWND child_of_class(HWND parent, const wchar_t* window_class, const wchar_t* text = nullptr) {
+  return FindWindowExW(parent, nullptr, window_class, text);
+}
+
+}  // namespace
+
+bool wait_until(const std::function<bool()>& condition, std::chrono::milliseconds timeout) {
+  const auto deadline = std::chrono::steady_clock::now() + timeout;
+  while (!condition()) {
+    if (std::chrono::steady_clock::now() > deadline) return false;
+    std::this_thread::sleep_for(20ms);
+  }
+  return true;
+}
+
+std::optional<std::wstring> window_text(HWND window, UINT timeout_ms) {
+  wchar_t buffer[3000] = {};
+  DWORD_PTR copied = 0;
+  if (!SendMessageTimeoutW(window, WM_GETTEXT, 3000, reinterpret_cast<LPARAM>(buffer), SMTO_BLOCK,
+                           timeout_ms, &copied)) {
+    return std::nullopt;
+  }
+  return std::wstring(buffer);
+}
+
+bool answers(HWND window, UINT timeout_ms) {
+  DWORD_PTR result = 0;
+  return SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_BLOCK, timeout_ms, &result) != 0;
+}
+
+std::wstring rect_text(const RECT& r) {
+  return L"(" + std::to_wstring(r.left) + L"," + std::to_wstring(r.top) + L")-(" +
+         std::to_wstring(r.right) + L"," + std::to_wstring(r.bottom) + L")";
+}
+
+TerminalRun::TerminalRun(const std::vector<std::wstring>& options) {
+  const std::wstring program = terminal_program();
+  std::wstring command_line = L"\"" + program + L"\"";
+  for (const auto& option : options) command_line += L" " + option;
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  if (!CreateProcessW(program.c_str(), command_line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                      nullptr, &startup, &terminal_)) {
+    return;
+  }
+  // The main window exists a moment before its children: wait for the whole tree.
+  const bool found = wait_until([this] { return find_windows(); });
+  if (!found) main_ = nullptr;
+}
+
+bool TerminalRun::find_windows() {
+  main_ = sim::find_terminal(terminal_.dwProcessId);
+  area_ = child_of_class(main_, sim::kChartAreaClass);
+  const wchar_t* titles[] = {L"EURUSD,H1", L"GBPUSD,H1"};
+  for (size_t i = 0; i < frames_.size(); ++i) {
+    frames_[i] = child_of_class(area_, sim::kChartFrameClass, titles[i]);
+    charts_[i] = child_of_class(frames_[i], sim::kChartClass);
+  }
+  parameter_ = sim::chart_parameter(charts_[0]);
+  return main_ && area_ && charts_[0] && charts_[1];
+}
+
+TerminalRun::~TerminalRun() {
+  // The panel outlives a closed terminal by design (nothing in front tells it the chart is
+  // gone), so it is ended first rather than waited for.
+  if (main_) panel_process();
+  if (panel_) {
+    if (WaitForSingleObject(panel_, 0) != WAIT_OBJECT_0) end_process(panel_);
+    CloseHandle(panel_);
+  }
+  if (terminal_.hProcess) {
+    if (main_) send("quit", 2000);
+    if (WaitForSingleObject(terminal_.hProcess, 10000) != WAIT_OBJECT_0) {
+      end_process(terminal_.hProcess);
+    }
+    CloseHandle(terminal_.hProcess);
+  }
+  if (terminal_.hThread) CloseHandle(terminal_.hThread);
+}
+
+void TerminalRun::end_process(HANDLE process) {
+  TerminateProcess(process, 1);
+  WaitForSingleObject(process, 5000);
+}
+
+std::optional<LRESULT> TerminalRun::send(std::string_view command, UINT timeout_ms) {
+  return sim::send_command(main_, command, timeout_ms);
+}
+
+HWND TerminalRun::panel_window() const {
+  if (parameter_.empty()) return nullptr;
+  return FindWindowW(nullptr, sim::panel_caption(parameter_).c_str());
+}
+
+HANDLE TerminalRun::panel_process() {
+  if (panel_) return panel_;
+  const auto pid = send("panel-pid");
+  if (!pid || *pid <= 0) return nullptr;
+  // The terminal keeps its handle to the panel, so the id stays valid after the panel ends.
+  panel_ = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION | PROCESS_TERMINATE, FALSE,
+                       static_cast<DWORD>(*pid));
+  return panel_;
+}
+
+bool TerminalRun::panel_running() {
+  HANDLE process = panel_process();
+  return process && WaitForSingleObject(process, 0) == WAIT_TIMEOUT;
+}
+
+RECT TerminalRun::expected_panel_rect() const {
+  RECT area{}, terminal{};
+  GetWindowRect(area_, &area);
+  GetWindowRect(main_, &terminal);
+  return sim::expected_panel_rect(area, terminal);
+}
+
+bool TerminalRun::panel_placed() const {
+  HWND panel = panel_window();
+  RECT actual{};
+  if (!panel || !IsWindowVisible(panel) || !GetWindowRect(panel, &actual)) return false;
+  const RECT expected = expected_panel_rect();
+  return EqualRect(&actual, &expected) != FALSE;
+}
+
+bool TerminalRun::wait_placed() {
+  return wait_until([this] {
+    if (panel_placed()) return true;
+    HWND panel = panel_window();
+    if (panel && sim::keyboard_with_panel_owner(panel) && send("activate")) ++reclaims_;
+    return false;
+  });
+}
+
+bool TerminalRun::panel_visible() const {
+  HWND panel = panel_window();
+  return panel && IsWindowVisible(panel);
+}
+
+std::wstring TerminalRun::describe() const {
+  HWND panel = panel_window();
+  RECT actual{}, area{};
+  if (panel) GetWindowRect(panel, &actual);
+  GetWindowRect(area_, &area);
+  wchar_t foreground[64] = {};
+  GetClassNameW(GetForegroundWindow(), foreground, 64);
+  return L"panel " + std::wstring(panel ? L"found" : L"missing") +
+         (panel && IsWindowVisible(panel) ? L" visible " : L" hidden ") + rect_text(actual) +
+         L", expected " + rect_text(expected_panel_rect()) + L", chart area " + rect_text(area) +
+         L", terminal " + (IsIconic(main_) ? L"minimised" : L"normal") + L", foreground class " +
+         foreground;
+}
+
+}  // namespace pelmora::e2e

@@ -1,0 +1,84 @@
+// Drives one substitute terminal for the end-to-end tests: starts sim-terminal.exe (which starts
+// the panel), finds the windows with plain Win32 calls, sends control commands, and reads the
+// panel's state only from outside (window positions, visibility, process state).
+#pragma once
+
+#include <windows.h>
+
+#include <chrono>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace pelmora::e2e {
+
+using namespace std::chrono_literals;
+
+// Polls `condition` every 20 ms until it holds or `timeout` passes; true when it held. The
+// timeouts are generous: nothing here measures speed.
+bool wait_until(const std::function<bool()>& condition,
+                std::chrono::milliseconds timeout = std::chrono::seconds(20));
+
+// The text of a window of another process, asked with WM_GETTEXT as the panel asks; nothing
+// when the window does not answer within `timeout_ms`.
+std::optional<std::wstring> window_text(HWND window, UINT timeout_ms = 2000);
+
+// Whether a window's thread handles a message within `timeout_ms`.
+bool answers(HWND window, UINT timeout_ms);
+
+std::wstring rect_text(const RECT& rect);
+
+class TerminalRun {
+ public:
+  // Starts sim-terminal.exe with these extra options; started() tells whether its windows
+  // were found.
+  explicit TerminalRun(const std::vector<std::wstring>& options = {});
+  TerminalRun(const TerminalRun&) = delete;
+  TerminalRun& operator=(const TerminalRun&) = delete;
+  // Ends the panel, then asks the terminal to quit and ends it if it lingers.
+  ~TerminalRun();
+
+  bool started() const { return main_ != nullptr; }
+  HWND main() const { return main_; }
+  HWND chart_area() const { return area_; }
+  HWND frame(int number) const { return frames_[static_cast<size_t>(number - 1)]; }
+  HWND chart(int number) const { return charts_[static_cast<size_t>(number - 1)]; }
+  const std::wstring& parameter() const { return parameter_; }
+
+  // Sends a control command; nothing when the terminal did not answer.
+  std::optional<LRESULT> send(std::string_view command, UINT timeout_ms = 5000);
+
+  // The panel's top-level window, found by its caption "Pelmora" + parameter.
+  HWND panel_window() const;
+  // The panel process, opened by the id the terminal reports; null before it is known.
+  HANDLE panel_process();
+  bool panel_running();
+  // Where the panel belongs now, from the chart area and main window rectangles.
+  RECT expected_panel_rect() const;
+  bool panel_placed() const;
+  // Waits for the panel to lie over the chart. Meanwhile, whenever the keyboard sits with the
+  // panel's owner window (where the panel's own attachment leaves it under Wine), the terminal
+  // takes it back as a user's click would; reclaims() counts how often.
+  bool wait_placed();
+  int reclaims() const { return reclaims_; }
+  bool panel_visible() const;
+  // A one-line account of the windows, for failure messages.
+  std::wstring describe() const;
+
+ private:
+  bool find_windows();
+  void end_process(HANDLE process);
+
+  PROCESS_INFORMATION terminal_{};
+  HANDLE panel_ = nullptr;
+  HWND main_ = nullptr;
+  HWND area_ = nullptr;
+  std::vector<HWND> frames_{nullptr, nullptr};
+  std::vector<HWND> charts_{nullptr, nullptr};
+  std::wstring parameter_;
+  int reclaims_ = 0;
+};
+
+}  // namespace pelmora::e2e

@@ -1,0 +1,198 @@
+// End to end under Wine: the substitute terminal starts the real panel, and every check reads
+// real windows and process state from outside both programs, never the panel's own word.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include "link/exchange_fields.h"
+#include "terminal_driver.h"
+
+namespace pelmora::e2e {
+namespace {
+
+// The first descendant, depth-first, whose whole text is `text`, read as the panel reads it.
+HWND find_by_text(HWND parent, const std::wstring& text) {
+  for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    if (window_text(child) == text) return child;
+    if (HWND found = find_by_text(child, text)) return found;
+  }
+  return nullptr;
+}
+
+HWND previous(HWND window, int steps) {
+  for (int i = 0; i < steps && window; ++i) window = GetWindow(window, GW_HWNDPREV);
+  return window;
+}
+
+std::wstring class_of(HWND window) {
+  wchar_t name[64] = {};
+  GetClassNameW(window, name, 64);
+  return name;
+}
+
+DWORD exit_code(HANDLE process) {
+  DWORD code = STILL_ACTIVE;
+  GetExitCodeProcess(process, &code);
+  return code;
+}
+
+// Starts a terminal and waits for its panel to lie over the chart.
+void start_placed(TerminalRun& run) {
+  ASSERT_TRUE(run.started()) << "sim-terminal.exe did not start or show its window";
+  ASSERT_TRUE(wait_until([&] { return run.panel_process() != nullptr; }))
+      << "the terminal reports no panel process";
+  ASSERT_TRUE(run.wait_placed()) << run.describe();
+}
+
+TEST(SubstituteTerminal, OffersTheWindowRelationsThePanelReliesOn) {
+  TerminalRun run({L"--no-panel"});
+  ASSERT_TRUE(run.started());
+  ASSERT_TRUE(run.chart(1) && run.chart(2));
+  EXPECT_EQ(GetParent(run.chart(1)), run.frame(1));
+  EXPECT_EQ(GetParent(run.frame(1)), run.chart_area());
+  EXPECT_EQ(GetParent(run.chart_area()), run.main());
+  EXPECT_EQ(GetAncestor(run.main(), GA_PARENT), GetDesktopWindow());
+  EXPECT_EQ(window_text(run.frame(1)), L"EURUSD,H1");
+  EXPECT_EQ(GetWindow(run.frame(1), GW_HWNDPREV), nullptr) << "the first chart starts in front";
+
+  HWND stop = find_by_text(run.main(), L"Стоп");
+  ASSERT_NE(stop, nullptr);
+  HWND pause = previous(stop, 3);
+  HWND slider = previous(stop, 4);
+  EXPECT_EQ(window_text(pause), L"| |");
+  ASSERT_EQ(class_of(slider), TRACKBAR_CLASSW);
+  EXPECT_EQ(SendMessageW(slider, TBM_GETRANGEMIN, 0, 0), 0);
+  EXPECT_EQ(SendMessageW(slider, TBM_GETRANGEMAX, 0, 0), 32);
+
+  DWORD_PTR ignored = 0;
+  SendMessageTimeoutW(pause, BM_CLICK, 0, 0, SMTO_BLOCK, 5000, &ignored);
+  EXPECT_EQ(window_text(pause), L">>");
+  SendMessageTimeoutW(pause, BM_CLICK, 0, 0, SMTO_BLOCK, 5000, &ignored);
+  EXPECT_EQ(window_text(pause), L"| |");
+
+  // Keys are posted, as the panel posts them, and handled in order.
+  for (int key : {VK_END, VK_UP, VK_UP}) {
+    PostMessageW(slider, WM_KEYDOWN, key, 0);
+    PostMessageW(slider, WM_KEYUP, key, 0);
+  }
+  EXPECT_TRUE(wait_until([&] { return SendMessageW(slider, TBM_GETPOS, 0, 0) == 30; }));
+
+  ASSERT_EQ(run.send("front 2"), 1);
+  EXPECT_EQ(GetWindow(run.frame(2), GW_HWNDPREV), nullptr);
+  EXPECT_NE(GetWindow(run.frame(1), GW_HWNDPREV), nullptr);
+  ASSERT_EQ(run.send("front 1"), 1);
+  EXPECT_EQ(GetWindow(run.frame(1), GW_HWNDPREV), nullptr);
+
+  ASSERT_EQ(run.send("minimise"), 1);
+  EXPECT_TRUE(wait_until([&] { return IsIconic(run.main()) != FALSE; }));
+  ASSERT_EQ(run.send("restore"), 1);
+  EXPECT_TRUE(wait_until([&] { return IsIconic(run.main()) == FALSE; }));
+
+  EXPECT_EQ(run.send("no-such-command"), 0);
+  EXPECT_EQ(run.send("front 3"), 0);
+  ASSERT_EQ(run.send("close-chart 1"), 1);
+  EXPECT_FALSE(IsWindow(run.frame(1)));
+  EXPECT_EQ(window_text(run.frame(1)).value_or(L""), L"");
+  EXPECT_EQ(GetWindow(run.frame(2), GW_HWNDPREV), nullptr) << "the other chart comes in front";
+}
+
+TEST(PanelOverTerminal, LiesOverTheChartAreaLessTwoPixels) {
+  TerminalRun run;
+  start_placed(run);
+  EXPECT_TRUE(run.panel_running());
+  // Still there a few following periods later: placed, not merely passing through.
+  Sleep(1000);
+  EXPECT_TRUE(run.panel_placed()) << run.describe();
+  ::testing::Test::RecordProperty("keyboard_reclaims", run.reclaims());
+}
+
+TEST(PanelOverTerminal, HidesWhileMinimisedAndReturnsOnRestore) {
+  TerminalRun run;
+  start_placed(run);
+  ASSERT_EQ(run.send("minimise"), 1);
+  ASSERT_TRUE(wait_until([&] { return IsIconic(run.main()) != FALSE; }));
+  EXPECT_TRUE(wait_until([&] { return !run.panel_visible(); })) << run.describe();
+  ASSERT_EQ(run.send("restore"), 1);
+  EXPECT_TRUE(run.wait_placed()) << run.describe();
+  EXPECT_TRUE(run.panel_running());
+}
+
+TEST(PanelOverTerminal, HidesWhileAnotherChartIsInFront) {
+  TerminalRun run;
+  start_placed(run);
+  ASSERT_EQ(run.send("front 2"), 1);
+  ASSERT_NE(GetWindow(run.frame(1), GW_HWNDPREV), nullptr);
+  EXPECT_TRUE(wait_until([&] { return !run.panel_visible(); })) << run.describe();
+  ASSERT_EQ(run.send("front 1"), 1);
+  EXPECT_TRUE(run.wait_placed()) << run.describe();
+}
+
+TEST(PanelOverTerminal, FollowsTheTerminalWhenMovedAndResized) {
+  TerminalRun run;
+  start_placed(run);
+  const RECT before = run.expected_panel_rect();
+  ASSERT_EQ(run.send("move 150 110 820 600"), 1);
+  const RECT after = run.expected_panel_rect();
+  ASSERT_FALSE(EqualRect(&before, &after)) << "the move did not move the chart area";
+  EXPECT_TRUE(run.wait_placed()) << run.describe();
+  ASSERT_EQ(run.send("move 20 20 1000 700"), 1);
+  EXPECT_TRUE(run.wait_placed()) << run.describe();
+}
+
+TEST(PanelOverTerminal, EndsWhenItsChartIsClosed) {
+  TerminalRun run;
+  start_placed(run);
+  HWND panel = run.panel_window();
+  ASSERT_EQ(run.send("close-chart 1"), 1);
+  // The chart's windows are gone, so only the panel's own keyboard focus lets it see that:
+  // the user clicks it.
+  SetForegroundWindow(panel);
+  HANDLE process = run.panel_process();
+  ASSERT_TRUE(wait_until([&] { return WaitForSingleObject(process, 0) == WAIT_OBJECT_0; }))
+      << run.describe();
+  EXPECT_EQ(exit_code(process), 0u);
+}
+
+TEST(PanelOverTerminal, EndsAtStartWhenATarselWindowExists) {
+  TerminalRun run({L"--tarsel"});
+  ASSERT_TRUE(run.started());
+  const std::wstring tarsel = L"Tarsel" + run.parameter();
+  ASSERT_TRUE(wait_until([&] { return FindWindowW(nullptr, tarsel.c_str()) != nullptr; }));
+  ASSERT_TRUE(wait_until([&] { return run.panel_process() != nullptr; }));
+  HANDLE process = run.panel_process();
+  ASSERT_TRUE(wait_until([&] { return WaitForSingleObject(process, 0) == WAIT_OBJECT_0; }));
+  EXPECT_EQ(exit_code(process), 0u);
+}
+
+TEST(PanelOverTerminal, KeepsAnsweringWhileTheTerminalHangs) {
+  TerminalRun run;
+  start_placed(run);
+  HWND panel = run.panel_window();
+  HWND read_command = GetDlgItem(panel, link::kInReadCommand.control_id);
+  ASSERT_NE(read_command, nullptr) << "the exchange field IN_READ_COMMAND";
+  ASSERT_EQ(run.send("hang 6000"), 1);
+  ASSERT_TRUE(wait_until([&] { return !answers(run.main(), 200); }, 3s))
+      << "the terminal did not stop answering";
+  // While the terminal is hung (6 s; this takes about 2 s), the expert's side of the link
+  // still works: the panel answers messages, and its own link timer still clears an
+  // acknowledgement. A panel stuck in a wait on the terminal can still answer sent messages,
+  // but its timers stop: the second check tells the two apart.
+  for (int i = 0; i < 4; ++i) {
+    EXPECT_TRUE(answers(panel, 1000)) << "the panel froze with the terminal";
+    DWORD_PTR ignored = 0;
+    ASSERT_TRUE(SendMessageTimeoutW(read_command, WM_SETTEXT, 0,
+                                    reinterpret_cast<LPARAM>(L"READ_OK"), SMTO_BLOCK, 1000,
+                                    &ignored));
+    EXPECT_TRUE(wait_until([&] { return window_text(read_command, 1000) == L""; }, 1500ms))
+        << "the panel's link timer stood still";
+    Sleep(200);
+  }
+  EXPECT_FALSE(answers(run.main(), 50)) << "the hang ended before the checks did";
+  ASSERT_TRUE(wait_until([&] { return answers(run.main(), 200); })) << "the terminal stayed hung";
+  EXPECT_TRUE(run.panel_running()) << "a hung terminal was taken for a closed chart";
+  EXPECT_TRUE(run.wait_placed()) << run.describe();
+}
+
+}  // namespace
+}  // namespace pelmora::e2e

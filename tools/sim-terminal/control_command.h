@@ -1,0 +1,36 @@
+// Parsing of the control channel's command lines into commands (no Windows calls).
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string_view>
+
+namespace pelmora::sim_terminal {
+
+enum class CommandKind {
+  kMinimise,
+  kRestore,
+  kActivate,
+  kFront,
+  kMove,
+  kCloseChart,
+  kTarsel,
+  kHang,
+  kQuit,
+  kPanelPid,
+  kPanelExit,
+};
+
+struct Command {
+  CommandKind kind;
+  std::array<int, 4> args{};
+};
+
+inline constexpr int kChartCount = 2;
+inline constexpr int kMaxHangMs = 60000;
+
+// The command, or nothing when the name is unknown, an argument is missing, extra or not a
+// whole number, or out of range (chart 1..kChartCount, hang 0..kMaxHangMs, size above 0).
+std::optional<Command> parse_command(std::string_view line);
+
+}  // namespace pelmora::sim_terminal

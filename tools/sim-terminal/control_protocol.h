@@ -1,0 +1,35 @@
+// The substitute terminal's control channel, shared with the programs that drive it: one
+// UTF-8 command line sent as WM_COPYDATA to the terminal main window; the reply is the
+// message's result. The window class names let a driver find each window without asking.
+#pragma once
+
+#include <windows.h>
+
+namespace pelmora::sim_terminal {
+
+// Marks our WM_COPYDATA so that stray copies from other programs are refused.
+inline constexpr ULONG_PTR kControlTag = 0x504C5354;
+inline constexpr DWORD kMaxCommandBytes = 1024;
+
+inline constexpr wchar_t kMainClass[] = L"PelmoraSimTerminal";
+inline constexpr wchar_t kChartAreaClass[] = L"PelmoraSimChartArea";
+inline constexpr wchar_t kChartFrameClass[] = L"PelmoraSimChartFrame";
+inline constexpr wchar_t kChartClass[] = L"PelmoraSimChart";
+inline constexpr wchar_t kTesterBarClass[] = L"PelmoraSimTesterBar";
+inline constexpr wchar_t kTarselClass[] = L"PelmoraSimTarsel";
+
+// Commands (arguments are decimal integers; chart numbers are 1 and 2):
+//   minimise | restore | activate | front <chart> | move <x> <y> <width> <height>
+//   close-chart <chart> | tarsel | hang <ms> | quit | panel-pid | panel-exit
+// restore, front and move also give the terminal the keyboard, as the user's click or drag
+// would; activate only does that. tarsel makes the window captioned "Tarsel" + the panel's
+// parameter. hang stops the terminal's message handling for <ms> right after the reply.
+// Replies: kReplyRefused for an unknown or malformed command, a chart that is gone, or an
+// activate that did not get the keyboard; kReplyDone when done; panel-pid answers the panel's
+// process id (0 when none was started), panel-exit its exit code once it has ended and
+// kReplyStillRunning before.
+inline constexpr LRESULT kReplyRefused = 0;
+inline constexpr LRESULT kReplyDone = 1;
+inline constexpr LRESULT kReplyStillRunning = -1;
+
+}  // namespace pelmora::sim_terminal

@@ -1,0 +1,157 @@
+// The substitute terminal: a stand-in for the trading terminal that starts the panel over its
+// first chart as the terminal-side expert does, and that test drivers can steer.
+#include <windows.h>
+
+#include <commctrl.h>
+#include <shellapi.h>
+
+#include <chrono>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "control_client.h"
+#include "control_protocol.h"
+#include "log.h"
+#include "options.h"
+#include "panel_observation.h"
+#include "panel_process.h"
+#include "startup_probe.h"
+#include "terminal.h"
+
+namespace pelmora::sim_terminal {
+
+namespace {
+
+std::vector<std::wstring> program_arguments() {
+  int count = 0;
+  LPWSTR* raw = CommandLineToArgvW(GetCommandLineW(), &count);
+  std::vector<std::wstring> args;
+  for (int i = 1; raw && i < count; ++i) args.emplace_back(raw[i]);
+  LocalFree(raw);
+  return args;
+}
+
+std::wstring beside_this_program(const wchar_t* file) {
+  std::wstring path(MAX_PATH, L'\0');
+  DWORD n = 0;
+  while ((n = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()))) ==
+         path.size()) {
+    path.resize(path.size() * 2);
+  }
+  path.resize(n);
+  return path.substr(0, path.find_last_of(L"\\/") + 1) + file;
+}
+
+std::string to_utf8(const std::wstring& text) {
+  const int size = static_cast<int>(text.size());
+  const int n = WideCharToMultiByte(CP_UTF8, 0, text.data(), size, nullptr, 0, nullptr, nullptr);
+  std::string out(static_cast<size_t>(n), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, text.data(), size, out.data(), n, nullptr, nullptr);
+  return out;
+}
+
+// Driver mode: one command to the running terminal; the reply on standard output.
+int send_to_running_terminal(const std::wstring& command) {
+  HWND terminal = find_terminal(0);
+  if (!terminal) {
+    log_line(L"no substitute terminal is running");
+    return 1;
+  }
+  const auto reply = send_command(terminal, to_utf8(command), 5000);
+  if (!reply) {
+    log_line(L"the terminal did not answer");
+    return 1;
+  }
+  print_line(std::to_wstring(*reply));
+  return *reply == kReplyRefused ? 1 : 0;
+}
+
+// Everything one run of the terminal owns. Members go in reverse order: the probe stops first,
+// the windows go next, and the panel is waited for last.
+struct Session {
+  PanelProcess panel;
+  std::unique_ptr<Terminal> terminal;
+  std::unique_ptr<StartupProbe> probe;
+  // The trading expert and the replayed chart join the session here when they come.
+};
+
+// What the terminal does with the start-up probe's news: show it, and act on the options.
+void follow_startup(Terminal& terminal, const Options& options) {
+  terminal.set_on_panel_keyboard([&terminal, &options] {
+    if (options.reclaim_keyboard) terminal.activate();
+  });
+  terminal.set_on_panel_placed([&terminal, &options](bool placed, int ms) {
+    terminal.set_status(placed ? L"Панель над графиком через " + std::to_wstring(ms) + L" мс"
+                               : L"Панель не встала над графиком");
+    if (options.quit_after_ms >= 0) terminal.quit_after(options.quit_after_ms);
+  });
+}
+
+void start_panel(Session& session, const Options& options) {
+  Terminal& terminal = *session.terminal;
+  const std::wstring parameter = chart_parameter(terminal.chart(1));
+  const std::wstring program =
+      options.panel_path.empty() ? beside_this_program(L"pelmora.exe") : options.panel_path;
+  const auto started = std::chrono::steady_clock::now();
+  std::wstring error;
+  if (!session.panel.start(program, parameter, &error)) {
+    log_line(error);
+    terminal.set_status(error);
+    if (options.quit_after_ms >= 0) terminal.quit_after(options.quit_after_ms);
+    return;
+  }
+  terminal.watch_panel(&session.panel);
+  follow_startup(terminal, options);
+  session.probe = std::make_unique<StartupProbe>(
+      StartupProbe::Target{panel_caption(parameter), terminal.chart_frame(1), terminal.chart_area(),
+                           terminal.main_window(), session.panel.handle()},
+      started,
+      StartupProbe::Report{options.report_path, terminal.main_window(),
+                           Terminal::kPanelKeyboardMessage, Terminal::kPanelPlacedMessage});
+}
+
+int run(HINSTANCE instance, const Options& options) {
+  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
+  InitCommonControlsEx(&controls);
+  Session session;
+  session.terminal = Terminal::create(instance, options.placement);
+  if (!session.terminal) {
+    log_line(L"cannot create the terminal's windows");
+    return 1;
+  }
+  Terminal& terminal = *session.terminal;
+  if (options.tarsel && !terminal.create_tarsel()) log_line(L"cannot create the Tarsel window");
+  if (options.start_panel) {
+    start_panel(session, options);
+  } else if (options.quit_after_ms >= 0) {
+    terminal.quit_after(options.quit_after_ms);
+  }
+  MSG message{};
+  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+  return static_cast<int>(message.wParam);
+}
+
+}  // namespace
+
+}  // namespace pelmora::sim_terminal
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+  using namespace pelmora::sim_terminal;
+  const ParsedOptions parsed = parse_options(program_arguments());
+  if (!parsed.error.empty()) {
+    log_line(parsed.error);
+    log_line(kUsage);
+    return 2;
+  }
+  const Options& options = parsed.options;
+  if (options.help) {
+    print_line(kUsage);
+    return 0;
+  }
+  if (!options.send.empty()) return send_to_running_terminal(options.send);
+  return run(instance, options);
+}

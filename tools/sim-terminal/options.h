@@ -1,0 +1,36 @@
+// The substitute terminal's command line.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace pelmora::sim_terminal {
+
+struct Options {
+  std::wstring panel_path;  // empty: pelmora.exe beside this program
+  bool start_panel = true;
+  bool tarsel = false;  // a "Tarsel" window for the chart exists before the panel starts
+  RECT placement{40, 30, 1140, 790};  // left, top, right, bottom of the terminal main window
+  // Until the panel is placed, take the keyboard back whenever the panel's attachment leaves
+  // it with the panel's owner window, as the user's click on the terminal would
+  // (panel_observation.h). For unattended runs: the demo and the benchmark.
+  bool reclaim_keyboard = false;
+  std::wstring report_path;  // where the start-up probe writes its figures; empty: nowhere
+  int quit_after_ms = -1;    // quit this long after the probe's result; -1: run until closed
+  std::wstring send;         // driver mode: send this command to a running terminal and exit
+  bool help = false;
+};
+
+struct ParsedOptions {
+  Options options;
+  std::wstring error;  // empty when the command line was understood
+};
+
+// `args` without the program name.
+ParsedOptions parse_options(const std::vector<std::wstring>& args);
+
+extern const wchar_t kUsage[];
+
+}  // namespace pelmora::sim_terminal

@@ -1,0 +1,202 @@
+// Main window procedure, layout and the control commands.
+#include "terminal.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <string>
+
+#include "control_protocol.h"
+#include "log.h"
+#include "panel_observation.h"
+#include "panel_process.h"
+#include "window_class.h"
+
+namespace pelmora::sim_terminal {
+
+namespace {
+
+constexpr UINT kHangMessage = WM_APP + 3;
+constexpr UINT_PTR kPanelTimer = 1;
+constexpr UINT_PTR kQuitTimer = 2;
+constexpr UINT kPanelCheckMs = 200;
+
+}  // namespace
+
+std::unique_ptr<Terminal> Terminal::create(HINSTANCE instance, const RECT& placement) {
+  std::unique_ptr<Terminal> terminal(new Terminal());
+  if (!register_window_class(instance, kMainClass, object_proc<Terminal, &Terminal::message>,
+                             reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1)) ||
+      !register_window_class(instance, kTarselClass, DefWindowProcW, nullptr)) {
+    return nullptr;
+  }
+  terminal->main_ = UniqueWindow(CreateWindowExW(
+      0, kMainClass, L"Терминал (подмена) - [EURUSD,H1]", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
+      placement.left, placement.top, placement.right - placement.left,
+      placement.bottom - placement.top, nullptr, nullptr, instance, terminal.get()));
+  if (!terminal->main_.get()) return nullptr;
+  HWND main = terminal->main_.get();
+  terminal->area_ = std::make_unique<ChartArea>(instance, main);
+  terminal->bar_ = std::make_unique<TesterBar>(instance, main);
+  terminal->status_ =
+      CreateWindowExW(0, STATUSCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, 0, 0, 0,
+                      main, nullptr, instance, nullptr);
+  if (!terminal->area_->window() || !terminal->bar_->window() || !terminal->status_) return nullptr;
+  terminal->parameter_ = chart_parameter(terminal->chart(1));
+  terminal->layout();
+  ShowWindow(main, SW_SHOWNORMAL);
+  terminal->activate();
+  return terminal;
+}
+
+Terminal::~Terminal() {
+  main_.reset();  // the windows go before the objects their procedures call
+}
+
+void Terminal::watch_panel(const PanelProcess* panel) {
+  panel_ = panel;
+  panel_end_reported_ = false;
+  set_status(L"Панель запущена, процесс " + std::to_wstring(panel->pid()));
+  SetTimer(main_.get(), kPanelTimer, kPanelCheckMs, nullptr);
+}
+
+bool Terminal::create_tarsel() {
+  const std::wstring caption = L"Tarsel" + parameter_;
+  tarsel_ = UniqueWindow(CreateWindowExW(0, kTarselClass, caption.c_str(), WS_OVERLAPPED, 0, 0, 10,
+                                         10, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr));
+  return tarsel_.get() != nullptr;
+}
+
+void Terminal::set_status(std::wstring_view text) {
+  const std::wstring copy(text);
+  SendMessageW(status_, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(copy.c_str()));
+}
+
+void Terminal::set_on_panel_keyboard(std::function<void()> handler) {
+  on_panel_keyboard_ = std::move(handler);
+}
+
+void Terminal::set_on_panel_placed(std::function<void(bool, int)> handler) {
+  on_panel_placed_ = std::move(handler);
+}
+
+bool Terminal::activate() {
+  SetForegroundWindow(main_.get());
+  return GetForegroundWindow() == main_.get();
+}
+
+void Terminal::quit_after(int ms) {
+  SetTimer(main_.get(), kQuitTimer, static_cast<UINT>(ms), nullptr);
+}
+
+void Terminal::layout() {
+  RECT client{};
+  GetClientRect(main_.get(), &client);
+  SendMessageW(status_, WM_SIZE, 0, 0);  // the status bar places itself at the bottom
+  RECT status{};
+  GetWindowRect(status_, &status);
+  const int status_height = status.bottom - status.top;
+  const int bar_top = std::max<int>(0, client.bottom - status_height - TesterBar::kHeight);
+  bar_->place(0, bar_top, client.right);
+  area_->place(0, 0, client.right, bar_top);
+}
+
+void Terminal::check_panel() {
+  if (!panel_ || panel_end_reported_) return;
+  const auto code = panel_->exit_code();
+  if (!code) return;
+  panel_end_reported_ = true;
+  const std::wstring text = L"Панель завершилась, код " + std::to_wstring(*code);
+  set_status(text);
+  log_line(L"the panel ended with exit code " + std::to_wstring(*code));
+  KillTimer(main_.get(), kPanelTimer);
+}
+
+LRESULT Terminal::run(const Command& command) {
+  HWND main = main_.get();
+  const auto& a = command.args;
+  switch (command.kind) {
+    case CommandKind::kMinimise:
+      ShowWindow(main, SW_MINIMIZE);
+      return kReplyDone;
+    case CommandKind::kRestore:
+      ShowWindow(main, SW_RESTORE);
+      activate();
+      return kReplyDone;
+    case CommandKind::kActivate:
+      return activate() ? kReplyDone : kReplyRefused;
+    case CommandKind::kFront:
+      // As a click on the chart would: the chart comes in front and the terminal gets the keyboard.
+      if (!area_->bring_to_front(a[0])) return kReplyRefused;
+      activate();
+      return kReplyDone;
+    case CommandKind::kMove:
+      // As the user's drag of its frame would: moved, sized and in front.
+      SetWindowPos(main, nullptr, a[0], a[1], a[2], a[3], SWP_NOZORDER | SWP_NOACTIVATE);
+      activate();
+      return kReplyDone;
+    case CommandKind::kCloseChart:
+      return area_->close(a[0]) ? kReplyDone : kReplyRefused;
+    case CommandKind::kTarsel:
+      return create_tarsel() ? kReplyDone : kReplyRefused;
+    case CommandKind::kHang:
+      // Posted, so that the driver gets its answer before the thread stops pumping.
+      PostMessageW(main, kHangMessage, static_cast<WPARAM>(a[0]), 0);
+      return kReplyDone;
+    case CommandKind::kQuit:
+      PostMessageW(main, WM_CLOSE, 0, 0);
+      return kReplyDone;
+    case CommandKind::kPanelPid:
+      return panel_ ? static_cast<LRESULT>(panel_->pid()) : 0;
+    case CommandKind::kPanelExit: {
+      const auto code = panel_ ? panel_->exit_code() : std::nullopt;
+      return code ? static_cast<LRESULT>(*code) : kReplyStillRunning;
+    }
+  }
+  return kReplyRefused;
+}
+
+LRESULT Terminal::on_copy_data(const COPYDATASTRUCT& data) {
+  if (data.dwData != kControlTag || data.cbData > kMaxCommandBytes ||
+      (data.cbData && !data.lpData)) {
+    return kReplyRefused;
+  }
+  const std::string_view line(static_cast<const char*>(data.lpData), data.cbData);
+  const auto command = parse_command(line);
+  return command ? run(*command) : kReplyRefused;
+}
+
+LRESULT Terminal::message(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
+  switch (message) {
+    case WM_SIZE:
+      // A minimised terminal keeps its inner layout, as a real one does.
+      if (area_ && bar_ && status_ && wparam != SIZE_MINIMIZED) layout();
+      return 0;
+    case WM_COPYDATA:
+      return on_copy_data(*reinterpret_cast<const COPYDATASTRUCT*>(lparam));
+    case kHangMessage:
+      Sleep(static_cast<DWORD>(wparam));  // a terminal that stops answering, on purpose
+      return 0;
+    case kPanelKeyboardMessage:
+      if (on_panel_keyboard_) on_panel_keyboard_();
+      return 0;
+    case kPanelPlacedMessage:
+      if (on_panel_placed_) on_panel_placed_(wparam != 0, static_cast<int>(lparam));
+      return 0;
+    case WM_TIMER:
+      if (wparam == kPanelTimer) check_panel();
+      if (wparam == kQuitTimer) DestroyWindow(hwnd);
+      return 0;
+    case WM_DESTROY:
+      PostQuitMessage(0);
+      return 0;
+    case WM_NCDESTROY:
+      main_.release();
+      break;
+    default:
+      break;
+  }
+  return DefWindowProcW(hwnd, message, wparam, lparam);
+}
+
+}  // namespace pelmora::sim_terminal

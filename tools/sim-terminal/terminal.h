@@ -1,0 +1,75 @@
+// The terminal main window: the chart area above, the tester bar and a status line below. It
+// answers the control channel (control_protocol.h) and shows whether the panel still runs.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "chart_area.h"
+#include "control_command.h"
+#include "handles.h"
+#include "tester_bar.h"
+
+namespace pelmora::sim_terminal {
+
+class PanelProcess;
+
+class Terminal {
+ public:
+  // Posted to the main window by the start-up probe (startup_probe.h).
+  static constexpr UINT kPanelKeyboardMessage = WM_APP + 1;
+  static constexpr UINT kPanelPlacedMessage = WM_APP + 2;
+
+  // Creates and shows the main window at `placement` (screen) and brings it to the front;
+  // nothing when a window cannot be created.
+  static std::unique_ptr<Terminal> create(HINSTANCE instance, const RECT& placement);
+  Terminal(const Terminal&) = delete;
+  Terminal& operator=(const Terminal&) = delete;
+  ~Terminal();
+
+  HWND main_window() const { return main_.get(); }
+  HWND chart_area() const { return area_ ? area_->window() : nullptr; }
+  HWND chart_frame(int number) const { return area_ ? area_->frame(number) : nullptr; }
+  HWND chart(int number) const { return area_ ? area_->chart(number) : nullptr; }
+
+  // The panel whose state the status line and the control channel report; held, not owned.
+  void watch_panel(const PanelProcess* panel);
+  // The hidden top-level window captioned "Tarsel" + the panel's parameter.
+  bool create_tarsel();
+  void set_status(std::wstring_view text);
+  // Handlers of the start-up probe's news: the keyboard sits with the panel's owner window
+  // (panel_observation.h); the panel is placed over the chart (or is not, and will not be).
+  void set_on_panel_keyboard(std::function<void()> handler);
+  void set_on_panel_placed(std::function<void(bool placed, int ms)> handler);
+  // Brings the terminal to the front with the keyboard, as a click on it would.
+  bool activate();
+  // Closes the terminal this long from now.
+  void quit_after(int ms);
+
+  // Runs one control command and gives the reply (control_protocol.h).
+  LRESULT run(const Command& command);
+
+ private:
+  Terminal() = default;
+  LRESULT message(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
+  LRESULT on_copy_data(const COPYDATASTRUCT& data);
+  void layout();
+  void check_panel();
+
+  UniqueWindow main_;
+  std::unique_ptr<ChartArea> area_;
+  std::unique_ptr<TesterBar> bar_;
+  HWND status_ = nullptr;
+  UniqueWindow tarsel_;
+  std::wstring parameter_;  // the first chart's handle, as the panel gets it
+  const PanelProcess* panel_ = nullptr;
+  bool panel_end_reported_ = false;
+  std::function<void()> on_panel_keyboard_;
+  std::function<void(bool, int)> on_panel_placed_;
+};
+
+}  // namespace pelmora::sim_terminal

@@ -1,0 +1,99 @@
+// Child windows join the z-order behind their older siblings, so the creation order below is
+// the sibling order the panel walks with previous-window steps.
+#include "tester_bar.h"
+
+#include <commctrl.h>
+
+#include <string>
+
+#include "control_protocol.h"
+#include "window_class.h"
+
+namespace pelmora::sim_terminal {
+
+namespace {
+constexpr wchar_t kRunning[] = L"| |";
+constexpr wchar_t kPaused[] = L">>";
+constexpr int kInitialSpeed = 16;
+}  // namespace
+
+TesterBar::TesterBar(HINSTANCE instance, HWND parent) : instance_(instance) {
+  register_window_class(instance, kTesterBarClass, object_proc<TesterBar, &TesterBar::message>,
+                        reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
+  bar_ = CreateWindowExW(0, kTesterBarClass, L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0,
+                         100, kHeight, parent, nullptr, instance, this);
+  if (!bar_) return;
+  add(WC_STATICW, L"Скорость:", SS_RIGHT, 6, 14, 62, 18);
+  slider_ =
+      add(TRACKBAR_CLASSW, L"", TBS_HORZ | TBS_AUTOTICKS | TBS_BOTTOM | WS_TABSTOP, 72, 6, 200, 32);
+  SendMessageW(slider_, TBM_SETRANGE, TRUE, MAKELPARAM(0, kSpeedMax));
+  SendMessageW(slider_, TBM_SETTICFREQ, 4, 0);
+  SendMessageW(slider_, TBM_SETPOS, TRUE, kInitialSpeed);
+  pause_ = add(WC_BUTTONW, kRunning, BS_PUSHBUTTON | WS_TABSTOP, 280, 9, 40, 26);
+  HWND visual = add(WC_BUTTONW, L"Визуализация", BS_AUTOCHECKBOX | WS_TABSTOP, 330, 11, 110, 22);
+  SendMessageW(visual, BM_SETCHECK, BST_CHECKED, 0);
+  state_ = add(WC_STATICW, L"", SS_LEFT, 448, 14, 170, 18);
+  stop_ = add(WC_BUTTONW, L"Стоп", BS_PUSHBUTTON | WS_TABSTOP, 622, 9, 70, 26);
+  speed_text_ = add(WC_STATICW, L"", SS_LEFT, 702, 14, 80, 18);
+  show_state();
+  show_speed();
+}
+
+HWND TesterBar::add(const wchar_t* window_class, const wchar_t* text, DWORD style, int x, int y,
+                    int width, int height) {
+  HWND control = CreateWindowExW(0, window_class, text, WS_CHILD | WS_VISIBLE | style, x, y, width,
+                                 height, bar_, nullptr, instance_, nullptr);
+  SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
+               FALSE);
+  return control;
+}
+
+void TesterBar::place(int x, int y, int width) {
+  MoveWindow(bar_, x, y, width, kHeight, TRUE);
+}
+
+int TesterBar::speed() const {
+  return static_cast<int>(SendMessageW(slider_, TBM_GETPOS, 0, 0));
+}
+
+void TesterBar::on_pause_click() {
+  paused_ = !paused_;
+  SetWindowTextW(pause_, paused_ ? kPaused : kRunning);
+  show_state();
+}
+
+void TesterBar::on_stop_click() {
+  stopped_ = true;
+  show_state();
+}
+
+void TesterBar::show_state() {
+  const wchar_t* text = stopped_  ? L"Тест остановлен"
+                        : paused_ ? L"Тест приостановлен"
+                                  : L"Идёт тестирование";
+  SetWindowTextW(state_, text);
+}
+
+void TesterBar::show_speed() {
+  const std::wstring text = std::to_wstring(speed()) + L" / " + std::to_wstring(kSpeedMax);
+  SetWindowTextW(speed_text_, text.c_str());
+}
+
+LRESULT TesterBar::message(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
+  switch (message) {
+    case WM_COMMAND:
+      if (HIWORD(wparam) == BN_CLICKED) {
+        const HWND from = reinterpret_cast<HWND>(lparam);
+        if (from == pause_) on_pause_click();
+        if (from == stop_) on_stop_click();
+      }
+      return 0;
+    case WM_HSCROLL:
+      if (reinterpret_cast<HWND>(lparam) == slider_) show_speed();
+      return 0;
+    default:
+      return DefWindowProcW(hwnd, message, wparam, lparam);
+  }
+}
+
+}  // namespace pelmora::sim_terminal
