@@ -32,6 +32,8 @@ class TerminalWindows {
   }
   virtual bool is_minimised(WindowRef window) const = 0;
   virtual ScreenRect rect(WindowRef window) const = 0;
+  // The top-level window that has the keyboard (a child holding the activation counts as the
+  // top-level window that contains it).
   virtual WindowRef foreground() const = 0;
   // A top-level window with exactly this caption, or kNoWindow.
   virtual WindowRef find_top_level(std::string_view caption) const = 0;

@@ -150,12 +150,7 @@ bool TerminalRun::panel_placed() const {
 }
 
 bool TerminalRun::wait_placed() {
-  return wait_until([this] {
-    if (panel_placed()) return true;
-    HWND panel = panel_window();
-    if (panel && sim::keyboard_with_panel_owner(panel) && send("activate")) ++reclaims_;
-    return false;
-  });
+  return wait_until([this] { return panel_placed(); });
 }
 
 bool TerminalRun::panel_visible() const {

@@ -58,11 +58,8 @@ class TerminalRun {
   // Where the panel belongs now, from the chart area and main window rectangles.
   RECT expected_panel_rect() const;
   bool panel_placed() const;
-  // Waits for the panel to lie over the chart. Meanwhile, whenever the keyboard sits with the
-  // panel's owner window (where the panel's own attachment leaves it under Wine), the terminal
-  // takes it back as a user's click would; reclaims() counts how often.
+  // Waits for the panel to lie over the chart, with nobody touching the keyboard.
   bool wait_placed();
-  int reclaims() const { return reclaims_; }
   bool panel_visible() const;
   // A one-line account of the windows, for failure messages.
   std::wstring describe() const;
@@ -78,7 +75,6 @@ class TerminalRun {
   std::vector<HWND> frames_{nullptr, nullptr};
   std::vector<HWND> charts_{nullptr, nullptr};
   std::wstring parameter_;
-  int reclaims_ = 0;
 };
 
 }  // namespace pelmora::e2e

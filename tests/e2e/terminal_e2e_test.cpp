@@ -104,7 +104,6 @@ TEST(PanelOverTerminal, LiesOverTheChartAreaLessTwoPixels) {
   // Still there a few following periods later: placed, not merely passing through.
   Sleep(1000);
   EXPECT_TRUE(run.panel_placed()) << run.describe();
-  ::testing::Test::RecordProperty("keyboard_reclaims", run.reclaims());
 }
 
 TEST(PanelOverTerminal, HidesWhileMinimisedAndReturnsOnRestore) {

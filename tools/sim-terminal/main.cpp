@@ -78,9 +78,6 @@ struct Session {
 
 // What the terminal does with the start-up probe's news: show it, and act on the options.
 void follow_startup(Terminal& terminal, const Options& options) {
-  terminal.set_on_panel_keyboard([&terminal, &options] {
-    if (options.reclaim_keyboard) terminal.activate();
-  });
   terminal.set_on_panel_placed([&terminal, &options](bool placed, int ms) {
     terminal.set_status(placed ? L"Панель над графиком через " + std::to_wstring(ms) + L" мс"
                                : L"Панель не встала над графиком");
@@ -108,7 +105,7 @@ void start_panel(Session& session, const Options& options) {
                            terminal.main_window(), session.panel.handle()},
       started,
       StartupProbe::Report{options.report_path, terminal.main_window(),
-                           Terminal::kPanelKeyboardMessage, Terminal::kPanelPlacedMessage});
+                           Terminal::kPanelPlacedMessage});
 }
 
 int run(HINSTANCE instance, const Options& options) {

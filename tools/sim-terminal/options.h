@@ -13,13 +13,9 @@ struct Options {
   bool start_panel = true;
   bool tarsel = false;  // a "Tarsel" window for the chart exists before the panel starts
   RECT placement{40, 30, 1140, 790};  // left, top, right, bottom of the terminal main window
-  // Until the panel is placed, take the keyboard back whenever the panel's attachment leaves
-  // it with the panel's owner window, as the user's click on the terminal would
-  // (panel_observation.h). For unattended runs: the demo and the benchmark.
-  bool reclaim_keyboard = false;
-  std::wstring report_path;  // where the start-up probe writes its figures; empty: nowhere
-  int quit_after_ms = -1;    // quit this long after the probe's result; -1: run until closed
-  std::wstring send;         // driver mode: send this command to a running terminal and exit
+  std::wstring report_path;           // where the start-up probe writes its figures; empty: nowhere
+  int quit_after_ms = -1;  // quit this long after the probe's result; -1: run until closed
+  std::wstring send;       // driver mode: send this command to a running terminal and exit
   bool help = false;
 };
 

@@ -35,12 +35,4 @@ inline bool panel_attached(HWND panel, HWND chart_frame) {
   return owner && chart_frame && GetAncestor(owner, GA_PARENT) == chart_frame;
 }
 
-// Under Wine, attaching leaves the keyboard with that owner window, which is neither the
-// panel nor the terminal, so the panel does not come over the chart until the user clicks
-// the terminal (or the panel).
-inline bool keyboard_with_panel_owner(HWND panel) {
-  HWND owner = GetWindow(panel, GW_OWNER);
-  return owner && GetForegroundWindow() == owner;
-}
-
 }  // namespace pelmora::sim_terminal

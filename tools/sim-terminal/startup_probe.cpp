@@ -14,7 +14,6 @@ namespace {
 using Clock = std::chrono::steady_clock;
 constexpr auto kGiveUp = std::chrono::seconds(60);
 constexpr DWORD kPollMs = 2;
-constexpr auto kKeyboardNewsEvery = std::chrono::milliseconds(100);
 
 bool placed(HWND panel, const StartupProbe::Target& target) {
   if (!IsWindowVisible(panel)) return false;
@@ -51,7 +50,6 @@ void watch(std::stop_token stop, const StartupProbe::Target& target, Clock::time
            const StartupProbe::Report& report) {
   std::string figures;
   bool window_seen = false, attached = false;
-  Clock::time_point keyboard_news{};
   while (!stop.stop_requested()) {
     const auto elapsed = Clock::now() - started;
     HWND panel = FindWindowW(nullptr, target.caption.c_str());
@@ -62,11 +60,6 @@ void watch(std::stop_token stop, const StartupProbe::Target& target, Clock::time
     if (panel && !attached && panel_attached(panel, target.chart_frame)) {
       attached = true;
       figures += figure("attached", elapsed);
-    }
-    if (panel && keyboard_with_panel_owner(panel) &&
-        Clock::now() - keyboard_news > kKeyboardNewsEvery) {
-      keyboard_news = Clock::now();
-      PostMessageW(report.notify, report.keyboard_message, 0, whole_ms(elapsed));
     }
     if (panel && placed(panel, target)) {
       write_report(report.path, figures + figure("placed", elapsed));

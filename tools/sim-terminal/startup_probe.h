@@ -25,11 +25,9 @@ class StartupProbe {
     // Where the figures go, one line each: "window <ms>", "attached <ms>", then "placed <ms>"
     // or "not placed"; empty: nowhere.
     std::wstring path;
-    // `notify` gets keyboard_message whenever, before the panel is placed, the keyboard is
-    // found with the panel's owner window (at most every 100 ms), then result_message
-    // (WPARAM 1 when placed; LPARAM the time in whole milliseconds).
+    // `notify` gets result_message once the watch ends (WPARAM 1 when placed; LPARAM the time
+    // in whole milliseconds).
     HWND notify;
-    UINT keyboard_message;
     UINT result_message;
   };
 

@@ -72,10 +72,6 @@ void Terminal::set_status(std::wstring_view text) {
   SendMessageW(status_, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(copy.c_str()));
 }
 
-void Terminal::set_on_panel_keyboard(std::function<void()> handler) {
-  on_panel_keyboard_ = std::move(handler);
-}
-
 void Terminal::set_on_panel_placed(std::function<void(bool, int)> handler) {
   on_panel_placed_ = std::move(handler);
 }
@@ -176,9 +172,6 @@ LRESULT Terminal::message(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam)
       return on_copy_data(*reinterpret_cast<const COPYDATASTRUCT*>(lparam));
     case kHangMessage:
       Sleep(static_cast<DWORD>(wparam));  // a terminal that stops answering, on purpose
-      return 0;
-    case kPanelKeyboardMessage:
-      if (on_panel_keyboard_) on_panel_keyboard_();
       return 0;
     case kPanelPlacedMessage:
       if (on_panel_placed_) on_panel_placed_(wparam != 0, static_cast<int>(lparam));

@@ -21,7 +21,6 @@ class PanelProcess;
 class Terminal {
  public:
   // Posted to the main window by the start-up probe (startup_probe.h).
-  static constexpr UINT kPanelKeyboardMessage = WM_APP + 1;
   static constexpr UINT kPanelPlacedMessage = WM_APP + 2;
 
   // Creates and shows the main window at `placement` (screen) and brings it to the front;
@@ -41,9 +40,8 @@ class Terminal {
   // The hidden top-level window captioned "Tarsel" + the panel's parameter.
   bool create_tarsel();
   void set_status(std::wstring_view text);
-  // Handlers of the start-up probe's news: the keyboard sits with the panel's owner window
-  // (panel_observation.h); the panel is placed over the chart (or is not, and will not be).
-  void set_on_panel_keyboard(std::function<void()> handler);
+  // Handler of the start-up probe's news: the panel is placed over the chart (or is not, and
+  // will not be).
   void set_on_panel_placed(std::function<void(bool placed, int ms)> handler);
   // Brings the terminal to the front with the keyboard, as a click on it would.
   bool activate();
@@ -68,7 +66,6 @@ class Terminal {
   std::wstring parameter_;  // the first chart's handle, as the panel gets it
   const PanelProcess* panel_ = nullptr;
   bool panel_end_reported_ = false;
-  std::function<void()> on_panel_keyboard_;
   std::function<void(bool, int)> on_panel_placed_;
 };
 

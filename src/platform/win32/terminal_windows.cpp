@@ -102,7 +102,10 @@ ScreenRect Win32TerminalWindows::rect(WindowRef window) const {
 }
 
 WindowRef Win32TerminalWindows::foreground() const {
-  return to_ref(GetForegroundWindow());
+  // The program's owner window lives inside the chart frame once attached, and may hold the
+  // activation itself (Wine gives it the activation on attaching): it stands for the terminal's
+  // top-level window that contains it, as a click into the terminal would.
+  return to_ref(GetAncestor(GetForegroundWindow(), GA_ROOT));
 }
 
 WindowRef Win32TerminalWindows::find_top_level(std::string_view caption) const {
