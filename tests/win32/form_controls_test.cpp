@@ -1,6 +1,7 @@
-// The drawn controls under Wine: the panel face and the see-through key colour read back from
-// the screen, the spin-button timing, the order buttons' clicks and states, the slider and its
-// frame, the snapping rule, and hints changed while running.
+// The drawn controls under Wine: the panel face, the see-through key colour and the window
+// behind showing outside the panels, read back from the screen, the spin-button timing, the order
+// buttons' clicks and states, the slider and its frame, the snapping rule, and hints changed while
+// running.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -8,6 +9,7 @@
 
 #include "form_support.h"
 #include "platform/win32/form_window.h"
+#include "platform/win32/gdi_handles.h"
 #include "platform/win32/host_window.h"
 #include "platform/win32/image_button.h"
 #include "platform/win32/panel_paint.h"
@@ -52,7 +54,40 @@ TEST(FormPixels, PanelFaceBorderAndSeeThroughKeyColour) {
   EXPECT_NE(screen_pixel(f.hwnd("RzSpinButtons8"), 0, 0), key);
   EXPECT_NE(screen_pixel(main, 0, 0), key);
   EXPECT_NE(screen_pixel(main, 0, 0), RGB(128, 128, 128));
-  EXPECT_NE(screen_pixel(f.form(), 600, 400), key);
+}
+
+TEST(FormPixels, OutsideThePanelsTheWindowBehindShowsAndTakesTheMouse) {
+  RealForm f;
+  constexpr COLORREF kBehind = RGB(30, 160, 90);
+  RECT form{};
+  GetWindowRect(f.form(), &form);
+  win32::HostWindow behind(
+      {.caption = "behind",
+       .bounds = {form.left, form.top, form.right - form.left, form.bottom - form.top},
+       .style = WS_POPUP});
+  behind.set_message_hook([&](UINT message, WPARAM wparam, LPARAM, LRESULT* result) {
+    if (message != WM_ERASEBKGND) return false;
+    RECT r{};
+    GetClientRect(behind.hwnd(), &r);
+    win32::UniqueBrush brush(CreateSolidBrush(kBehind));
+    FillRect(reinterpret_cast<HDC>(wparam), &r, brush.get());
+    *result = 1;
+    return true;
+  });
+  SetWindowPos(behind.hwnd(), f.form(), 0, 0, 0, 0,
+               SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+  // Outside every panel, also after the form was hidden and shown again (a fresh surface).
+  const POINT outside{form.left + 600, form.top + 400};
+  for (int round = 0; round < 2; ++round) {
+    if (round > 0) {
+      f.controls->window().set_visible(false);
+      pump_for(100);
+      f.controls->window().set_visible(true);
+    }
+    pump_for(300);
+    EXPECT_EQ(screen_pixel(f.form(), 600, 400), kBehind) << "round " << round;
+    EXPECT_EQ(WindowFromPoint(outside), behind.hwnd()) << "round " << round;
+  }
 }
 
 TEST(SpinButtons, OneStepOnReleaseOverTheButtonAndRepeatsWhileHeld) {

@@ -58,6 +58,12 @@ bool FormWindow::on_message(UINT message, WPARAM wparam, LPARAM lparam, LRESULT*
       *result = 1;
       return true;
     }
+    case WM_WINDOWPOSCHANGED: {
+      // Each show or resize gives the window a fresh surface; see key_outside_shape.
+      const auto* pos = reinterpret_cast<const WINDOWPOS*>(lparam);
+      if ((pos->flags & SWP_SHOWWINDOW) || !(pos->flags & SWP_NOSIZE)) key_outside_shape();
+      return false;
+    }
     case WM_MOVING: {
       // Only moves by the user snap; the program places the window exactly where it means to.
       auto* rect = reinterpret_cast<RECT*>(lparam);
@@ -144,6 +150,26 @@ void FormWindow::set_shape(const std::vector<Bounds>& rects) {
   }
   // The system owns the region once it has taken it.
   if (SetWindowRgn(hwnd(), shape.get(), TRUE)) shape.release();
+  key_outside_shape();
+}
+
+// Wine shapes a colour-keyed window from its pixels, and that shape replaces the one from the
+// window region; the pixels outside the region are never painted (painting is clipped to it),
+// so they stay black in a fresh surface and the whole window turns opaque. Lifting the region
+// for a moment lets them be filled with the key colour. Windows itself needs none of this.
+void FormWindow::key_outside_shape() {
+  if (!visible()) return;
+  UniqueRegion shape(CreateRectRgn(0, 0, 0, 0));
+  if (GetWindowRgn(hwnd(), shape.get()) == ERROR) return;
+  RECT window{};
+  GetWindowRect(hwnd(), &window);
+  UniqueRegion outside(CreateRectRgn(0, 0, window.right - window.left, window.bottom - window.top));
+  CombineRgn(outside.get(), outside.get(), shape.get(), RGN_DIFF);
+  SetWindowRgn(hwnd(), nullptr, FALSE);
+  HDC dc = GetWindowDC(hwnd());
+  FillRgn(dc, outside.get(), key_brush_.get());
+  ReleaseDC(hwnd(), dc);
+  if (SetWindowRgn(hwnd(), shape.get(), FALSE)) shape.release();
 }
 
 // Drawn on the screen itself: the form's own surface is cut to the panels, so an outline there

@@ -49,6 +49,8 @@ class FormWindow final : public PanelWindow {
  private:
   bool on_message(UINT message, WPARAM wparam, LPARAM lparam, LRESULT* result);
   void shown_if(bool was_visible);
+  // Paints the part of the window outside its region in the key colour.
+  void key_outside_shape();
 
   HostWindow owner_;
   HostWindow form_;
