@@ -183,10 +183,11 @@ std::wstring tooltip_text(HWND form, HWND control) {
     tips = FindWindowExW(nullptr, tips, TOOLTIPS_CLASSW, nullptr);
   } while (tips && GetWindow(tips, GW_OWNER) != form);
   wchar_t text[256] = {};
-  TTTOOLINFOW info{.cbSize = TTTOOLINFOW_V2_SIZE,
-                   .hwnd = GetParent(control),
-                   .uId = reinterpret_cast<UINT_PTR>(control),
-                   .lpszText = text};
+  TTTOOLINFOW info{};
+  info.cbSize = TTTOOLINFOW_V2_SIZE;
+  info.hwnd = GetParent(control);
+  info.uId = reinterpret_cast<UINT_PTR>(control);
+  info.lpszText = text;
   if (tips) SendMessageW(tips, TTM_GETTEXTW, 256, reinterpret_cast<LPARAM>(&info));
   return text;
 }
