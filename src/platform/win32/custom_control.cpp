@@ -10,8 +10,14 @@ constexpr wchar_t kClassName[] = L"Pelmora.Control";
 
 LRESULT CALLBACK custom_proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
   auto* sink = reinterpret_cast<MessageSink*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  if (!sink) return DefWindowProcW(hwnd, message, wparam, lparam);
+  if (message == WM_ERASEBKGND) return 1;  // paint() covers every pixel; erasing would flicker
+  if (message == WM_PAINT) {
+    sink->paint();
+    return 0;
+  }
   LRESULT result = 0;
-  if (sink && sink->on_message(message, wparam, lparam, &result)) return result;
+  if (sink->on_message(message, wparam, lparam, &result)) return result;
   return DefWindowProcW(hwnd, message, wparam, lparam);
 }
 }  // namespace

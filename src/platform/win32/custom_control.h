@@ -11,8 +11,14 @@ namespace pelmora::platform::win32 {
 class MessageSink {
  public:
   virtual ~MessageSink() = default;
-  // Returns true when handled, with the result in *result; otherwise the default procedure runs.
-  virtual bool on_message(UINT message, WPARAM wparam, LPARAM lparam, LRESULT* result) = 0;
+  // Paints the whole client area: the class erases nothing, so nothing else paints it.
+  virtual void paint() = 0;
+  // Any other message. Returns true when handled, with the result in *result; otherwise the
+  // default procedure runs.
+  virtual bool on_message(UINT /*message*/, WPARAM /*wparam*/, LPARAM /*lparam*/,
+                          LRESULT* /*result*/) {
+    return false;
+  }
 };
 
 // The class name of our custom controls (registered on first use; no background brush, so

@@ -60,14 +60,8 @@ bool ImageButton::mouse_inside() const {
   return WindowFromPoint(p) == hwnd();
 }
 
-bool ImageButton::on_message(UINT message, WPARAM, LPARAM lparam, LRESULT* result) {
+bool ImageButton::on_message(UINT message, WPARAM, LPARAM lparam, LRESULT*) {
   switch (message) {
-    case WM_ERASEBKGND:
-      *result = 1;
-      return true;
-    case WM_PAINT:
-      paint();
-      return true;
     case WM_MOUSEMOVE: {
       RECT rect{};
       GetClientRect(hwnd(), &rect);

@@ -42,7 +42,7 @@ class ImageButton final : public CustomControl<platform::Button> {
 
  private:
   bool on_message(UINT message, WPARAM wparam, LPARAM lparam, LRESULT* result) override;
-  void paint();
+  void paint() override;
   bool mouse_inside() const;
 
   std::array<ButtonPicture, 3> pictures_;

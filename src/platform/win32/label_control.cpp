@@ -29,12 +29,6 @@ void Label::set_text(std::string_view text) {
 
 bool Label::on_message(UINT message, WPARAM wparam, LPARAM lparam, LRESULT* result) {
   switch (message) {
-    case WM_ERASEBKGND:
-      *result = 1;
-      return true;
-    case WM_PAINT:
-      paint();
-      return true;
     case WM_SETCURSOR:
       if (!hand_cursor_) return false;
       SetCursor(LoadCursorW(nullptr, IDC_HAND));

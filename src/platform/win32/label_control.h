@@ -33,7 +33,7 @@ class Label final : public CustomControl<platform::Label> {
 
  private:
   bool on_message(UINT message, WPARAM wparam, LPARAM lparam, LRESULT* result) override;
-  void paint();
+  void paint() override;
 
   HFONT font_;
   COLORREF colour_;

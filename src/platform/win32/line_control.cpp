@@ -10,12 +10,7 @@ Line::Line(const LineArgs& args)
       fill_(args.fill),
       border_(args.border) {}
 
-bool Line::on_message(UINT message, WPARAM, LPARAM, LRESULT* result) {
-  if (message == WM_ERASEBKGND) {
-    *result = 1;
-    return true;
-  }
-  if (message != WM_PAINT) return false;
+void Line::paint() {
   PAINTSTRUCT ps;
   HDC dc = BeginPaint(hwnd(), &ps);
   RECT rect{};
@@ -25,7 +20,6 @@ bool Line::on_message(UINT message, WPARAM, LPARAM, LRESULT* result) {
   FillRect(dc, &rect, fill.get());
   FrameRect(dc, &rect, border.get());
   EndPaint(hwnd(), &ps);
-  return true;
 }
 
 }  // namespace pelmora::platform::win32

@@ -20,7 +20,7 @@ class Line final : public CustomControl<platform::Control> {
   explicit Line(const LineArgs& args);
 
  private:
-  bool on_message(UINT message, WPARAM wparam, LPARAM lparam, LRESULT* result) override;
+  void paint() override;
 
   COLORREF fill_;
   COLORREF border_;

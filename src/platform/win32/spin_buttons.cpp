@@ -53,12 +53,6 @@ void SpinButtons::release(int x, int y) {
 
 bool SpinButtons::on_message(UINT message, WPARAM wparam, LPARAM lparam, LRESULT* result) {
   switch (message) {
-    case WM_ERASEBKGND:
-      *result = 1;
-      return true;
-    case WM_PAINT:
-      paint();
-      return true;
     case WM_LBUTTONDOWN:
       SetFocus(hwnd());
       press(half_at(GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)));

@@ -31,7 +31,7 @@ class SpinButtons final : public CustomControl<platform::SpinButtons> {
   enum class Half { kNone, kDown, kUp };
 
   bool on_message(UINT message, WPARAM wparam, LPARAM lparam, LRESULT* result) override;
-  void paint();
+  void paint() override;
   Half half_at(int x, int y) const;
   void step(Half half);
   void press(Half half);
