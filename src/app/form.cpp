@@ -1,56 +1,52 @@
-// The form's construction, its creation and show steps, and the wiring of handlers to controls.
+// The form's construction: the shared parts, then each feature, which wires itself.
 #include "app/form.h"
 
-#include "shell/layout.h"
+#include "link/exchange_fields.h"
+#include "shell/control_names.h"
+#include "shell/refresh_panel_buttons.h"
 #include "shell/window_shape.h"
-#include "terminal/refresh_panel_buttons.h"
 
 namespace pelmora::app {
 
 namespace {
 
-using platform::MouseButton;
-
 link::LinkControls link_controls(platform::ControlSet& c) {
-  return {.IN_ORDERS = c.edit("IN_ORDERS"),
-          .IN_READ_COMMAND = c.edit("IN_READ_COMMAND"),
-          .IN_ORDER_PROPERTY = c.edit("IN_ORDER_PROPERTY"),
-          .OUT_SELECTED_ORDER = c.edit("OUT_SELECTED_ORDER"),
-          .OUT_COMMAND = c.edit("OUT_COMMAND"),
-          .Edit12 = c.edit("Edit12"),
-          .ORDERS_LIST_m = c.list_box("ORDERS_LIST_m"),
-          .Button3 = c.button("Button3"),
-          .Button4 = c.button("Button4"),
-          .Button7 = c.button("Button7"),
-          .N2 = c.menu_item("N2")};
+  return {.IN_ORDERS = c.edit(link::kInOrders.name),
+          .IN_READ_COMMAND = c.edit(link::kInReadCommand.name),
+          .IN_ORDER_PROPERTY = c.edit(link::kInOrderProperty.name),
+          .OUT_SELECTED_ORDER = c.edit(link::kOutSelectedOrder.name),
+          .OUT_COMMAND = c.edit(link::kOutCommand.name),
+          .Edit12 = c.edit(shell::ctl::Edit12),
+          .ORDERS_LIST_m = c.list_box(shell::ctl::ORDERS_LIST_m),
+          .Button3 = c.button(shell::ctl::Button3),
+          .Button4 = c.button(shell::ctl::Button4),
+          .Button7 = c.button(shell::ctl::Button7),
+          .N2 = c.menu_item(shell::ctl::N2)};
 }
 
 terminal::FollowingControls following_controls(platform::ControlSet& c) {
   return {.window = c.window(),
-          .Timer1 = c.timer("Timer1"),
-          .Timer3 = c.timer("Timer3"),
-          .Timer4 = c.timer("Timer4"),
-          .Label10 = c.label("Label10"),
-          .IN_ASK_BID = c.edit("IN_ASK_BID")};
-}
-
-// main jumps to its new place on release; the floating panels show a moving outline.
-shell::DragOutline outline_of(std::string_view panel) {
-  return panel == "main" ? shell::DragOutline::kNone : shell::DragOutline::kFocusRect;
+          .Timer1 = c.timer(shell::ctl::Timer1),
+          .Timer3 = c.timer(shell::ctl::Timer3),
+          .Timer4 = c.timer(shell::ctl::Timer4),
+          .Label10 = c.label(shell::ctl::Label10),
+          .IN_ASK_BID = c.edit(link::kInAskBid.name)};
 }
 
 }  // namespace
 
-TForm1::TForm1(const ControlSetFactory& make_controls, platform::TerminalWindows& terminal,
-               platform::Program& program)
-    : controls_(make_controls()),
-      link_(link_controls(*controls_), order_),
-      drag_(controls_->window()),
-      startup_(*controls_, terminal, program, order_,
-               {.RefreshPanelButtons = [this] { RefreshPanelButtons(); },
-                .UpdateSelectedOrder = [this] { link_.UpdateSelectedOrder(); },
-                .RebuildWindowRegion = [this] { RebuildWindowRegion(); }}),
-      following_(following_controls(*controls_), terminal, program,
+TForm1::TForm1(const platform::Platform& platform)
+    : platform_(platform),
+      link_(link_controls(platform.controls), order_),
+      commands_(platform.controls.edit(link::kOutCommand.name)),
+      dragging_(platform),
+      order_entry_(platform, commands_, order_),
+      trailing_stop_(platform, commands_),
+      tester_control_(platform),
+      startup_(platform, order_,
+               {.UpdateSelectedOrder = [this] { link_.UpdateSelectedOrder(); },
+                .SetTesterSpeed = [this] { tester_control_.SetTesterSpeed(); }}),
+      following_(following_controls(platform.controls), platform.terminal, platform.program,
                  [this] { link_.UpdateSelectedOrder(); }) {
   wire_handlers();
   FormCreate();
@@ -61,7 +57,7 @@ TForm1::~TForm1() {
 }
 
 void TForm1::Show() {
-  controls_->window().set_visible(true);
+  platform_.controls.window().set_visible(true);
 }
 
 void TForm1::FormCreate() {
@@ -75,105 +71,12 @@ void TForm1::FormShow() {
 // Nothing to do on the way out yet beyond releasing what the form owns.
 void TForm1::FormDestroy() {}
 
-void TForm1::RebuildWindowRegion() {
-  try {
-    shell::RebuildWindowRegion(*controls_);
-  } catch (...) {
-  }
-}
-
-void TForm1::RefreshPanelButtons() {
-  terminal::RefreshPanelButtons(*controls_);
-}
-
 void TForm1::wire_handlers() {
-  platform::ControlSet& c = *controls_;
+  platform::ControlSet& c = platform_.controls;
   c.window().set_on_show([this] { FormShow(); });
-  c.timer("Timer2").set_on_tick([this] { Timer2Timer(); });
-  c.timer("Timer1").set_on_tick([this] { link_.Timer1Timer(); });
-  c.list_box("ORDERS_LIST_m").set_on_select([this] { link_.ORDERS_LIST_mClick(); });
-  wire_drag("main", &TForm1::mainMouseDown, &TForm1::mainMouseMove, &TForm1::mainMouseUp);
-  wire_drag("SET_TP_SL_WND", &TForm1::SET_TP_SL_WNDMouseDown, &TForm1::SET_TP_SL_WNDMouseMove,
-            &TForm1::SET_TP_SL_WNDMouseUp);
-  wire_drag("SET_TSL_WND", &TForm1::SET_TSL_WNDMouseDown, &TForm1::SET_TSL_WNDMouseMove,
-            &TForm1::SET_TSL_WNDMouseUp);
-  wire_drag("Properties", &TForm1::PropertiesMouseDown, &TForm1::PropertiesMouseMove,
-            &TForm1::PropertiesMouseUp);
-}
-
-// The panel and the labels bound to it all drive the panel's own three handlers.
-void TForm1::wire_drag(std::string_view panel, void (TForm1::*down)(MouseButton, int, int),
-                       void (TForm1::*move)(int, int), void (TForm1::*up)(MouseButton, int, int)) {
-  auto wire = [&](platform::MouseSource& source) {
-    source.set_on_mouse_down([this, down](MouseButton b, int x, int y) { (this->*down)(b, x, y); });
-    source.set_on_mouse_move([this, move](int x, int y) { (this->*move)(x, y); });
-    source.set_on_mouse_up([this, up](MouseButton b, int x, int y) { (this->*up)(b, x, y); });
-  };
-  wire(controls_->panel(panel));
-  for (const shell::ControlSpec& spec : shell::controls()) {
-    if (spec.parent == panel && spec.drags_parent) wire(controls_->label(spec.name));
-  }
-}
-
-void TForm1::panel_mouse_down(std::string_view panel, MouseButton button, int x, int y) {
-  try {
-    drag_.mouse_down(controls_->panel(panel), button, x, y);
-  } catch (...) {
-  }
-}
-
-void TForm1::panel_mouse_move(std::string_view panel, int x, int y) {
-  try {
-    drag_.mouse_move(outline_of(panel), x, y);
-  } catch (...) {
-  }
-}
-
-void TForm1::panel_mouse_up(std::string_view panel, MouseButton button, int x, int y) {
-  try {
-    if (drag_.mouse_up(controls_->panel(panel), button, x, y)) RebuildWindowRegion();
-  } catch (...) {
-  }
-}
-
-void TForm1::mainMouseDown(MouseButton b, int x, int y) {
-  panel_mouse_down("main", b, x, y);
-}
-void TForm1::mainMouseMove(int x, int y) {
-  panel_mouse_move("main", x, y);
-}
-void TForm1::mainMouseUp(MouseButton b, int x, int y) {
-  panel_mouse_up("main", b, x, y);
-}
-
-void TForm1::SET_TP_SL_WNDMouseDown(MouseButton b, int x, int y) {
-  panel_mouse_down("SET_TP_SL_WND", b, x, y);
-}
-void TForm1::SET_TP_SL_WNDMouseMove(int x, int y) {
-  panel_mouse_move("SET_TP_SL_WND", x, y);
-}
-void TForm1::SET_TP_SL_WNDMouseUp(MouseButton b, int x, int y) {
-  panel_mouse_up("SET_TP_SL_WND", b, x, y);
-}
-
-void TForm1::SET_TSL_WNDMouseDown(MouseButton b, int x, int y) {
-  panel_mouse_down("SET_TSL_WND", b, x, y);
-}
-void TForm1::SET_TSL_WNDMouseMove(int x, int y) {
-  panel_mouse_move("SET_TSL_WND", x, y);
-}
-void TForm1::SET_TSL_WNDMouseUp(MouseButton b, int x, int y) {
-  panel_mouse_up("SET_TSL_WND", b, x, y);
-}
-
-void TForm1::PropertiesMouseDown(MouseButton b, int x, int y) {
-  panel_mouse_down("Properties", b, x, y);
-}
-void TForm1::PropertiesMouseMove(int x, int y) {
-  panel_mouse_move("Properties", x, y);
-}
-void TForm1::PropertiesMouseUp(MouseButton b, int x, int y) {
-  panel_mouse_up("Properties", b, x, y);
+  c.timer(shell::ctl::Timer2).set_on_tick([this] { Timer2Timer(); });
+  c.timer(shell::ctl::Timer1).set_on_tick([this] { link_.Timer1Timer(); });
+  c.list_box(shell::ctl::ORDERS_LIST_m).set_on_select([this] { link_.ORDERS_LIST_mClick(); });
 }
 
 }  // namespace pelmora::app

@@ -6,22 +6,20 @@
 
 #include "common/fixed_text.h"
 #include "link/exchange_fields.h"
+#include "platform/virtual_keys.h"
+#include "shell/control_names.h"
+#include "shell/refresh_panel_buttons.h"
+#include "shell/window_shape.h"
 #include "terminal/chart_windows.h"
 #include "terminal/window_text.h"
+#include "trading/pause_button.h"
 
 namespace pelmora::app {
 
 namespace {
 
-constexpr int kVkEnd = 0x23;
-constexpr int kVkUp = 0x26;
 // End puts the tester's speed at its last position; these Ups bring it back from there.
 constexpr int kSpeedStepsBack = 6;
-
-constexpr std::string_view kRunningCaption = "| |";
-constexpr std::string_view kRunningHint = "Приостановить тестирование";
-constexpr std::string_view kPausedCaption = ">>";
-constexpr std::string_view kPausedHint = "Продолжить тестирование";
 
 void run(const platform::Handler& routine) {
   if (routine) routine();
@@ -29,12 +27,12 @@ void run(const platform::Handler& routine) {
 
 }  // namespace
 
-StartUp::StartUp(platform::ControlSet& controls, platform::TerminalWindows& terminal,
-                 platform::Program& program, const link::OrderVariables& order,
+StartUp::StartUp(const platform::Platform& platform, const link::OrderVariables& order,
                  StartUpRoutines routines)
-    : c_(controls),
-      terminal_(terminal),
-      program_(program),
+    : c_(platform.controls),
+      terminal_(platform.terminal),
+      program_(platform.program),
+      messages_(platform.messages),
       order_(order),
       routines_(std::move(routines)) {}
 
@@ -44,15 +42,15 @@ void StartUp::FormCreate() {
   } catch (const std::exception& e) {
     // What escapes the creation handler goes to the toolkit's error box, as it would from any
     // handler; the program carries on.
-    program_.show_error(e.what());
+    messages_.show_error(e.what());
   }
 }
 
 void StartUp::create_steps() {
-  run(routines_.RefreshPanelButtons);
+  shell::RefreshPanelButtons(c_);
   const terminal::TesterControls tester = terminal::tester_controls_of(terminal_, program_);
-  terminal_.post_key(tester.slider, kVkEnd);
-  for (int i = 0; i < kSpeedStepsBack; ++i) terminal_.post_key(tester.slider, kVkUp);
+  terminal_.post_key(tester.slider, platform::kVkEnd);
+  for (int i = 0; i < kSpeedStepsBack; ++i) terminal_.post_key(tester.slider, platform::kVkUp);
 }
 
 void StartUp::FormShow() {
@@ -64,7 +62,8 @@ void StartUp::FormShow() {
 }
 
 void StartUp::show_steps() {
-  run(routines_.RefreshPanelButtons);
+  shell::RefreshPanelButtons(c_);
+  run(routines_.SetTesterSpeed);
   const std::string parameter = program_.first_parameter();
   const terminal::TesterControls tester = terminal::tester_controls_of(terminal_, program_);
   synchronise_pause_button(tester.pause);
@@ -78,22 +77,20 @@ void StartUp::show_steps() {
   window.make_tool_window();
   window.set_caption(std::string(link::kCaptionPrefix) + parameter);
   AttachToTerminal();
-  c_.edit("Edit12").set_text(common::lot_text(order_.LotStep));
-  run(routines_.RebuildWindowRegion);
+  c_.edit(shell::ctl::Edit12).set_text(common::lot_text(order_.LotStep));
+  shell::RebuildWindowRegion(c_);
 }
 
 void StartUp::synchronise_pause_button(platform::WindowRef tester_pause) {
-  platform::Button& button = c_.button("Button1");
+  using trading::PauseState;
   // Two tests in turn, each on a fresh read: a caption that holds both marks ends as paused.
-  if (terminal::GetWindowTextOf(terminal_, tester_pause).find(kRunningCaption) !=
+  if (terminal::GetWindowTextOf(terminal_, tester_pause).find(trading::kRunningMark) !=
       std::string::npos) {
-    button.set_text(kRunningCaption);
-    c_.set_hint("Button1", kRunningHint);
+    trading::show_pause_state(c_, PauseState::kRunning);
   }
-  if (terminal::GetWindowTextOf(terminal_, tester_pause).find(kPausedCaption) !=
+  if (terminal::GetWindowTextOf(terminal_, tester_pause).find(trading::kPausedMark) !=
       std::string::npos) {
-    button.set_text(kPausedCaption);
-    c_.set_hint("Button1", kPausedHint);
+    trading::show_pause_state(c_, PauseState::kPaused);
   }
 }
 

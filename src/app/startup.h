@@ -5,17 +5,14 @@
 
 #include "link/order_variables.h"
 #include "platform/controls.h"
-#include "platform/form.h"
-#include "platform/program.h"
-#include "platform/terminal_windows.h"
+#include "platform/platform.h"
 
 namespace pelmora::app {
 
-// The form's routines the sequences run; each never throws.
+// What the sequences run of the form's other parts.
 struct StartUpRoutines {
-  platform::Handler RefreshPanelButtons;
-  platform::Handler UpdateSelectedOrder;
-  platform::Handler RebuildWindowRegion;
+  platform::Handler UpdateSelectedOrder;  // never throws
+  platform::Handler SetTesterSpeed;       // throws on a first parameter that is no number
 };
 
 // Where the panel window and the exchange fields wait until the following tick places them.
@@ -23,11 +20,12 @@ inline constexpr int kOutOfSight = -10000;
 
 class StartUp {
  public:
-  StartUp(platform::ControlSet& controls, platform::TerminalWindows& terminal,
-          platform::Program& program, const link::OrderVariables& order, StartUpRoutines routines);
+  // The platform's roles and the order variables are held, not owned.
+  StartUp(const platform::Platform& platform, const link::OrderVariables& order,
+          StartUpRoutines routines);
 
   // The creation steps. A first parameter that is not a whole number stops them and shows the
-  // toolkit's error box; the program then runs on, attached to nothing. Never throws.
+  // general error display; the program then runs on, attached to nothing. Never throws.
   void FormCreate();
   // The show steps, run at every change of the window from hidden to shown. A failing step
   // ends the sequence silently. Never throws.
@@ -44,6 +42,7 @@ class StartUp {
   platform::ControlSet& c_;
   platform::TerminalWindows& terminal_;
   platform::Program& program_;
+  platform::MessageBoxes& messages_;
   const link::OrderVariables& order_;
   StartUpRoutines routines_;
 };

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/form.h"
+#include "platform/control_set.h"
 
 namespace pelmora::platform {
 

@@ -37,7 +37,8 @@ class Control : public Switchable {
   virtual void set_position(int left, int top) = 0;
 };
 
-// A control with a caption or text, UTF-8.
+// A control with a caption or text, UTF-8. A handler that throws is the backend's to deal
+// with: the Win32 backend shows the failure in the general error box (handler_call.h).
 class TextControl : public Control {
  public:
   // The whole current text. Another process may have changed it since the last call, so the
@@ -53,6 +54,11 @@ class Edit : public TextControl {
   // The change handler runs whenever the text actually changes: synchronously inside set_text,
   // and when the user or another process changes it. Writing the same text raises nothing.
   virtual void set_on_change(Handler handler) = 0;
+  // A key pressed or released while the field has the keyboard focus.
+  virtual void set_on_key_down(Handler handler) = 0;
+  virtual void set_on_key_up(Handler handler) = 0;
+  // Gives the field the keyboard focus.
+  virtual void set_focus() = 0;
 };
 
 class Button : public TextControl {

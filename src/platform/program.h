@@ -1,5 +1,4 @@
-// The program as the core sees it: its first command-line parameter, the request to end, and
-// the toolkit's error box for failures that escape a handler.
+// The program as the core sees it: its first command-line parameter and the request to end.
 #pragma once
 
 #include <string>
@@ -15,9 +14,6 @@ class Program {
   // Asks the application to end: the message loop stops the next time it runs and the form is
   // then destroyed normally. Handlers already running finish first. Asking twice is harmless.
   virtual void quit() = 0;
-  // Shows the toolkit's general error box with this message and waits until the user closes
-  // it (other windows keep being painted meanwhile).
-  virtual void show_error(std::string_view message) = 0;
 };
 
 }  // namespace pelmora::platform

@@ -41,6 +41,9 @@ enum class ControlKind {
 
 enum class Cursor { kDefault, kHand };
 
+// The picture set an image button draws in its three states.
+enum class Pictures { kNone, kSell, kBuy };
+
 struct Font {
   std::string_view name{};  // empty: the form's font, MS Sans Serif 8 points
   int height = 0;           // character height in pixels; 0 with the form's font
@@ -80,6 +83,7 @@ struct ControlSpec {
   std::string_view linked_edit{};             // spin pairs: the field they step
   int border_width = 0;                       // panels
   bool drags_parent = false;                  // labels that pass the mouse to their panel's drag
+  Pictures pictures = Pictures::kNone;        // image buttons
   bool operator==(const ControlSpec&) const = default;
 };
 

@@ -16,7 +16,11 @@ std::vector<platform::Bounds> visible_child_rects(platform::ControlSet& controls
 }
 
 void RebuildWindowRegion(platform::ControlSet& controls) {
-  controls.window().set_shape(visible_child_rects(controls));
+  try {
+    controls.window().set_shape(visible_child_rects(controls));
+  } catch (...) {
+    // The shape stays as it was; the next rebuild starts from scratch again.
+  }
 }
 
 }  // namespace pelmora::shell

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "platform/form.h"
+#include "platform/control_set.h"
 
 namespace pelmora::shell {
 
@@ -12,7 +12,7 @@ namespace pelmora::shell {
 // flag is set, in creation order.
 std::vector<platform::Bounds> visible_child_rects(platform::ControlSet& controls);
 
-// Cuts the form's window to those rectangles.
+// Cuts the form's window to those rectangles. Never throws.
 void RebuildWindowRegion(platform::ControlSet& controls);
 
 }  // namespace pelmora::shell

@@ -7,10 +7,9 @@
 
 #include <map>
 
-#include "platform/fake/fake_control_set.h"
-#include "platform/fake/fake_program.h"
-#include "platform/fake/fake_terminal.h"
-#include "terminal/refresh_panel_buttons.h"
+#include "platform/fake/fake_platform.h"
+#include "platform/virtual_keys.h"
+#include "shell/refresh_panel_buttons.h"
 
 namespace pelmora::app {
 namespace {
@@ -22,16 +21,11 @@ using platform::fake::FakeLabel;
 using platform::fake::FakePanel;
 
 struct FormFixture : ::testing::Test {
-  platform::fake::ManualClock clock;
-  FakeControlSet* fake = nullptr;
   platform::fake::FakeTerminal terminal;
-  platform::fake::FakeProgram program{"100"};  // the test value: no terminal, fields in view
-  TForm1 form{[this] {
-                auto set = std::make_unique<FakeControlSet>(clock);
-                fake = set.get();
-                return set;
-              },
-              terminal, program};
+  // The test value: no terminal, fields in view.
+  platform::fake::FakePlatform roles{terminal, "100"};
+  FakeControlSet* fake = &roles.controls;
+  TForm1 form{roles.roles()};
 
   FakePanel& panel(std::string_view name) { return fake->fake<FakePanel>(name); }
   Bounds place(std::string_view name) { return fake->control(name).bounds(); }
@@ -112,10 +106,10 @@ struct SparseControls : platform::ControlRegistry {
 
 TEST(RefreshPanelButtons, AMissingButtonDoesNotStopTheOthers) {
   SparseControls controls;
-  terminal::RefreshPanelButtons(controls);
+  shell::RefreshPanelButtons(controls);
   EXPECT_EQ(controls.first.repaints(), 1);
   EXPECT_EQ(controls.last.repaints(), 1);
-  EXPECT_EQ(controls.window_.posted_keys(), std::vector<int>{terminal::kAltKey});
+  EXPECT_EQ(controls.window_.posted_keys(), std::vector<int>{platform::kVkAlt});
 }
 
 }  // namespace

@@ -53,6 +53,7 @@ std::string describe(const ControlSpec& s) {
   if (!s.linked_edit.empty()) o << " steps " << s.linked_edit;
   if (s.border_width) o << " border " << s.border_width;
   if (s.drags_parent) o << " drags";
+  if (s.pictures != Pictures::kNone) o << (s.pictures == Pictures::kSell ? " sell" : " buy");
   return o.str();
 }
 
@@ -102,10 +103,10 @@ Label14 label main 136,4 135x15 "Скачать новую версию" Arial 1
 AdvSplitter2 line main 8,20 270x3 bg 8421504
 Label8 label main 64,25 148x15 "Открыть рыночный ордер" Arial 12 fg 5197647 drags
 Label10 label main 91,45 100x18 "1.2345 / 1.2348" Arial 15 bold fg 5197647 drags
-SpriteButton9 image main 16,71 80x25 "SELL" hint "Открыть рыночную продажу"
+SpriteButton9 image main 16,71 80x25 "SELL" hint "Открыть рыночную продажу" Arial 14 bold sell
 Edit12 edit main 112,73 59x21 "1" hint "Объём сделки" flat
 RzSpinButtons8 spin main 152,75 18x18 bg 3621450 tab 1 steps Edit12
-SpriteButton27 image main 184,71 80x25 "BUY" hint "Открыть рыночную покупку"
+SpriteButton27 image main 184,71 80x25 "BUY" hint "Открыть рыночную покупку" Arial 14 bold buy
 AdvSplitter1 line main 8,104 270x3 bg 8421504
 Label9 label main 48,110 193x15 "Действия с открытыми ордерами:" Arial 12 fg 5197647 drags
 ORDERS_LIST_m list main 6,128 163x89 tab 0 items 13

@@ -10,8 +10,7 @@
 
 #include "app/form.h"
 #include "link/exchange_fields.h"
-#include "platform/fake/fake_control_set.h"
-#include "platform/fake/fake_program.h"
+#include "platform/fake/fake_platform.h"
 #include "terminal_tree.h"
 
 namespace pelmora::app {
@@ -23,20 +22,15 @@ using platform::fake::FakePanelWindow;
 using PostedKey = platform::fake::FakeTerminal::PostedKey;
 
 struct StartUpWorld : testing::TerminalTree {
-  platform::fake::ManualClock clock;
-  platform::fake::FakeProgram program{parameter()};
-  platform::fake::FakeControlSet* fake = nullptr;
+  platform::fake::FakePlatform roles{terminal, parameter()};
+  platform::fake::ManualClock& clock = roles.clock;
+  platform::fake::FakeProgram& program = roles.program;
+  platform::fake::FakeControlSet* fake = &roles.controls;
   std::optional<TForm1> form;
 
   // Program entry: the form is created, then shown.
   void start() {
-    form.emplace(
-        [this] {
-          auto set = std::make_unique<platform::fake::FakeControlSet>(clock);
-          fake = set.get();
-          return set;
-        },
-        terminal, program);
+    form.emplace(roles.roles());
     form->Show();
   }
   FakePanelWindow& window() { return fake->window(); }
@@ -69,7 +63,7 @@ TEST_F(StartUp, AttachesToTheChartAndResetsTheTesterSpeed) {
   EXPECT_EQ(fake->edit("Edit12").text(), "0.01");
   EXPECT_EQ(fake->edit("OUT_SELECTED_ORDER").text(), "-1");  // the selected order was published
   EXPECT_EQ(window().shape().back(), (Bounds{24, 24, 285, 257}));  // cut to main alone
-  EXPECT_TRUE(program.errors().empty());
+  EXPECT_TRUE(roles.messages.errors().empty());
   EXPECT_EQ(program.quit_requests(), 0);
 }
 
@@ -116,7 +110,7 @@ TEST(StartUpBad, ABadParameterShowsTheErrorBoxAndRunsOnUnattached) {
     StartUpWorld w;
     w.program.set_first_parameter(bad);
     w.start();
-    EXPECT_EQ(w.program.errors(),
+    EXPECT_EQ(w.roles.messages.errors(),
               std::vector<std::string>{"'" + std::string(bad) + "' is not a valid integer value"});
     EXPECT_TRUE(w.terminal.posted_keys().empty()) << bad;
     EXPECT_EQ(w.window().caption(), "Form1") << bad;
@@ -135,7 +129,7 @@ TEST(StartUpBad, ABadParameterShowsTheErrorBoxAndRunsOnUnattached) {
 TEST_F(StartUp, ANumberThatIsNoWindowMovesOutOfSightAndEndsAtTheFirstGatedTick) {
   program.set_first_parameter("-5");
   start();
-  EXPECT_TRUE(program.errors().empty());
+  EXPECT_TRUE(roles.messages.errors().empty());
   EXPECT_TRUE(fields_at(-10000));
   EXPECT_EQ(window().attached_to(), kNoWindow);
   clock.advance(300);

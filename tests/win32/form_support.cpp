@@ -18,13 +18,9 @@ void pump_for(int ms) {
 }
 
 RealForm::RealForm() {
-  tform = std::make_unique<app::TForm1>(
-      [this] {
-        auto made = std::make_unique<platform::win32::FormControls>();
-        controls = made.get();
-        return made;
-      },
-      terminal, program);
+  controls = std::make_unique<platform::win32::FormControls>();
+  tform =
+      std::make_unique<app::TForm1>(platform::Platform{*controls, terminal, program, messages, ui});
   for (const shell::TimerSpec& t : shell::timers()) controls->timer(t.name).set_enabled(false);
   tform->Show();
   pump_for(100);
@@ -32,6 +28,7 @@ RealForm::RealForm() {
 
 RealForm::~RealForm() {
   tform.reset();
+  controls.reset();
   pump_for(20);
 }
 

@@ -9,8 +9,10 @@
 #include <string_view>
 
 #include "app/form.h"
+#include "platform/fake/fake_message_boxes.h"
 #include "platform/fake/fake_program.h"
 #include "platform/fake/fake_terminal.h"
+#include "platform/fake/fake_ui_thread.h"
 #include "platform/win32/form_controls.h"
 
 namespace pelmora::win32_test {
@@ -42,7 +44,9 @@ struct RealForm {
 
   platform::fake::FakeTerminal terminal;
   platform::fake::FakeProgram program{"100"};
-  platform::win32::FormControls* controls = nullptr;
+  platform::fake::FakeMessageBoxes messages;
+  platform::fake::FakeUiThread ui;
+  std::unique_ptr<platform::win32::FormControls> controls;
   std::unique_ptr<app::TForm1> tform;
 };
 

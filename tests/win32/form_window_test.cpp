@@ -10,9 +10,11 @@
 #include <string>
 
 #include "form_support.h"
+#include "platform/virtual_keys.h"
 #include "platform/win32/window_text.h"
 #include "shell/layout.h"
-#include "terminal/refresh_panel_buttons.h"
+#include "shell/refresh_panel_buttons.h"
+#include "shell/window_shape.h"
 
 namespace pelmora::win32_test {
 namespace {
@@ -28,13 +30,13 @@ TEST(FormWindow, ShapeIsTheUnionOfTheVisibleDirectChildren) {
   EXPECT_TRUE(f.shape_is_visible_children());
   f.controls->control("SET_TP_SL_WND").set_visible(true);
   f.controls->control("main").set_visible(false);
-  f.tform->RebuildWindowRegion();
+  shell::RebuildWindowRegion(*f.controls);
   EXPECT_TRUE(f.shape_is_visible_children());
   // Nothing visible: an empty shape, not the whole window.
   for (const shell::ControlSpec& spec : shell::controls()) {
     if (spec.parent.empty()) f.controls->control(spec.name).set_visible(false);
   }
-  f.tform->RebuildWindowRegion();
+  shell::RebuildWindowRegion(*f.controls);
   EXPECT_TRUE(f.shape_is_visible_children());
 }
 
@@ -130,7 +132,7 @@ TEST(FormWindow, RefreshPanelButtonsRepaintsOnlyThePanelsPushButtonsAndChangesNo
   while (PeekMessageW(&key, f.form(), WM_KEYDOWN, WM_KEYUP, PM_REMOVE)) {
   }
   g_show_messages.clear();
-  f.tform->RefreshPanelButtons();
+  shell::RefreshPanelButtons(*f.controls);
 
   for (const shell::ControlSpec& s : shell::controls()) {
     HWND h = f.hwnd(s.name);
@@ -142,7 +144,7 @@ TEST(FormWindow, RefreshPanelButtonsRepaintsOnlyThePanelsPushButtonsAndChangesNo
   for (const UINT message : {WM_KEYDOWN, WM_KEYUP}) {  // Alt pressed and let go
     ASSERT_TRUE(PeekMessageW(&key, f.form(), WM_KEYDOWN, WM_KEYUP, PM_REMOVE));
     EXPECT_EQ(key.message, message);
-    EXPECT_EQ(key.wParam, static_cast<WPARAM>(terminal::kAltKey));
+    EXPECT_EQ(key.wParam, static_cast<WPARAM>(platform::kVkAlt));
   }
 }
 

@@ -1,6 +1,7 @@
 // The Win32 program: its first parameter, the request to end, and the error box, which a helper
 // thread finds by its title, reads and closes as a user would.
 #include "platform/win32/program.h"
+#include "platform/win32/message_boxes.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -25,7 +26,7 @@ TEST(Win32Program, QuitPostsTheEndOfTheMessageLoop) {
   EXPECT_EQ(msg.message, static_cast<UINT>(WM_QUIT));
 }
 
-TEST(Win32Program, TheErrorBoxShowsTheMessageUnderTheProgramsName) {
+TEST(Win32MessageBoxes, TheErrorBoxShowsTheMessageUnderTheProgramsName) {
   std::wstring seen;
   std::atomic<bool> stop{false};
   std::thread user([&] {
@@ -40,7 +41,7 @@ TEST(Win32Program, TheErrorBoxShowsTheMessageUnderTheProgramsName) {
       Sleep(10);
     }
   });
-  Win32Program().show_error("'abc' is not a valid integer value");
+  Win32MessageBoxes().show_error("'abc' is not a valid integer value");
   stop = true;
   user.join();
   EXPECT_EQ(seen, L"'abc' is not a valid integer value");

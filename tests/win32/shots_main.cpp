@@ -9,6 +9,7 @@
 
 #include "form_support.h"
 #include "shell/layout.h"
+#include "shell/window_shape.h"
 
 namespace {
 
@@ -69,7 +70,7 @@ RECT screen_rect(HWND hwnd) {
 }
 
 void settle(RealForm& form) {
-  form.tform->RebuildWindowRegion();
+  pelmora::shell::RebuildWindowRegion(*form.controls);
   RedrawWindow(form.form(), nullptr, nullptr,
                RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
   pelmora::win32_test::pump_for(400);

@@ -55,6 +55,8 @@ void FakeControlSet::add_control(const shell::ControlSpec& s) {
     case ControlKind::kEdit:
     case ControlKind::kMemo:
       make<FakeEdit>(s, text, s.bounds);
+      fake<FakeEdit>(s.name).set_focus_observer(
+          [this, name = std::string(s.name)] { focus_history_.push_back(name); });
       break;
     case ControlKind::kSpinButtons:
       make<FakeSpinButtons>(s, s.bounds);

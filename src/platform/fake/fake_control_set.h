@@ -35,6 +35,9 @@ class FakeControlSet final : public ControlRegistry {
   void set_hint(std::string_view name, std::string_view hint) override;
   // The named control's hint as the layout gave it or as it was set since.
   std::string hint(std::string_view name) const;
+  // The edits given the keyboard focus, oldest first.
+  const std::vector<std::string>& focus_history() const { return focus_history_; }
+  std::string focused() const { return focus_history_.empty() ? "" : focus_history_.back(); }
 
  private:
   void add_control(const shell::ControlSpec& spec);
@@ -50,6 +53,7 @@ class FakeControlSet final : public ControlRegistry {
 
   FakePanelWindow window_;
   std::map<std::string, std::string, std::less<>> hints_;
+  std::vector<std::string> focus_history_;
   std::vector<std::unique_ptr<Control>> owned_;
   std::vector<std::unique_ptr<FakeMenuItem>> menu_items_;
 };

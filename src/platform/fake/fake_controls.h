@@ -35,14 +35,31 @@ class FakeEdit : public FakeControlBase<Edit> {
   std::string text() const override { return text_; }
   void set_text(std::string_view text) override;
   void set_on_change(Handler handler) override { on_change_ = std::move(handler); }
+  void set_on_key_down(Handler handler) override { on_key_down_ = std::move(handler); }
+  void set_on_key_up(Handler handler) override { on_key_up_ = std::move(handler); }
+  void set_focus() override {
+    if (on_focus_) on_focus_();
+  }
 
   // The user or the terminal side writes the text (raises the change handler like set_text).
   void type(std::string_view text) { set_text(text); }
+  // The user presses and releases a key in the field.
+  void key_down() {
+    if (on_key_down_) on_key_down_();
+  }
+  void key_up() {
+    if (on_key_up_) on_key_up_();
+  }
   int writes() const { return writes_; }
+  // Runs when the field is given the focus (the control set records who has it).
+  void set_focus_observer(Handler observer) { on_focus_ = std::move(observer); }
 
  private:
   std::string text_;
   Handler on_change_;
+  Handler on_key_down_;
+  Handler on_key_up_;
+  Handler on_focus_;
   int writes_ = 0;
 };
 

@@ -1,5 +1,6 @@
 // The push-button wrapper.
 #include "platform/win32/button.h"
+#include "platform/win32/handler_call.h"
 
 #include "platform/win32/window_text.h"
 
@@ -33,7 +34,7 @@ void Button::repaint() {
 // BM_CLICK from another process reaches a disabled or hidden button too; the user could not
 // have clicked it, so it does not count.
 void Button::on_command(WORD code) {
-  if (code == BN_CLICKED && enabled() && visible() && on_click_) on_click_();
+  if (code == BN_CLICKED && enabled() && visible()) call_handler(on_click_);
 }
 
 }  // namespace pelmora::platform::win32

@@ -3,6 +3,7 @@
 // again. So the wrapper also looks after each WM_SETTEXT (a subclass of the control) and fires
 // only when the text differs from the last text it saw.
 #include "platform/win32/edit.h"
+#include "platform/win32/handler_call.h"
 
 #include <commctrl.h>
 
@@ -51,8 +52,12 @@ void Edit::on_command(WORD code) {
 
 LRESULT CALLBACK Edit::subclass_proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam,
                                      UINT_PTR, DWORD_PTR self) {
+  auto* edit = reinterpret_cast<Edit*>(self);
+  // Key handlers run before the control sees the key, as the toolkit's OnKeyDown does.
+  if (message == WM_KEYDOWN) call_handler(edit->on_key_down_);
+  if (message == WM_KEYUP) call_handler(edit->on_key_up_);
   const LRESULT result = DefSubclassProc(hwnd, message, wparam, lparam);
-  if (message == WM_SETTEXT) reinterpret_cast<Edit*>(self)->notice_text();
+  if (message == WM_SETTEXT) edit->notice_text();
   return result;
 }
 
@@ -61,7 +66,7 @@ void Edit::notice_text() {
   if (now == last_seen_) return;
   // Recorded before the handler runs: a handler that writes the field again sees a fresh state.
   last_seen_ = std::move(now);
-  if (on_change_) on_change_();
+  call_handler(on_change_);
 }
 
 }  // namespace pelmora::platform::win32

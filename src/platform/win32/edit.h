@@ -28,6 +28,9 @@ class Edit final : public ChildControl<platform::Edit> {
   std::string text() const override;
   void set_text(std::string_view text) override;
   void set_on_change(Handler handler) override { on_change_ = std::move(handler); }
+  void set_on_key_down(Handler handler) override { on_key_down_ = std::move(handler); }
+  void set_on_key_up(Handler handler) override { on_key_up_ = std::move(handler); }
+  void set_focus() override { SetFocus(hwnd()); }
 
  private:
   void on_command(WORD code) override;
@@ -38,6 +41,8 @@ class Edit final : public ChildControl<platform::Edit> {
 
   std::string last_seen_;
   Handler on_change_;
+  Handler on_key_down_;
+  Handler on_key_up_;
 };
 
 }  // namespace pelmora::platform::win32

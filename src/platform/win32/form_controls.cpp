@@ -17,6 +17,7 @@
 #include "platform/win32/slider.h"
 #include "platform/win32/spin_buttons.h"
 #include "platform/win32/wide.h"
+#include "shell/tab_order.h"
 
 namespace pelmora::platform::win32 {
 
@@ -24,7 +25,6 @@ namespace {
 constexpr int kFirstControlId = 2000;
 constexpr int kFirstMenuId = 100;
 constexpr int kFormFontHeight = 11;  // 8 points at 96 dots per inch
-constexpr shell::Font kOrderButtonFont{"Arial", 14, true};
 
 void strip_style(HWND hwnd, LONG_PTR style, LONG_PTR ex_style) {
   SetWindowLongPtrW(hwnd, GWL_STYLE, GetWindowLongPtrW(hwnd, GWL_STYLE) & ~style);
@@ -122,13 +122,13 @@ void FormControls::create(const shell::ControlSpec& s, int id) {
       break;
     }
     case ControlKind::kImageButton: {
-      auto& c = keep(std::make_unique<ImageButton>(
-          ImageButtonArgs{.parent = parent,
-                          .id = id,
-                          .bounds = s.bounds,
-                          .word = text,
-                          .pictures = s.name == "SpriteButton9" ? sell_pictures() : buy_pictures(),
-                          .font = font(kOrderButtonFont)}));
+      auto& c = keep(std::make_unique<ImageButton>(ImageButtonArgs{
+          .parent = parent,
+          .id = id,
+          .bounds = s.bounds,
+          .word = text,
+          .pictures = s.pictures == shell::Pictures::kSell ? sell_pictures() : buy_pictures(),
+          .font = font(s.font)}));
       add(s.name, static_cast<platform::Button&>(c));
       made = c.hwnd();
       break;
@@ -231,24 +231,15 @@ bool FormControls::handle_tab(const MSG& msg) {
   HWND focused = msg.hwnd;
   while (focused && !specs_.count(focused)) focused = GetParent(focused);
   if (!focused) return false;
-  const shell::ControlSpec& current = specs_[focused];
-  if (current.parent.empty() || current.kind == shell::ControlKind::kPanel) return false;
-  std::vector<std::pair<int, HWND>> order;
-  for (auto& [hwnd, spec] : specs_) {
-    if (spec.parent == current.parent && spec.tab_order >= 0 && IsWindowVisible(hwnd) &&
-        IsWindowEnabled(hwnd)) {
-      order.emplace_back(spec.tab_order, hwnd);
-    }
-  }
-  if (order.empty()) return false;
-  std::sort(order.begin(), order.end());
-  const bool back = GetKeyState(VK_SHIFT) < 0;
-  auto it = std::find_if(order.begin(), order.end(), [&](auto& e) { return e.second == focused; });
-  size_t index = it == order.end() ? 0 : static_cast<size_t>(it - order.begin());
-  if (it != order.end()) index = (index + (back ? order.size() - 1 : 1)) % order.size();
-  HWND next = order[index].second;
+  const auto next_name =
+      shell::next_tab_stop(specs_[focused].name, GetKeyState(VK_SHIFT) < 0, [this](auto name) {
+        HWND hwnd = hwnd_of(name);
+        return hwnd && IsWindowVisible(hwnd) && IsWindowEnabled(hwnd);
+      });
+  if (!next_name) return false;
+  HWND next = hwnd_of(*next_name);
   if (specs_[next].kind == shell::ControlKind::kRadioGroup) {
-    auto& group = dynamic_cast<RadioGroup&>(radio_group(specs_[next].name));
+    auto& group = dynamic_cast<RadioGroup&>(radio_group(*next_name));
     next = group.choice_window(std::max(group.selected(), 0));
   }
   SetFocus(next);

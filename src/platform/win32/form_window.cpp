@@ -1,5 +1,6 @@
 // The form window's creation, messages and PanelWindow operations.
 #include "platform/win32/form_window.h"
+#include "platform/win32/handler_call.h"
 
 #include <cstdlib>
 
@@ -105,11 +106,8 @@ int FormWindow::client_height() const {
 }
 
 void FormWindow::shown_if(bool was_visible) {
-  if (was_visible || !visible() || !on_show_) return;
-  try {
-    on_show_();
-  } catch (...) {
-  }
+  if (was_visible || !visible()) return;
+  call_handler(on_show_);
 }
 
 void FormWindow::set_visible(bool shown) {

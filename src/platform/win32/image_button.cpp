@@ -1,5 +1,6 @@
 // Drawing and mouse handling of the order buttons.
 #include "platform/win32/image_button.h"
+#include "platform/win32/handler_call.h"
 
 #include "platform/win32/gdi_handles.h"
 #include "platform/win32/panel_paint.h"
@@ -92,12 +93,7 @@ bool ImageButton::on_message(UINT message, WPARAM, LPARAM lparam, LRESULT*) {
       if (GetCapture() == hwnd()) ReleaseCapture();
       hot_ = mouse_inside();
       InvalidateRect(hwnd(), nullptr, FALSE);
-      if (click && enabled() && on_click_) {
-        try {
-          on_click_();
-        } catch (...) {
-        }
-      }
+      if (click && enabled()) call_handler(on_click_);
       return true;
     }
     case WM_CAPTURECHANGED:

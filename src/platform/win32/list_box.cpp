@@ -1,6 +1,7 @@
 // The list box wrapper. LB_SETCURSEL raises no LBN_SELCHANGE, so every selection the program
 // makes stays silent; only the user's mouse and keyboard moves reach the select handler.
 #include "platform/win32/list_box.h"
+#include "platform/win32/handler_call.h"
 
 #include "platform/win32/wide.h"
 
@@ -75,7 +76,7 @@ void ListBox::set_redraw(bool on) {
 }
 
 void ListBox::on_command(WORD code) {
-  if (code == LBN_SELCHANGE && on_select_) on_select_();
+  if (code == LBN_SELCHANGE) call_handler(on_select_);
 }
 
 }  // namespace pelmora::platform::win32

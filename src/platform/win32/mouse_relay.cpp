@@ -1,5 +1,6 @@
 // Mouse message decoding and capture for the panels and their labels.
 #include "platform/win32/mouse_relay.h"
+#include "platform/win32/handler_call.h"
 
 #include <windowsx.h>
 
@@ -45,21 +46,17 @@ bool MouseRelay::relay(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
   const int y = GET_Y_LPARAM(lparam);
   MouseButton button{};
   bool down = false;
-  try {
-    if (message == WM_MOUSEMOVE) {
-      if (on_move_) on_move_(x, y);
-      return true;
-    }
-    if (!button_of(message, &button, &down)) return false;
-    if (down) {
-      SetCapture(hwnd);
-      if (on_down_) on_down_(button, x, y);
-    } else {
-      if (on_up_) on_up_(button, x, y);
-      if (!(wparam & kAnyButton) && GetCapture() == hwnd) ReleaseCapture();
-    }
-  } catch (...) {
-    // A failing handler ends silently; the next event runs normally.
+  if (message == WM_MOUSEMOVE) {
+    if (on_move_) call_handler([&] { on_move_(x, y); });
+    return true;
+  }
+  if (!button_of(message, &button, &down)) return false;
+  if (down) {
+    SetCapture(hwnd);
+    if (on_down_) call_handler([&] { on_down_(button, x, y); });
+  } else {
+    if (on_up_) call_handler([&] { on_up_(button, x, y); });
+    if (!(wparam & kAnyButton) && GetCapture() == hwnd) ReleaseCapture();
   }
   return true;
 }

@@ -1,5 +1,6 @@
 // Painting, mouse and shortcut menu of the panels.
 #include "platform/win32/panel_control.h"
+#include "platform/win32/handler_call.h"
 
 #include <windowsx.h>
 
@@ -59,10 +60,7 @@ bool PanelControl::on_message(UINT message, WPARAM wparam, LPARAM lparam, LRESUL
       if (!on_menu_) return false;
       POINT p{GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)};
       if (p.x == -1 && p.y == -1) GetCursorPos(&p);  // from the keyboard
-      try {
-        on_menu_(p.x, p.y);
-      } catch (...) {
-      }
+      if (on_menu_) call_handler([&] { on_menu_(p.x, p.y); });
       return true;
     }
     default:

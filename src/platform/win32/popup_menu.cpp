@@ -1,5 +1,6 @@
 // Pop-up menu and items through the menu functions, by command id.
 #include "platform/win32/popup_menu.h"
+#include "platform/win32/handler_call.h"
 
 #include <stdexcept>
 
@@ -18,7 +19,7 @@ void MenuItem::set_enabled(bool on) {
 
 // The user cannot choose a greyed item; a command for one can only be a stray message.
 void MenuItem::click() {
-  if (enabled() && on_click_) on_click_();
+  if (enabled()) call_handler(on_click_);
 }
 
 PopupMenu::PopupMenu() : menu_(CreatePopupMenu()) {

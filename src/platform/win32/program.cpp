@@ -1,5 +1,5 @@
 // Command line through the system's own splitting rules, quit through the thread's message
-// queue, the error box titled with the program's name as the toolkit's own is.
+// queue.
 #include "platform/win32/program.h"
 
 #include <windows.h>
@@ -21,15 +21,6 @@ std::string Win32Program::first_parameter() const {
 
 void Win32Program::quit() {
   PostQuitMessage(0);
-}
-
-void Win32Program::show_error(std::string_view message) {
-  wchar_t path[MAX_PATH] = {};
-  GetModuleFileNameW(nullptr, path, MAX_PATH);
-  std::wstring title = path;
-  title = title.substr(title.find_last_of(L"\\/") + 1);  // npos + 1 == 0
-  title = title.substr(0, title.rfind(L'.'));
-  MessageBoxW(GetActiveWindow(), to_wide(message).c_str(), title.c_str(), MB_OK | MB_ICONERROR);
 }
 
 }  // namespace pelmora::platform::win32

@@ -1,4 +1,4 @@
-// The program on Windows: its command line, the end of its message loop and its error box.
+// The program on Windows: its command line and the end of its message loop.
 #pragma once
 
 #include "platform/program.h"
@@ -9,7 +9,6 @@ class Win32Program : public Program {
  public:
   std::string first_parameter() const override;
   void quit() override;
-  void show_error(std::string_view message) override;
 };
 
 }  // namespace pelmora::platform::win32

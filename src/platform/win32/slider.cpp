@@ -1,5 +1,6 @@
 // The slider wrapper and its frame-drawing window procedure.
 #include "platform/win32/slider.h"
+#include "platform/win32/handler_call.h"
 
 #include <commctrl.h>
 
@@ -73,11 +74,7 @@ void Slider::set_hint(std::string_view hint) {
 }
 
 void Slider::key_down() {
-  if (!on_key_down_) return;
-  try {
-    on_key_down_();
-  } catch (...) {
-  }
+  call_handler(on_key_down_);
 }
 
 void Slider::on_scroll(WORD) {
@@ -89,11 +86,7 @@ void Slider::notice_position() {
   const int now = position();
   if (now == last_position_) return;
   last_position_ = now;
-  if (!on_change_) return;
-  try {
-    on_change_();
-  } catch (...) {
-  }
+  call_handler(on_change_);
 }
 
 }  // namespace pelmora::platform::win32

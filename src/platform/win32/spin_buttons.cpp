@@ -1,5 +1,6 @@
 // Drawing, mouse timing and keys of the spin-button pairs.
 #include "platform/win32/spin_buttons.h"
+#include "platform/win32/handler_call.h"
 
 #include <windowsx.h>
 
@@ -26,11 +27,7 @@ SpinButtons::Half SpinButtons::half_at(int x, int y) const {
 void SpinButtons::step(Half half) {
   const Handler& handler = half == Half::kUp ? on_up_ : on_down_;
   if (!handler || !enabled()) return;
-  try {
-    handler();
-  } catch (...) {
-    // A failing step ends silently.
-  }
+  call_handler(handler);
 }
 
 void SpinButtons::press(Half half) {

@@ -1,6 +1,7 @@
 // Timer over SetTimer/KillTimer. Setting the timer again restarts its period, and KillTimer
 // also drops a WM_TIMER already waiting, so a disabled timer never ticks late.
 #include "platform/win32/timer.h"
+#include "platform/win32/handler_call.h"
 
 #include <algorithm>
 #include <stdexcept>
@@ -56,7 +57,7 @@ void Timer::apply() {
 LRESULT CALLBACK Timer::window_proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
   if (message == WM_TIMER && wparam == kTimerId) {
     auto* self = reinterpret_cast<Timer*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    if (self && self->enabled_ && self->on_tick_) self->on_tick_();
+    if (self && self->enabled_) call_handler(self->on_tick_);
     return 0;
   }
   return DefWindowProcW(hwnd, message, wparam, lparam);

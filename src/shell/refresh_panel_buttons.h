@@ -2,14 +2,12 @@
 // window, then every push button lying directly on one of the four panels is repainted.
 #pragma once
 
-#include "platform/form.h"
+#include "platform/control_set.h"
 
-namespace pelmora::terminal {
-
-inline constexpr int kAltKey = 18;
+namespace pelmora::shell {
 
 // Changes no visibility flag, enabled state or text; a failure on one button is ignored and the
-// others are still repainted.
+// others are still repainted. Never throws.
 void RefreshPanelButtons(platform::ControlSet& controls);
 
-}  // namespace pelmora::terminal
+}  // namespace pelmora::shell

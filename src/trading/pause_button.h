@@ -1,0 +1,21 @@
+// The two states of the panel's pause button Button1 and the tester's captions that go with
+// them: "| |" while the test runs (a click pauses it), ">>" while it is paused.
+#pragma once
+
+#include <string_view>
+
+#include "platform/control_set.h"
+
+namespace pelmora::trading {
+
+// Marks looked for inside the tester's pause-button text.
+inline constexpr std::string_view kRunningMark = "| |";
+inline constexpr std::string_view kPausedMark = ">>";
+
+enum class PauseState { kRunning, kPaused };
+
+// Gives Button1 the caption and hint of `state`: "| |" / "Приостановить тестирование" or
+// ">>" / "Продолжить тестирование".
+void show_pause_state(platform::ControlSet& controls, PauseState state);
+
+}  // namespace pelmora::trading
