@@ -5,12 +5,11 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <atomic>
 #include <cstdint>
 #include <string>
-#include <thread>
 #include <vector>
 
+#include "box_user.h"
 #include "form_support.h"
 #include "platform/virtual_keys.h"
 #include "platform/win32/host_window.h"
@@ -132,24 +131,11 @@ TEST(TesterControlWin32, F11ReachesTheChartOnlyWhileThePanelIsInFront) {
 TEST(TesterControlWin32, AFailingPauseClickShowsTheGeneralErrorBox) {
   RealForm f;
   f.program.set_first_parameter("abc");
-  std::wstring seen;
-  std::atomic<bool> stop{false};
-  std::thread user([&] {
-    for (int i = 0; i < 1000 && !stop; ++i) {  // gives up after about ten seconds
-      if (HWND box = FindWindowW(L"#32770", L"pelmora_win32_tests")) {
-        wchar_t text[200] = {};
-        GetDlgItemTextW(box, 0xFFFF, text, 200);  // the message text's fixed identifier
-        seen = text;
-        PostMessageW(box, WM_COMMAND, IDOK, 0);
-        return;
-      }
-      Sleep(10);
-    }
-  });
+  BoxUser user;
   SendMessageW(f.hwnd("Button1"), BM_CLICK, 0, 0);
-  stop = true;
-  user.join();
-  EXPECT_EQ(seen, L"'abc' is not a valid integer value");
+  const auto seen = user.seen();
+  ASSERT_TRUE(seen) << "no error box";
+  EXPECT_EQ(seen->text, L"'abc' is not a valid integer value");
   EXPECT_EQ(f.controls->button("Button1").text(), "| |");
 }
 
