@@ -21,7 +21,6 @@ class Backend {
   virtual platform::Button& make_button(std::string_view caption) = 0;
   virtual platform::MenuItem& make_menu_item(std::string_view caption) = 0;
   virtual platform::Timer& make_timer(int interval_ms, bool enabled) = 0;
-  virtual platform::Window& window() = 0;
 
   // Another process replaces the whole text of an edit.
   virtual void write_from_outside(platform::Edit& edit, std::string_view text) = 0;
@@ -29,8 +28,6 @@ class Backend {
   virtual void user_paste(platform::Edit& edit, std::string_view text) = 0;
   // The user clicks item `index` of a list box with the mouse.
   virtual void user_click_item(platform::ListBox& list, int index) = 0;
-  // The user presses the down arrow key in a list box.
-  virtual void user_key_down(platform::ListBox& list) = 0;
   virtual void user_click(platform::Button& button) = 0;
   virtual void user_click(platform::MenuItem& item) = 0;
   // How many items were written into the list box (inserted or appended) so far.

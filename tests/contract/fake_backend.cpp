@@ -23,7 +23,6 @@ class FakeBackend final : public Backend {
   platform::Timer& make_timer(int interval_ms, bool enabled) override {
     return clock_.make_timer(interval_ms, enabled);
   }
-  platform::Window& window() override { return window_; }
 
   // Another process and the user both replace the text from outside the program.
   void write_from_outside(platform::Edit& edit, std::string_view text) override {
@@ -34,9 +33,6 @@ class FakeBackend final : public Backend {
   }
   void user_click_item(platform::ListBox& list, int index) override {
     dynamic_cast<FakeListBox&>(list).user_select(index);
-  }
-  void user_key_down(platform::ListBox& list) override {
-    if (list.selected() + 1 < list.count()) user_click_item(list, list.selected() + 1);
   }
   void user_click(platform::Button& button) override { dynamic_cast<FakeButton&>(button).click(); }
   void user_click(platform::MenuItem& item) override { dynamic_cast<FakeMenuItem&>(item).click(); }
@@ -56,7 +52,6 @@ class FakeBackend final : public Backend {
   std::deque<FakeButton> buttons_;
   std::deque<FakeMenuItem> items_;
   ManualClock clock_;
-  FakeWindow window_;
 };
 
 }  // namespace

@@ -14,6 +14,7 @@
 #include "platform/win32/terminal_windows.h"
 #include "platform/win32/unique_window.h"
 #include "platform/win32/wide.h"
+#include "win32/form_support.h"
 
 namespace pelmora::contract {
 namespace {
@@ -140,7 +141,7 @@ class Win32TerminalBackend final : public TerminalBackend {
   }
   int clicks(WindowRef window) override { return received_.clicks[to_hwnd(window)]; }
   std::vector<int> key_presses(WindowRef window) override {
-    pump();
+    win32_test::pump_for(0);  // lets this thread handle what was posted to its windows
     std::vector<int> presses;
     const std::vector<int>& keys = received_.keys[to_hwnd(window)];
     for (size_t i = 0; i + 1 < keys.size(); i += 2) {
@@ -150,15 +151,6 @@ class Win32TerminalBackend final : public TerminalBackend {
   }
 
  private:
-  // Lets this thread handle what was posted to its windows.
-  static void pump() {
-    MSG msg{};
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&msg);
-      DispatchMessageW(&msg);
-    }
-  }
-
   Received received_;
   // Shorter bounds than the program's, to keep the hung cases quick; the mechanism is the same.
   win32::Win32TerminalWindows windows_{{.text_ms = 200, .click_ms = 500, .quiet_ms = 2000}};

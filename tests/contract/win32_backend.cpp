@@ -1,7 +1,7 @@
 // The contract backend over real Win32 controls (Windows test program only). It acts as the
 // user and the other process with the messages they would send: WM_SETTEXT from outside the
-// wrapper, a paste, mouse and key messages to the list box, BM_CLICK, a real pop-up menu
-// driven by the keyboard.
+// wrapper, a paste, mouse messages to the list box, BM_CLICK, a real pop-up menu driven by the
+// keyboard.
 #ifdef _WIN32
 
 #include <windows.h>
@@ -20,20 +20,13 @@
 #include "platform/win32/popup_menu.h"
 #include "platform/win32/timer.h"
 #include "platform/win32/wide.h"
-#include "platform/win32/window.h"
+#include "win32/form_support.h"
 
 namespace pelmora::contract {
 namespace {
 
 namespace win32 = platform::win32;
-
-void pump() {
-  MSG msg;
-  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
-}
+using win32_test::pump_for;
 
 // Counts the items the list box is given, watching its messages from outside the wrapper.
 LRESULT CALLBACK count_item_writes(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR,
@@ -84,7 +77,6 @@ class Win32Backend final : public Backend {
   platform::Timer& make_timer(int interval_ms, bool enabled) override {
     return own<win32::Timer>(win32::TimerArgs{.interval_ms = interval_ms, .enabled = enabled});
   }
-  platform::Window& window() override { return window_; }
 
   void write_from_outside(platform::Edit& edit, std::string_view text) override {
     SendMessageW(hwnd_of(edit), WM_SETTEXT, 0,
@@ -102,32 +94,19 @@ class Win32Backend final : public Backend {
     const LPARAM point = MAKELPARAM((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
     SendMessageW(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, point);
     SendMessageW(hwnd, WM_LBUTTONUP, 0, point);
-    pump();
-  }
-  void user_key_down(platform::ListBox& list) override {
-    SendMessageW(hwnd_of(list), WM_KEYDOWN, VK_DOWN, 0);
-    SendMessageW(hwnd_of(list), WM_KEYUP, VK_DOWN, 0);
-    pump();
+    pump_for(0);
   }
   void user_click(platform::Button& button) override {
     SendMessageW(hwnd_of(button), BM_CLICK, 0, 0);
-    pump();
+    pump_for(0);
   }
   void user_click(platform::MenuItem& item) override;
   int item_writes(platform::ListBox& list) override { return item_writes_[hwnd_of(list)]; }
 
   bool run_until(const std::function<bool()>& done) override {
-    const ULONGLONG end = GetTickCount64() + 10000;
-    while (!done() && GetTickCount64() < end) run_for(5);
-    return done();
+    return win32_test::pump_until(done);
   }
-  void run_for(int ms) override {
-    const ULONGLONG end = GetTickCount64() + static_cast<ULONGLONG>(ms);
-    do {
-      MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
-      pump();
-    } while (GetTickCount64() < end);
-  }
+  void run_for(int ms) override { pump_for(ms); }
 
  private:
   template <typename T, typename Args>
@@ -147,7 +126,6 @@ class Win32Backend final : public Backend {
   // The host outlives everything created in it (members go in reverse order).
   win32::HostWindow host_{
       win32::HostArgs{.caption = "Pelmora contract", .bounds = {40, 40, 420, 320}}};
-  win32::Window window_{host_.hwnd()};
   std::deque<win32::PopupMenu> menus_;
   std::vector<std::shared_ptr<void>> owned_;
   std::map<HWND, int> item_writes_;
@@ -170,7 +148,7 @@ void Win32Backend::user_click(platform::MenuItem& item) {
     GetWindowRect(host_.hwnd(), &rect);
     menu.show(host_.hwnd(), rect.left + 20, rect.top + 20);
     KillTimer(nullptr, guard);
-    pump();
+    pump_for(0);
     return;
   }
 }

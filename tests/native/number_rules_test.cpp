@@ -1,5 +1,5 @@
-// The number rules of common/: lenient and strict "." readings, strict whole numbers,
-// fixed-decimal text and the two spin texts.
+// The number rules of common/: lenient and strict "." readings, fixed-decimal text and the two
+// spin texts. The strict whole number is pinned through the chart parameter that reads it.
 #include <gtest/gtest.h>
 
 #include <clocale>
@@ -11,7 +11,6 @@
 #include "common/lenient_number.h"
 #include "common/spin_text.h"
 #include "common/strict_number.h"
-#include "common/whole_number.h"
 
 namespace pelmora::common {
 namespace {
@@ -45,15 +44,6 @@ TEST(StrictNumber, TheWholeTextMustBeOneNumber) {
   }
 }
 
-TEST(WholeNumber, AcceptsOnlyA32BitDecimalInteger) {
-  EXPECT_EQ(read_whole_number("  +7"), 7);
-  EXPECT_EQ(read_whole_number("-2147483648"), INT32_MIN);
-  EXPECT_EQ(read_whole_number("2147483647"), INT32_MAX);
-  for (std::string_view bad : {"", "abc", "1a", "1.0", "1 ", "2147483648", "+-5", "-", "1e3"}) {
-    EXPECT_EQ(read_whole_number(bad), std::nullopt) << bad;
-  }
-}
-
 TEST(FixedText, TwoDecimalsRoundedHalfAwayFromZeroOnTheDecimalValue) {
   const struct {
     double value;
@@ -67,19 +57,16 @@ TEST(FixedText, TwoDecimalsRoundedHalfAwayFromZeroOnTheDecimalValue) {
   EXPECT_EQ(fixed_text(1.23456, 4), "1.2346");
 }
 
-// Values as the spin steps compute them, binary sums included.
+// Values as the spin steps compute them, binary sums included (more of those, such as
+// 0.05 - 0.01, in the form's spin table).
 TEST(SpinText, LotTwoDecimalsAtMostFiveSignificantDigitsThenExponentForm) {
   const struct {
     double value;
     const char* text;
-  } cases[] = {{0.05 - 0.01, "0.04"},    {0.25 - 0.1, "0.15"},
-               {0.25 + 0.1, "0.35"},     {0.1, "0.10"},
-               {1.5 + 0.01, "1.51"},     {999.99 + 0.01, "1000.00"},
-               {1000 + 0.01, "1000.00"}, {1234.549, "1234.50"},
-               {9999.995, "10000.00"},   {99999.4, "99999.00"},
-               {99999.5, "1E05"},        {100000, "1E05"},
-               {123456, "1.2346E05"},    {123465, "1.2347E05"},
-               {1.5e300, "1.5E300"},     {0.004, "0.00"},
+  } cases[] = {{0.25 - 0.1, "0.15"},  {999.99 + 0.01, "1000.00"}, {1000 + 0.01, "1000.00"},
+               {1234.549, "1234.50"}, {9999.995, "10000.00"},     {99999.4, "99999.00"},
+               {99999.5, "1E05"},     {100000, "1E05"},           {123456, "1.2346E05"},
+               {123465, "1.2347E05"}, {1.5e300, "1.5E300"},       {0.004, "0.00"},
                {-0.25, "-0.25"}};
   for (const auto& c : cases) EXPECT_EQ(lot_spin_text(c.value), c.text) << c.value;
 }

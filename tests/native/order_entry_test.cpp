@@ -1,5 +1,5 @@
-// Order entry on the real form: the command writers' steps, the newest command winning, and
-// the lot spin's reading, step, floor, message and focus.
+// Order entry on the real form: the command writers' steps and the ticket CLOSE sends, and the
+// two spin pairs, lot and trailing distance, which share one step rule.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -11,8 +11,9 @@ namespace {
 
 using OrderEntry = PanelUser;
 
-TEST_F(OrderEntry, EachCommandWriterRunsItsStepsInOrder) {
+TEST_F(OrderEntry, EachCommandWriterRunsItsStepsInOrderAndReplacesTheLastCommand) {
   report_orders("12345 (buy 0.10)\r\n");  // enables CLOSE and the menu item
+  report_orders("777 (sell 0.20)\r\n");   // the selected line was replaced
   edit("Edit12").type("1,5");             // typed text goes out unchanged
   const struct {
     std::function<void()> act;
@@ -21,7 +22,7 @@ TEST_F(OrderEntry, EachCommandWriterRunsItsStepsInOrder) {
   } cases[] = {
       {[&] { button("SpriteButton9").click(); }, "CW", "OPEN_SELL;1,5;;;"},
       {[&] { button("SpriteButton27").click(); }, "CW", "OPEN_BUY;1,5;;;"},
-      {[&] { button("Button7").click(); }, "RCW", "CLOSE;12345 ;;;"},
+      {[&] { button("Button7").click(); }, "RCW", "CLOSE;777 ;;;"},
       {[&] { fake.fake_menu_item("N2").click(); }, "C", "CLOSE_ALL;;;;"},
       {[&] { edit("Edit12").key_down(); }, "R", "CLOSE_ALL;;;;"},
       {[&] { edit("Edit12").key_up(); }, "R", "CLOSE_ALL;;;;"},
@@ -32,51 +33,51 @@ TEST_F(OrderEntry, EachCommandWriterRunsItsStepsInOrder) {
   }
 }
 
-TEST_F(OrderEntry, TheNewestCommandWinsAndCloseTakesTheTicketSelectedAtTheClick) {
-  button("SpriteButton9").click();
-  button("SpriteButton27").click();
-  EXPECT_EQ(command(), "OPEN_BUY;0.01;;;");  // the expert never saw the sell
-  report_orders("12345 (buy 0.10)\r\n");
-  report_orders("777 (sell 0.20)\r\n");  // the selected line was replaced
-  button("Button7").click();
-  EXPECT_EQ(command(), "CLOSE;777 ;;;");
-}
-
-TEST_F(OrderEntry, LotSpinStepsByLotStepFromTheStrictlyReadField) {
+// The lot pair steps by the lot step and stops at it, the distance pair by whole units down to
+// zero. Both leave the field first and turn "," into "."; text that is no number stays, the
+// field gets the focus back and the up button shows the lot-size message.
+TEST_F(OrderEntry, BothSpinPairsStepTheirFieldByOneRule) {
   const struct {
-    double lot_step;
-    const char* lot;
+    std::string_view field;
+    double lot_step;  // the lot pair's step; the distance pair steps by 1
+    const char* text;
     bool up;
     const char* after;
-    bool number;  // the text read as a number
+    bool number;    // the text read as a number
+    int refreshes;  // the distance field refreshes once per real change of its text
   } cases[] = {
-      {0.01, "0.05", false, "0.04", true},
-      {0.01, "0.01", false, "0.01", true},
-      {0.1, "0.25", true, "0.35", true},
-      {0.1, "0.15", false, "0.10", true},
-      {0.01, "1,5", true, "1.51", true},
-      {0.01, " 2", true, "2.01", true},
-      {0.01, "1,5,5", true, "1.5.5", false},
-      {0.01, "1,5,5", false, "1.5.5", false},
-      {0.01, "", true, "", false},
-      {HUGE_VAL, "1,0", true, "1.0", true},  // no text for the sum: the step ends silently
+      {"Edit12", 0.01, "0.05", false, "0.04", true, 0},
+      {"Edit12", 0.01, "0.01", false, "0.01", true, 0},
+      {"Edit12", 0.1, "0.25", true, "0.35", true, 0},
+      {"Edit12", 0.1, "0.15", false, "0.10", true, 0},
+      {"Edit12", 0.01, "1,5", true, "1.51", true, 0},
+      {"Edit12", 0.01, "1,5,5", true, "1.5.5", false, 0},
+      {"Edit12", HUGE_VAL, "1,0", true, "1.0", true, 0},  // no text for the sum: ends silently
+      {"Edit7", 0, "0", false, "0", true, 0},
+      {"Edit7", 0, "2,5", true, "4", true, 2},
+      {"Edit7", 0, "-7", true, "0", true, 1},
+      {"Edit7", 0, "abc", false, "abc", false, 0},
+      {"Edit7", 0, "2,5,", true, "2.5.", false, 1},
   };
   for (const auto& c : cases) {
     form.order().LotStep = c.lot_step;
-    edit("Edit12").type(c.lot);
+    edit(c.field).type(c.text);
     const size_t shown = messages();
     const size_t focus = fake.focus_history().size();
-    c.up ? spin("RzSpinButtons8").click_up() : spin("RzSpinButtons8").click_down();
+    const int refreshed = refreshes();
+    auto& pair = spin(c.field == "Edit12" ? "RzSpinButtons8" : "RzSpinButtons3");
+    c.up ? pair.click_up() : pair.click_down();
 
-    const std::string trace = std::string(c.lot) + (c.up ? " up" : " down");
-    EXPECT_EQ(edit("Edit12").text(), c.after) << trace;
+    const std::string trace = std::string(c.field) + " " + c.text + (c.up ? " up" : " down");
+    EXPECT_EQ(edit(c.field).text(), c.after) << trace;
+    EXPECT_EQ(refreshes() - refreshed, c.refreshes) << trace;
     EXPECT_EQ(messages(), shown + (!c.number && c.up ? 1 : 0)) << trace;
-    // The field is left first and gets the focus back only when its text was no number.
-    std::vector<std::string> moves(fake.focus_history().begin() + static_cast<long>(focus),
-                                   fake.focus_history().end());
-    EXPECT_EQ(moves.front(), "IN_ORDERS") << trace;
-    EXPECT_EQ(moves.size(), c.number ? 1u : 2u) << trace;
-    EXPECT_EQ(moves.back(), c.number ? "IN_ORDERS" : "Edit12") << trace;
+    std::vector<std::string> expected_moves{"IN_ORDERS"};
+    if (!c.number) expected_moves.emplace_back(c.field);
+    EXPECT_EQ(std::vector<std::string>(fake.focus_history().begin() + static_cast<long>(focus),
+                                       fake.focus_history().end()),
+              expected_moves)
+        << trace;
   }
   EXPECT_EQ(roles.messages.messages().front(), "Lot size error!");
   EXPECT_EQ(command(), "");  // stepping sends nothing

@@ -46,8 +46,9 @@ TEST(ChartParameter, ReadsA32BitWholeNumberOrFailsWithTheToolkitMessage) {
   EXPECT_EQ(chart_window_of("  +12"), WindowRef{12});
   EXPECT_EQ(chart_window_of("2147483647"), WindowRef{2147483647});
   // A negative number is the handle whose 32-bit form it is, sign-extended like a handle.
-  EXPECT_EQ(chart_window_of("-5"), static_cast<WindowRef>(static_cast<std::intptr_t>(-5)));
-  for (const char* bad : {"", "abc", "12 ", "1.5", "0x10", "2147483648", "99999999999", "-"}) {
+  EXPECT_EQ(chart_window_of("-2147483648"), static_cast<WindowRef>(std::intptr_t{INT32_MIN}));
+  for (const char* bad :
+       {"", "abc", "1a", "12 ", "1.5", "1e3", "0x10", "2147483648", "99999999999", "-", "+-5"}) {
     try {
       chart_window_of(bad);
       ADD_FAILURE() << "accepted '" << bad << "'";

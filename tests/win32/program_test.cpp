@@ -1,13 +1,11 @@
-// The Win32 program and its boxes: the first parameter, quit, the two kinds of box, and the way
-// back to the UI thread with its rule for a task that throws; each box read and closed by a
-// user thread.
-#include "platform/win32/program.h"
-
+// The Win32 error box and the way back to the UI thread with its rule for a task that throws,
+// each box read and closed by a user thread. The first parameter and quit are the end-to-end
+// tests' (the panel attaches to its chart and ends with exit code 0), the plain box the lot
+// spin's Wine test.
 #include <gtest/gtest.h>
 #include <windows.h>
 
 #include <stdexcept>
-#include <string>
 #include <vector>
 
 #include "box_user.h"
@@ -20,34 +18,13 @@ namespace {
 
 using win32_test::BoxUser;
 
-TEST(Win32Program, TheFirstParameterIsTheCommandLinesFirstArgument) {
-  // This test program's own command line: empty under ctest, a gtest flag when run by hand.
-  EXPECT_EQ(Win32Program().first_parameter(), __argc > 1 ? std::string(__argv[1]) : "");
-}
-
-TEST(Win32Program, QuitPostsTheEndOfTheMessageLoop) {
-  Win32Program().quit();
-  MSG msg{};
-  ASSERT_TRUE(PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
-  EXPECT_EQ(msg.message, static_cast<UINT>(WM_QUIT));
-}
-
-TEST(Win32MessageBoxes, TheErrorBoxHasAnIconThePlainMessageOnlyItsOkButton) {
-  {
-    BoxUser user;
-    Win32MessageBoxes().show_error("'abc' is not a valid integer value");
-    const auto seen = user.seen();
-    ASSERT_TRUE(seen);
-    EXPECT_EQ(seen->text, L"'abc' is not a valid integer value");
-    EXPECT_TRUE(seen->icon);
-  }
+TEST(Win32MessageBoxes, TheErrorBoxShowsItsTextBesideAnIcon) {
   BoxUser user;
-  Win32MessageBoxes().show_message("Lot size error!");
+  Win32MessageBoxes().show_error("'abc' is not a valid integer value");
   const auto seen = user.seen();
   ASSERT_TRUE(seen);
-  EXPECT_EQ(seen->text, L"Lot size error!");
-  EXPECT_FALSE(seen->icon);
-  EXPECT_EQ(seen->buttons, 1);
+  EXPECT_EQ(seen->text, L"'abc' is not a valid integer value");
+  EXPECT_TRUE(seen->icon);
 }
 
 TEST(Win32UiThread, TasksPostedFromAnotherThreadRunHereInOrderAndAFailureIsShown) {
