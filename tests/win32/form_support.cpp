@@ -19,8 +19,8 @@ void pump_for(int ms) {
 
 RealForm::RealForm() {
   controls = std::make_unique<platform::win32::FormControls>();
-  tform =
-      std::make_unique<app::TForm1>(platform::Platform{*controls, terminal, program, messages, ui});
+  tform = std::make_unique<app::TForm1>(
+      platform::Platform{*controls, terminal, program, messages, ui, locale});
   for (const shell::TimerSpec& t : shell::timers()) controls->timer(t.name).set_enabled(false);
   tform->Show();
   pump_for(100);

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "app/form.h"
+#include "platform/fake/fake_locale.h"
 #include "platform/fake/fake_message_boxes.h"
 #include "platform/fake/fake_program.h"
 #include "platform/fake/fake_terminal.h"
@@ -46,6 +47,7 @@ struct RealForm {
   platform::fake::FakeProgram program{"100"};
   platform::fake::FakeMessageBoxes messages;
   platform::fake::FakeUiThread ui;
+  platform::fake::FakeLocale locale;
   std::unique_ptr<platform::win32::FormControls> controls;
   std::unique_ptr<app::TForm1> tform;
 };
