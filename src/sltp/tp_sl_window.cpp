@@ -80,6 +80,9 @@ void TpSlWindow::wire_handlers() {
   c_.RzSpinButtons1.set_on_down([this] { sl_.spin_step(-1, c_.IN_ORDERS, messages_); });
   c_.RzSpinButtons2.set_on_up([this] { tp_.spin_step(+1, c_.IN_ORDERS, messages_); });
   c_.RzSpinButtons2.set_on_down([this] { tp_.spin_step(-1, c_.IN_ORDERS, messages_); });
+  // The ticket changes inside UpdateSelectedOrder, before the record is read again.
+  c_.OUT_SELECTED_ORDER.set_on_change(
+      [this] { answer_.ticket_changed(c_.IN_ORDER_PROPERTY.text()); });
 }
 
 void TpSlWindow::refresh() {
@@ -104,6 +107,7 @@ void TpSlWindow::Button3Click() {
   move_to(c_.SET_TP_SL_WND, c_.main);
   SlLoadPending = -1;
   TpLoadPending = -1;
+  answer_.restart();
   shell::RebuildWindowRegion(c_.set);
 }
 
@@ -140,17 +144,23 @@ void TpSlWindow::SET_TP_SL_TMRTimer() {
 // At most one stage per tick: stop-loss load, take-profit load, then recalculation for good.
 void TpSlWindow::fill_stage() {
   if (SlLoadPending != 0) {
+    if (!may_load()) return;
     SlLoadPending = 0;
     sl_.load();
     return;
   }
   if (TpLoadPending != 0) {
+    if (!may_load()) return;
     TpLoadPending = 0;
     tp_.load();
     return;
   }
   SlPriceFromPoints();
   TpPriceFromPoints();
+}
+
+bool TpSlWindow::may_load() {
+  return answer_.may_load(c_.IN_ORDER_PROPERTY.text(), order_);
 }
 
 }  // namespace pelmora::sltp

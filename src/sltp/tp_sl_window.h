@@ -9,6 +9,7 @@
 #include "link/order_variables.h"
 #include "platform/platform.h"
 #include "shell/setting_variables.h"
+#include "sltp/answer_wait.h"
 #include "sltp/level_side.h"
 
 namespace pelmora::sltp {
@@ -58,6 +59,7 @@ class TpSlWindow {
   void close();
   bool refused_opening();
   void fill_stage();
+  bool may_load();
 
   TpSlControls c_;
   link::CommandWriter& commands_;
@@ -66,6 +68,7 @@ class TpSlWindow {
   platform::MessageBoxes& messages_;
   LevelSide sl_;
   LevelSide tp_;
+  AnswerWait answer_;
   int32_t SlLoadPending = 0;  // non-zero: the stop-loss side is still to be loaded
   int32_t TpLoadPending = 0;
 };

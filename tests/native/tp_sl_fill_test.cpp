@@ -1,5 +1,6 @@
 // The SL/TP window's fill over ticks of a manual clock: one stage per tick with the direction
-// rules, Apply, and the previous-value mode.
+// rules, Apply, the previous-value mode, and the wait for the expert's answer after the
+// selection moved, with its bound.
 #include <gtest/gtest.h>
 
 #include "tp_sl_world.h"
@@ -63,6 +64,46 @@ TEST_F(TpSlFill, PreviousValueModeKeepsTheFieldsAndCancelLeavesMainWhereTheWindo
   form.settings().SlTpSetType = 0;  // read at every tick; the marks are still set
   tick();
   EXPECT_EQ(fields(), "100 1.31 20 1.298");
+}
+
+// The selection moved to order 2 while IN_ORDER_PROPERTY still describes order 1.
+struct TpSlAnswer : TpSlFill {
+  static constexpr std::string_view kSecond = "x;1;1.3;1.305;1.29;0.0001;0;0;0.01;";
+  TpSlAnswer() {
+    open_filled(kBuy, "1 (a)\r\n2 (b)\r\n");
+    click("Button8");
+    type("Edit3", "7");
+    select(1);
+    click("Button3");
+  }
+};
+
+TEST_F(TpSlAnswer, TheLoadWaitsForTheNewRecordAndForTheLinkToReadIt) {
+  tick();
+  EXPECT_EQ(text("Label1"), "Задать SL/TP для сделки #2 ");  // the title does not wait
+  type("IN_ORDER_PROPERTY", kSecond);
+  tick();
+  EXPECT_EQ(text("Edit3"), "7");
+  form.link().Timer1Timer();
+  tick(2);
+  click("Button9");
+  EXPECT_EQ(text("OUT_COMMAND"), "SET_TP_SL;2 ;1.305;1.29;");
+}
+
+TEST_F(TpSlAnswer, ASilentExpertDelaysTheLoadByFourTicksAtMostPerOpening) {
+  tick(4);
+  EXPECT_EQ(text("Edit3"), "7");
+  type("Edit2", "3");
+  tick(2);  // loads what there is, as it always did; the second stage does not wait again
+  EXPECT_EQ(fields(), "50 1.245 100 1.26");
+  click("Button8");
+  type("Edit3", "7");
+  click("Button3");
+  tick(2);
+  EXPECT_EQ(text("Edit3"), "7");
+  expert("IN_ORDER_PROPERTY", kSecond);
+  tick();
+  EXPECT_EQ(text("Edit3"), "50");
 }
 
 }  // namespace
