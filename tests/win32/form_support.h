@@ -15,6 +15,7 @@
 #include "platform/fake/fake_terminal.h"
 #include "platform/fake/fake_ui_thread.h"
 #include "platform/win32/form_controls.h"
+#include "platform/win32/message_boxes.h"
 
 namespace pelmora::win32_test {
 
@@ -32,7 +33,8 @@ bool pump_until(Done done) {
 }
 
 struct RealForm {
-  RealForm();
+  // With `real_boxes`, messages are shown in real modal boxes instead of being recorded.
+  explicit RealForm(bool real_boxes = false);
   ~RealForm();
 
   HWND hwnd(std::string_view name) const { return controls->hwnd_of(name); }
@@ -48,6 +50,7 @@ struct RealForm {
   platform::fake::FakeMessageBoxes messages;
   platform::fake::FakeUiThread ui;
   platform::fake::FakeLocale locale;
+  platform::win32::Win32MessageBoxes real_messages;
   std::unique_ptr<platform::win32::FormControls> controls;
   std::unique_ptr<app::TForm1> tform;
 };
