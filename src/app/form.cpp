@@ -43,6 +43,7 @@ TForm1::TForm1(const platform::Platform& platform)
       order_entry_(platform, commands_, order_),
       trailing_stop_(platform, commands_),
       tester_control_(platform),
+      tp_sl_(platform, commands_, order_, settings_),
       startup_(platform, order_,
                {.UpdateSelectedOrder = [this] { link_.UpdateSelectedOrder(); },
                 .SetTesterSpeed = [this] { tester_control_.SetTesterSpeed(); }}),

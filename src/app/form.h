@@ -1,6 +1,6 @@
-// TForm1, the panel's one form: it owns what the features share (the order variables, the link
-// and its command writer) and composes the features, each of which binds itself to its own
-// controls. Its creation, show and destruction steps are FormCreate, FormShow and FormDestroy.
+// TForm1, the panel's one form: it owns what the features share (order and setting variables,
+// the link, the command writer) and composes the features, each binding itself to its controls.
+// Its creation, show and destruction steps are FormCreate, FormShow and FormDestroy.
 #pragma once
 
 #include "app/startup.h"
@@ -9,6 +9,8 @@
 #include "link/order_variables.h"
 #include "platform/platform.h"
 #include "shell/panel_dragging.h"
+#include "shell/setting_variables.h"
+#include "sltp/tp_sl_window.h"
 #include "terminal/following_tick.h"
 #include "trading/order_entry.h"
 #include "trading/tester_control.h"
@@ -30,6 +32,7 @@ class TForm1 {
   void Show();
 
   link::OrderVariables& order() { return order_; }
+  shell::SettingVariables& settings() { return settings_; }
   link::Link& link() { return link_; }
   const shell::DragState& drag_state() const { return dragging_.state(); }
 
@@ -46,12 +49,14 @@ class TForm1 {
 
   platform::Platform platform_;
   link::OrderVariables order_;
+  shell::SettingVariables settings_;
   link::Link link_;
   link::CommandWriter commands_;
   shell::PanelDragging dragging_;
   trading::OrderEntry order_entry_;
   trading::TrailingStop trailing_stop_;
   trading::TesterControl tester_control_;
+  sltp::TpSlWindow tp_sl_;
   StartUp startup_;
   terminal::FollowingTick following_;
 };

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "platform/control_set.h"
+#include "platform/locale.h"
 #include "platform/message_boxes.h"
 #include "platform/program.h"
 #include "platform/terminal_windows.h"
@@ -17,6 +18,7 @@ struct Platform {
   Program& program;
   MessageBoxes& messages;
   UiThread& ui;
+  Locale& locale;
 };
 
 }  // namespace pelmora::platform

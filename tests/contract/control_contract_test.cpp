@@ -55,6 +55,27 @@ TEST_P(EditContract, HandlerThatRewritesTheFieldSeesEachTextOnce) {
   EXPECT_EQ(edit.text(), "0.01");
 }
 
+// A distance field whose handler writes its price field: the price's handler runs inside, before
+// the distance's handler goes on, and only when the price's text really changes, although a real
+// edit notifies its parent of every write.
+TEST_F(ControlContract, AChangeHandlerWritingAnotherEditRunsThatEditsHandlerNested) {
+  platform::Edit& distance = b.make_edit(false);
+  platform::Edit& price = b.make_edit(false);
+  Texts events;
+  price.set_on_change([&] { events.push_back("price " + price.text()); });
+  distance.set_on_change([&] {
+    events.push_back("distance " + distance.text());
+    price.set_text(distance.text() == "0" ? "0" : "1.245");
+    events.push_back("done");
+  });
+  distance.set_text("50");
+  distance.set_text("50");
+  b.write_from_outside(distance, "49");  // the same price: only the distance's handler
+  b.user_paste(distance, "0");
+  EXPECT_EQ(events, (Texts{"distance 50", "price 1.245", "done", "distance 49", "done",
+                           "distance 0", "price 0", "done"}));
+}
+
 INSTANTIATE_TEST_SUITE_P(SingleAndMultiLine, EditContract, ::testing::Bool(),
                          [](const auto& info) { return info.param ? "MultiLine" : "SingleLine"; });
 

@@ -17,10 +17,12 @@ void pump_for(int ms) {
   } while (GetTickCount64() < end);
 }
 
-RealForm::RealForm(platform::MessageBoxes* boxes) {
+RealForm::RealForm(bool real_boxes) {
   controls = std::make_unique<platform::win32::FormControls>();
+  platform::MessageBoxes& boxes = real_boxes ? static_cast<platform::MessageBoxes&>(real_messages)
+                                             : static_cast<platform::MessageBoxes&>(messages);
   tform = std::make_unique<app::TForm1>(
-      platform::Platform{*controls, terminal, program, boxes ? *boxes : messages, ui});
+      platform::Platform{*controls, terminal, program, boxes, ui, locale});
   for (const shell::TimerSpec& t : shell::timers()) controls->timer(t.name).set_enabled(false);
   tform->Show();
   pump_for(100);

@@ -9,11 +9,13 @@
 #include <string_view>
 
 #include "app/form.h"
+#include "platform/fake/fake_locale.h"
 #include "platform/fake/fake_message_boxes.h"
 #include "platform/fake/fake_program.h"
 #include "platform/fake/fake_terminal.h"
 #include "platform/fake/fake_ui_thread.h"
 #include "platform/win32/form_controls.h"
+#include "platform/win32/message_boxes.h"
 
 namespace pelmora::win32_test {
 
@@ -31,8 +33,8 @@ bool pump_until(Done done) {
 }
 
 struct RealForm {
-  // `boxes`: the message boxes the form shows; the fake ones below when none are given.
-  explicit RealForm(platform::MessageBoxes* boxes = nullptr);
+  // With `real_boxes`, messages are shown in real modal boxes instead of being recorded.
+  explicit RealForm(bool real_boxes = false);
   ~RealForm();
 
   HWND hwnd(std::string_view name) const { return controls->hwnd_of(name); }
@@ -47,6 +49,8 @@ struct RealForm {
   platform::fake::FakeProgram program{"100"};
   platform::fake::FakeMessageBoxes messages;
   platform::fake::FakeUiThread ui;
+  platform::fake::FakeLocale locale;
+  platform::win32::Win32MessageBoxes real_messages;
   std::unique_ptr<platform::win32::FormControls> controls;
   std::unique_ptr<app::TForm1> tform;
 };

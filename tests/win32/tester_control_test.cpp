@@ -11,6 +11,7 @@
 
 #include "box_user.h"
 #include "form_support.h"
+#include "platform/fake/fake_locale.h"
 #include "platform/virtual_keys.h"
 #include "platform/win32/host_window.h"
 #include "platform/win32/terminal_windows.h"
@@ -105,7 +106,8 @@ TEST(TesterControlWin32, F11ReachesTheChartOnlyWhileThePanelIsInFront) {
   platform::fake::FakeProgram program(chart.parameter());
   platform::fake::FakeMessageBoxes messages;
   platform::fake::FakeUiThread ui;
-  trading::TesterControl tester({controls, terminal, program, messages, ui});
+  platform::fake::FakeLocale locale;
+  trading::TesterControl tester({controls, terminal, program, messages, ui, locale});
   controls.window().set_visible(true);
   HWND form = controls.window().hwnd();
 

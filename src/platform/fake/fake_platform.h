@@ -1,11 +1,12 @@
 // Every role in memory, for native tests: the form's controls on a manual clock, the program,
-// message boxes and the UI thread's queue, bundled with a terminal window tree the test owns, as
-// the core takes them. Members are public: tests act as the user, the terminal and the clock.
+// message boxes, the UI thread's queue and the user's locale, bundled with a terminal window
+// tree the test owns. Members are public: tests act as the user, the terminal and the clock.
 #pragma once
 
 #include <string>
 
 #include "platform/fake/fake_control_set.h"
+#include "platform/fake/fake_locale.h"
 #include "platform/fake/fake_message_boxes.h"
 #include "platform/fake/fake_program.h"
 #include "platform/fake/fake_terminal.h"
@@ -27,8 +28,9 @@ struct FakePlatform {
   FakeProgram program;
   FakeMessageBoxes messages;
   FakeUiThread ui;
+  FakeLocale locale;
 
-  Platform roles() { return {controls, terminal, program, messages, ui}; }
+  Platform roles() { return {controls, terminal, program, messages, ui, locale}; }
 };
 
 }  // namespace pelmora::platform::fake

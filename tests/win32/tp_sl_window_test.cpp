@@ -1,0 +1,88 @@
+// The SL/TP window on the real form under Wine: the modal message of a spin step read and closed
+// by a user thread, the fill by the real 500 ms timer, and the user's decimal separator.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+#include <tuple>
+#include <utility>
+
+#include "box_user.h"
+#include "form_support.h"
+#include "platform/win32/locale.h"
+#include "platform/win32/window_text.h"
+
+namespace pelmora::win32_test {
+namespace {
+
+using platform::win32::window_text;
+
+constexpr const char* kBuy = "x;0;1.25;1.245;1.26;0.0001;0;0;0.01;";
+
+void set_text(HWND hwnd, const wchar_t* text) {
+  SendMessageW(hwnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
+}
+
+// A press and release on the left (down) or right (up) half of a spin pair.
+void spin_click(HWND spin, bool up) {
+  RECT r{};
+  GetClientRect(spin, &r);
+  const int x = up ? r.right * 3 / 4 : r.right / 4;
+  mouse(spin, WM_LBUTTONDOWN, MK_LBUTTON, x, r.bottom / 2);
+  mouse(spin, WM_LBUTTONUP, 0, x, r.bottom / 2);
+}
+
+TEST(TpSlWindow, ASpinStepOnAFieldThatIsNoNumberShowsTheMessageAndGivesTheFocusBack) {
+  RealForm f(true);
+  for (const auto& [spin, up, field] : {std::tuple{"RzSpinButtons1", false, "Edit3"},
+                                        std::tuple{"RzSpinButtons2", true, "Edit2"}}) {
+    set_text(f.hwnd(field), L"abc,");
+    BoxUser user;
+    spin_click(f.hwnd(spin), up);
+    const auto seen = user.seen();
+    ASSERT_TRUE(seen) << spin;
+    EXPECT_EQ(seen->text, L"Введено неверное значение!");
+    EXPECT_EQ(seen->buttons, 1);
+    EXPECT_EQ(window_text(f.hwnd(field)), "abc.");
+    EXPECT_EQ(GetFocus(), f.hwnd(field)) << spin;
+  }
+}
+
+TEST(TpSlWindow, TheRealTimerLoadsBothSidesInTwoTicksAndApplyWritesTheCommand) {
+  RealForm f;
+  f.controls->edit("IN_ORDERS").set_text("12345 (buy 0.10)\r\n");
+  f.tform->link().Timer1Timer();  // publishes the ticket, which the expert answers
+  f.controls->edit("IN_ORDER_PROPERTY").set_text(kBuy);
+  f.tform->link().Timer1Timer();
+  const ULONGLONG opened = GetTickCount64();
+  SendMessageW(f.hwnd("Button3"), BM_CLICK, 0, 0);
+  EXPECT_TRUE(IsWindowVisible(f.hwnd("SET_TP_SL_WND")));
+  EXPECT_FALSE(IsWindowVisible(f.hwnd("main")));
+
+  ASSERT_TRUE(pump_until([&] { return window_text(f.hwnd("Edit2")) == "100"; }));
+  const ULONGLONG elapsed = GetTickCount64() - opened;
+  EXPECT_GE(elapsed, 900u);   // the second tick, not the first
+  EXPECT_LT(elapsed, 2400u);  // and no wait for an answer that was there
+  EXPECT_EQ(window_text(f.hwnd("Label1")), "Задать SL/TP для сделки #12345 ");
+  EXPECT_EQ(window_text(f.hwnd("Edit3")), "50");
+  EXPECT_EQ(window_text(f.hwnd("Edit1")), "1.245");
+  EXPECT_EQ(window_text(f.hwnd("Edit4")), "1.26");
+
+  SendMessageW(f.hwnd("Button9"), BM_CLICK, 0, 0);
+  EXPECT_EQ(window_text(f.hwnd("OUT_COMMAND")), "SET_TP_SL;12345 ;1.245;1.26;");
+  EXPECT_TRUE(IsWindowVisible(f.hwnd("main")));
+  EXPECT_TRUE(f.controls->timer("Timer1").enabled());
+}
+
+TEST(Win32Locale, FollowsTheUsersDecimalSeparator) {
+  wchar_t saved[8]{};
+  GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, saved, 8);
+  for (const auto& [wide, utf8] : {std::pair{L",", ","}, std::pair{L".", "."}}) {
+    ASSERT_TRUE(SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, wide));
+    EXPECT_EQ(platform::win32::Win32Locale().decimal_separator(), utf8);
+  }
+  SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, saved);
+}
+
+}  // namespace
+}  // namespace pelmora::win32_test
