@@ -2,8 +2,10 @@
 // ("-", digits, ".", exponent), so the conversion itself never depends on a locale.
 #include "common/decimal_reading.h"
 
-#include <charconv>
+#include <cmath>
 #include <string>
+
+#include "common/lenient_number.h"
 
 namespace pelmora::common {
 
@@ -51,10 +53,11 @@ size_t scan_number(std::string_view text, size_t i, std::string_view separator,
   return i;
 }
 
+// The lenient reading takes such a plain number whole; a value too large for a double is no
+// number, one too small reads 0.
 std::optional<double> convert(const std::string& plain) {
-  double value = 0;
-  const auto [end, error] = std::from_chars(plain.data(), plain.data() + plain.size(), value);
-  if (error != std::errc{} || end != plain.data() + plain.size()) return std::nullopt;
+  const double value = read_lenient_number(plain);
+  if (!std::isfinite(value)) return std::nullopt;
   return value;
 }
 
@@ -68,7 +71,7 @@ std::optional<double> read_locale_number(std::string_view text, std::string_view
   return convert(plain);
 }
 
-std::optional<double> read_point_number(std::string_view text) {
+std::optional<double> read_strict_number(std::string_view text) {
   std::string plain;
   const size_t end = scan_number(text, skip_spaces(text, 0), ".", plain);
   if (end != text.size()) return std::nullopt;

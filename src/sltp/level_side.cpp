@@ -7,7 +7,7 @@
 #include <string>
 
 #include "common/decimal_reading.h"
-#include "common/price_text.h"
+#include "common/number_texts.h"
 
 namespace pelmora::sltp {
 
@@ -65,7 +65,7 @@ void LevelSide::step_distance(int delta, platform::Edit& away, platform::Message
   f_.distance.set_text(with_points(f_.distance.text()));
   std::string text = f_.distance.text();
   if (text.empty()) text = "0";
-  const std::optional<double> value = common::read_point_number(text);
+  const std::optional<double> value = common::read_strict_number(text);
   if (!value) {
     messages.show_message(kBadValueMessage);
     f_.distance.set_focus();

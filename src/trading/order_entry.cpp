@@ -1,7 +1,7 @@
 // Order entry and closing: each handler's steps in their fixed order.
 #include "trading/order_entry.h"
 
-#include "common/spin_text.h"
+#include "common/number_texts.h"
 #include "link/exchange_fields.h"
 #include "shell/control_names.h"
 #include "shell/refresh_panel_buttons.h"

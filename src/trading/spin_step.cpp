@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "common/strict_number.h"
+#include "common/decimal_reading.h"
 
 namespace pelmora::trading {
 

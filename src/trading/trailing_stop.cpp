@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "common/spin_text.h"
+#include "common/number_texts.h"
 #include "link/exchange_fields.h"
 #include "shell/control_names.h"
 #include "shell/refresh_panel_buttons.h"

@@ -1,5 +1,6 @@
-// The number rules of common/: lenient and strict "." readings, fixed-decimal text and the two
-// spin texts. The strict whole number is pinned through the chart parameter that reads it.
+// The number rules of common/: the lenient, strict and locale readings, the fixed-decimal text,
+// the spin texts, the whole-number and price texts. The strict whole number is pinned through
+// the chart parameter that reads it.
 #include <gtest/gtest.h>
 
 #include <clocale>
@@ -7,10 +8,10 @@
 #include <cstdio>
 #include <locale>
 
+#include "common/decimal_reading.h"
 #include "common/fixed_text.h"
 #include "common/lenient_number.h"
-#include "common/spin_text.h"
-#include "common/strict_number.h"
+#include "common/number_texts.h"
 
 namespace pelmora::common {
 namespace {
@@ -34,9 +35,9 @@ TEST(StrictNumber, TheWholeTextMustBeOneNumber) {
   const struct {
     std::string_view text;
     double value;
-  } good[] = {{"0.25", 0.25}, {"  2", 2},    {"+1.5", 1.5},        {"-7", -7},
-              {".5", 0.5},    {"5.", 5},     {"2.5E-1", 0.25},     {"1e+2", 100},
-              {"1E05", 1e5},  {"1e-400", 0}, {"1.2346E05", 123460}};
+  } good[] = {{"0.25", 0.25}, {"  2", 2},    {"+1.5", 1.5},         {"-7", -7},
+              {".5", 0.5},    {"5.", 5},     {"2.5E-1", 0.25},      {"1e+2", 100},
+              {"1E05", 1e5},  {"1e-400", 0}, {"1.2346E05", 123460}, {"  +.5e1", 5}};
   for (const auto& c : good) EXPECT_EQ(read_strict_number(c.text), c.value) << c.text;
   for (std::string_view bad : {"", "   ", "abc", "1.5.5", "1,5", "2 ", "\t2", ".", "-", "+-1", "1e",
                                "1e+", "1e5.0", "0x10", "inf", "nan", "1e400"}) {
@@ -81,6 +82,41 @@ TEST(SpinText, DistanceWholeNumberAtMostFiveSignificantDigitsThenExponentForm) {
   for (const auto& c : cases) EXPECT_EQ(distance_spin_text(c.value), c.text) << c.value;
   EXPECT_THROW(distance_spin_text(HUGE_VAL), std::domain_error);
   EXPECT_THROW(lot_spin_text(std::nan("")), std::domain_error);
+  const struct {
+    double value;
+    int digits;
+    const char* text;
+  } wholes[] = {
+      {49.99999999999, 10, "50"}, {-0.5, 5, "-1"},        {-0.4, 5, "0"},
+      {-123456, 5, "-1.2346E5"},  {123456, 10, "123456"}, {12345678901, 10, "1.23456789E10"}};
+  for (const auto& c : wholes) EXPECT_EQ(whole_text(c.value, c.digits), c.text) << c.value;
+}
+
+TEST(PriceText, GeneralFormatFifteenDigitsExponentOnlyAtTheEnds) {
+  const struct {
+    double value;
+    const char* text;
+  } prices[] = {{111, "111"},
+                {-0.0, "0"},
+                {1.25 - 50 * 0.0001, "1.245"},
+                {0.1 + 0.2, "0.3"},
+                {0.00001, "0.00001"},
+                {-1.5e-7, "-1.5E-7"},
+                {1e15, "1E15"},
+                {999999999999999, "999999999999999"},
+                {-HUGE_VAL, "-INF"}};
+  for (const auto& c : prices) EXPECT_EQ(price_text(c.value), c.text) << c.value;
+}
+
+TEST(LocaleNumber, TheUsersSeparatorWithSpacesAround) {
+  const struct {
+    const char *separator, *text;
+    std::optional<double> value;
+  } cases[] = {{",", " 12,5 ", 12.5}, {",", "-1,5e2", -150}, {"٫", "1٫5", 1.5}, {",", "1.5", {}},
+               {",", "1,2,3", {}},    {".", "   ", {}},      {".", "1e", {}},   {".", "1e400", {}}};
+  for (const auto& c : cases) {
+    EXPECT_EQ(read_locale_number(c.text, c.separator), c.value) << c.separator << c.text;
+  }
 }
 
 TEST(NumberTexts, KeepThePointUnderACommaLocale) {
