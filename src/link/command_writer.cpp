@@ -1,28 +1,17 @@
-// Each command text built by commands.h, written whole in one call.
+// Command texts by plain concatenation: verb;field1;field2;field3;
 #include "link/command_writer.h"
 
-#include "link/commands.h"
+#include <string>
 
 namespace pelmora::link {
 
-void CommandWriter::open_sell(std::string_view lot) {
-  out_.set_text(open_sell_command(lot));
-}
-void CommandWriter::open_buy(std::string_view lot) {
-  out_.set_text(open_buy_command(lot));
-}
-void CommandWriter::close(std::string_view ticket) {
-  out_.set_text(close_command(ticket));
-}
-void CommandWriter::close_all() {
-  out_.set_text(close_all_command());
-}
-void CommandWriter::set_tsl(std::string_view ticket, std::string_view distance) {
-  out_.set_text(set_tsl_command(ticket, distance));
-}
-void CommandWriter::set_tp_sl(std::string_view ticket, std::string_view stop_loss,
-                              std::string_view take_profit) {
-  out_.set_text(set_tp_sl_command(ticket, stop_loss, take_profit));
+void CommandWriter::write(std::string_view verb, std::string_view f1, std::string_view f2,
+                          std::string_view f3) {
+  std::string text;
+  text.reserve(verb.size() + f1.size() + f2.size() + f3.size() + 4);
+  text.append(verb).append(";").append(f1).append(";").append(f2).append(";").append(f3).append(
+      ";");
+  out_.set_text(text);
 }
 
 }  // namespace pelmora::link

@@ -4,6 +4,7 @@
 
 #include "link/command_writer.h"
 #include "platform/platform.h"
+#include "trading/spin_step.h"
 
 namespace pelmora::trading {
 
@@ -13,6 +14,37 @@ class TrailingStop {
   TrailingStop(const platform::Platform& platform, link::CommandWriter& commands);
   TrailingStop(const TrailingStop&) = delete;
   TrailingStop& operator=(const TrailingStop&) = delete;
+
+  // T-SL: the window takes main's place and names the selected order.
+  void Button4Click();
+  // "Отмена": main comes back where the window stands now.
+  void Button5Click();
+  // "Применить": as "Отмена", then the command with the ticket selected at this moment.
+  void Button6Click();
+  // The distance spin, by whole units, never below 0. Never throws.
+  void RzSpinButtons3DownLeftClick() { distance_spin(SpinDirection::kDown); }
+  void RzSpinButtons3UpRightClick() { distance_spin(SpinDirection::kUp); }
+  void Edit7Change();
+  void Edit7KeyDown();
+
+ private:
+  struct Controls {
+    platform::Control& main;
+    platform::Control& SET_TSL_WND;
+    platform::TextControl& Label5;
+    platform::Edit& Edit7;
+    platform::Edit& IN_ORDERS;
+    platform::Edit& OUT_SELECTED_ORDER;
+  };
+
+  void wire_handlers(platform::ControlSet& controls);
+  void close_window();
+  void distance_spin(SpinDirection direction);
+
+  platform::ControlSet& controls_;
+  platform::MessageBoxes& messages_;
+  link::CommandWriter& commands_;
+  Controls c_;
 };
 
 }  // namespace pelmora::trading

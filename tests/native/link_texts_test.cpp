@@ -2,9 +2,12 @@
 // reads, and the command texts it writes (a wire format: every ";" and every blank counts).
 #include <gtest/gtest.h>
 
-#include "link/commands.h"
+#include <functional>
+
+#include "link/command_writer.h"
 #include "link/order_lines.h"
 #include "link/order_property.h"
+#include "platform/fake/fake_controls.h"
 
 namespace pelmora::link {
 namespace {
@@ -45,15 +48,29 @@ TEST(OrderProperty, EveryFieldGoesToItsVariableAndABadTypeChangesNothing) {
   }
 }
 
-TEST(Commands, EveryVerbHasExactlyFourSeparatorsAndCarriesFieldsAsTheyStand) {
-  EXPECT_EQ(open_buy_command("0.10"), "OPEN_BUY;0.10;;;");
-  EXPECT_EQ(open_sell_command(" 1,5 "), "OPEN_SELL; 1,5 ;;;");
-  EXPECT_EQ(open_buy_command(""), "OPEN_BUY;;;;");
-  EXPECT_EQ(close_all_command(), "CLOSE_ALL;;;;");
-  EXPECT_EQ(close_command("12345 "), "CLOSE;12345 ;;;");
-  EXPECT_EQ(close_command("-1"), "CLOSE;-1;;;");
-  EXPECT_EQ(set_tsl_command("12345 ", "30"), "SET_TSL;12345 ;30;;");
-  EXPECT_EQ(set_tp_sl_command("12345 ", "1.2950", "1.3150"), "SET_TP_SL;12345 ;1.2950;1.3150;");
+TEST(Commands, EveryVerbHasExactlyFourSeparatorsCarriesFieldsAsTheyStandAndReplacesTheLast) {
+  platform::fake::FakeEdit out("OPEN_SELL;0.01;;;");  // a command the expert has not read yet
+  int changes = 0;
+  out.set_on_change([&] { ++changes; });
+  CommandWriter w(out);
+  const struct {
+    std::function<void()> write;
+    std::string_view text;
+  } cases[] = {
+      {[&] { w.open_buy("0.10"); }, "OPEN_BUY;0.10;;;"},
+      {[&] { w.open_sell(" 1,5 "); }, "OPEN_SELL; 1,5 ;;;"},
+      {[&] { w.open_buy(""); }, "OPEN_BUY;;;;"},
+      {[&] { w.close_all(); }, "CLOSE_ALL;;;;"},
+      {[&] { w.close("12345 "); }, "CLOSE;12345 ;;;"},
+      {[&] { w.close("-1"); }, "CLOSE;-1;;;"},
+      {[&] { w.set_tsl("12345 ", "30"); }, "SET_TSL;12345 ;30;;"},
+      {[&] { w.set_tp_sl("12345 ", "1.2950", "1.3150"); }, "SET_TP_SL;12345 ;1.2950;1.3150;"},
+  };
+  for (const auto& c : cases) {
+    c.write();
+    EXPECT_EQ(out.text(), c.text);
+  }
+  EXPECT_EQ(changes, 8);  // each one written whole, once
 }
 
 }  // namespace

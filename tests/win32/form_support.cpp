@@ -17,10 +17,10 @@ void pump_for(int ms) {
   } while (GetTickCount64() < end);
 }
 
-RealForm::RealForm() {
+RealForm::RealForm(platform::MessageBoxes* boxes) {
   controls = std::make_unique<platform::win32::FormControls>();
-  tform =
-      std::make_unique<app::TForm1>(platform::Platform{*controls, terminal, program, messages, ui});
+  tform = std::make_unique<app::TForm1>(
+      platform::Platform{*controls, terminal, program, boxes ? *boxes : messages, ui});
   for (const shell::TimerSpec& t : shell::timers()) controls->timer(t.name).set_enabled(false);
   tform->Show();
   pump_for(100);

@@ -31,7 +31,8 @@ bool pump_until(Done done) {
 }
 
 struct RealForm {
-  RealForm();
+  // `boxes`: the message boxes the form shows; the fake ones below when none are given.
+  explicit RealForm(platform::MessageBoxes* boxes = nullptr);
   ~RealForm();
 
   HWND hwnd(std::string_view name) const { return controls->hwnd_of(name); }
