@@ -98,13 +98,13 @@ using TradingOverTerminal = TerminalWithExpert;
 using TesterOverTerminal = TerminalWithExpert;
 
 TEST_F(TradingOverTerminal, MarketOrdersCarryTheLotThatTheSpinSets) {
-  ASSERT_TRUE(expert_->give_quotes(L"1.30512 / 1.30527"));
+  ASSERT_TRUE(expert_->give_quotes(L"1.3051 / 1.3053"));
   ASSERT_TRUE(text_becomes("Edit12", L"0.01")) << "the lot field starts at the lot step";
   HWND spin = control("RzSpinButtons8");
   ASSERT_TRUE(input::click(point_in(spin, 0.75, 0.5)));
   EXPECT_TRUE(text_becomes("Edit12", L"0.02")) << "the spin's right half steps up";
   // With the panel in front, the following tick shows the expert's quotes.
-  EXPECT_TRUE(text_becomes("Label10", L"1.30512 / 1.30527"));
+  EXPECT_TRUE(text_becomes("Label10", L"1.3051 / 1.3053"));
   ASSERT_TRUE(click("SpriteButton9"));
   EXPECT_EQ(command(), L"OPEN_SELL;0.02;;;");
 

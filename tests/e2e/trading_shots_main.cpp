@@ -37,7 +37,7 @@ bool take_shots() {
   }
   HWND panel = run.panel_window();
   TestExpert expert(panel);
-  expert.give_quotes(L"1.30512 / 1.30527");
+  expert.give_quotes(L"1.3051 / 1.3053");
   expert.give_orders(L"12345 (buy 0.10)\r\n67890 (sell 0.20)\r\n");
   if (!wait_until([&] { return expert.selected_ticket() == L"12345 "; })) return false;
 
