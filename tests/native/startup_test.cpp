@@ -51,8 +51,10 @@ struct StartUp : ::testing::Test, StartUpWorld {};
 
 TEST_F(StartUp, AttachesToTheChartAndResetsTheTesterSpeed) {
   start();
-  std::vector<PostedKey> expected{{slider, 0x23}};  // End, then Up six times
+  std::vector<PostedKey> expected{{slider, 0x23}};  // created: End, then Up six times
   expected.insert(expected.end(), 6, PostedKey{slider, 0x26});
+  expected.push_back({slider, 0x24});  // shown: Home, then Down once fewer than TrackBar1's 26
+  expected.insert(expected.end(), 25, PostedKey{slider, 0x28});
   EXPECT_EQ(terminal.posted_keys(), expected);
   EXPECT_EQ(window().caption(), "Pelmora" + parameter());
   EXPECT_EQ(window().tool_window_calls(), 1);
@@ -151,7 +153,7 @@ TEST_F(StartUp, AnEndCaptionForOurParameterEndsTheProgramAfterTheShowSteps) {
   EXPECT_EQ(window().attached_to(), frame);
 }
 
-TEST_F(StartUp, RestoringTheTerminalRunsTheShowSequenceOnceWithoutTheSpeedReset) {
+TEST_F(StartUp, RestoringTheTerminalRunsTheShowSequenceOnceAndSendsTheSpeedAgain) {
   start();
   terminal.set_foreground(main);
   fake->edit("Edit12").set_text("0.50");
@@ -164,7 +166,9 @@ TEST_F(StartUp, RestoringTheTerminalRunsTheShowSequenceOnceWithoutTheSpeedReset)
   EXPECT_EQ(window().tool_window_calls(), 2);  // shown once more, not at every tick
   EXPECT_EQ(fake->edit("Edit12").text(), "0.01");
   EXPECT_EQ(window().rect(), (platform::ScreenRect{102, 52, 898, 648}));
-  EXPECT_TRUE(terminal.posted_keys().empty());
+  std::vector<PostedKey> speed{{slider, 0x24}};  // no End and Ups: those are the creation's
+  speed.insert(speed.end(), 25, PostedKey{slider, 0x28});
+  EXPECT_EQ(terminal.posted_keys(), speed);
 }
 
 TEST_F(StartUp, AHungTesterNeitherStopsNorBlocksTheStart) {

@@ -4,6 +4,7 @@
 // four sibling steps before it.
 #pragma once
 
+#include <ostream>
 #include <string>
 
 #include "platform/fake/fake_terminal.h"
@@ -30,3 +31,12 @@ struct TerminalTree {
 };
 
 }  // namespace pelmora::testing
+
+namespace pelmora::platform::fake {
+
+// Posted keys read as "window:key" in failure messages.
+inline void PrintTo(const FakeTerminal::PostedKey& key, std::ostream* out) {
+  *out << std::hex << key.window << ":0x" << key.virtual_key << std::dec;
+}
+
+}  // namespace pelmora::platform::fake

@@ -23,8 +23,8 @@ constexpr ChartSpec kChartSpecs[ChartArea::kCharts] = {{L"EURUSD,H1", 7}, {L"GBP
 
 }  // namespace
 
-ChartArea::ChartArea(HINSTANCE instance, HWND parent)
-    : background_(CreateSolidBrush(RGB(12, 13, 17))) {
+ChartArea::ChartArea(HINSTANCE instance, HWND parent, News news)
+    : background_(CreateSolidBrush(RGB(12, 13, 17))), news_(std::move(news)) {
   register_window_class(instance, kChartAreaClass, object_proc<ChartArea, &ChartArea::area_message>,
                         nullptr);
   register_window_class(instance, kChartFrameClass,
@@ -97,6 +97,23 @@ bool ChartArea::close(int number) {
   return true;
 }
 
+void ChartArea::set_note(std::wstring_view note) {
+  note_ = note;
+  for (const auto& chart : charts_) {
+    if (chart && chart->window) InvalidateRect(chart->window, nullptr, FALSE);
+  }
+}
+
+void ChartArea::on_f11(Chart& chart) {
+  ++f11_count_;
+  chart.close_up = !chart.close_up;
+  InvalidateRect(chart.window, nullptr, FALSE);
+  if (news_) {
+    news_(L"F11 на графике " + chart.title + L" (" + std::to_wstring(f11_count_) + L"-й): " +
+          (chart.close_up ? L"крупный план" : L"обычный вид"));
+  }
+}
+
 ChartArea::Chart* ChartArea::chart_by_number(int number) const {
   if (number < 1 || number > kCharts) return nullptr;
   return charts_[static_cast<size_t>(number - 1)].get();
@@ -165,8 +182,13 @@ LRESULT ChartArea::chart_message(HWND hwnd, UINT message, WPARAM wparam, LPARAM 
       HDC dc = BeginPaint(hwnd, &paint);
       RECT client{};
       GetClientRect(hwnd, &client);
-      if (const Chart* chart = chart_of(GetParent(hwnd)))
-        paint_chart(dc, client, chart->title, chart->seed);
+      if (const Chart* chart = chart_of(GetParent(hwnd))) {
+        paint_chart(dc, client,
+                    {.title = chart->title,
+                     .seed = chart->seed,
+                     .close_up = chart->close_up,
+                     .note = note_});
+      }
       EndPaint(hwnd, &paint);
       return 0;
     }
@@ -175,6 +197,12 @@ LRESULT ChartArea::chart_message(HWND hwnd, UINT message, WPARAM wparam, LPARAM 
     case WM_SIZE:
       InvalidateRect(hwnd, nullptr, FALSE);
       return 0;
+    case WM_KEYDOWN:
+      if (wparam == VK_F11) {
+        if (Chart* chart = chart_of(GetParent(hwnd))) on_f11(*chart);
+        return 0;
+      }
+      return DefWindowProcW(hwnd, message, wparam, lparam);
     default:
       return DefWindowProcW(hwnd, message, wparam, lparam);
   }

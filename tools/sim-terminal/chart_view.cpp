@@ -17,6 +17,7 @@ constexpr COLORREF kText = RGB(170, 176, 190);
 constexpr COLORREF kUp = RGB(64, 190, 120);
 constexpr COLORREF kDown = RGB(220, 80, 80);
 constexpr int kCandleStep = 9;
+constexpr int kCloseUpCandleStep = 18;
 constexpr int kGridStep = 64;
 
 struct Candle {
@@ -55,10 +56,10 @@ void paint_grid(HDC dc, const RECT& client) {
   }
 }
 
-void paint_candles(HDC dc, const RECT& client, unsigned seed) {
+void paint_candles(HDC dc, const RECT& client, unsigned seed, int step) {
   const int width = client.right - client.left;
   const int height = client.bottom - client.top;
-  const int count = std::max(0, (width - 60) / kCandleStep);
+  const int count = std::max(0, (width - 60) / step);
   if (count == 0 || height < 40) return;
   const auto candles = walk(seed, count);
   double low = candles.front().low, high = candles.front().high;
@@ -75,25 +76,37 @@ void paint_candles(HDC dc, const RECT& client, unsigned seed) {
     const Candle& c = candles[static_cast<size_t>(i)];
     const bool rising = c.close >= c.open;
     Selected pen(dc, rising ? up_pen.get() : down_pen.get());
-    const int x = client.left + 10 + i * kCandleStep;
-    MoveToEx(dc, x + 3, y_of(c.high), nullptr);
-    LineTo(dc, x + 3, y_of(c.low) + 1);
-    RECT body{x, y_of(std::max(c.open, c.close)), x + 7, y_of(std::min(c.open, c.close)) + 1};
+    const int x = client.left + 10 + i * step;
+    const int body_width = step - 2;
+    MoveToEx(dc, x + body_width / 2, y_of(c.high), nullptr);
+    LineTo(dc, x + body_width / 2, y_of(c.low) + 1);
+    RECT body{x, y_of(std::max(c.open, c.close)), x + body_width,
+              y_of(std::min(c.open, c.close)) + 1};
     FillRect(dc, &body, rising ? up_brush.get() : down_brush.get());
   }
 }
 
+void paint_text(HDC dc, int x, int y, std::wstring_view text, UINT align) {
+  SetTextAlign(dc, align);
+  TextOutW(dc, x, y, text.data(), static_cast<int>(text.size()));
+}
+
 }  // namespace
 
-void paint_chart(HDC dc, const RECT& client, std::wstring_view title, unsigned seed) {
+void paint_chart(HDC dc, const RECT& client, const ChartLook& look) {
   UniqueBrush background(CreateSolidBrush(kBackground));
   FillRect(dc, &client, background.get());
   paint_grid(dc, client);
-  paint_candles(dc, client, seed);
+  paint_candles(dc, client, look.seed, look.close_up ? kCloseUpCandleStep : kCandleStep);
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, kText);
   Selected font(dc, GetStockObject(DEFAULT_GUI_FONT));
-  TextOutW(dc, client.left + 8, client.top + 6, title.data(), static_cast<int>(title.size()));
+  paint_text(dc, client.left + 8, client.top + 6, look.title, TA_LEFT | TA_TOP);
+  // On the right, clear of the panel, which lies over the chart's top-left corner.
+  paint_text(dc, client.right - 8, client.top + 6, look.note, TA_RIGHT | TA_TOP);
+  if (look.close_up) {
+    paint_text(dc, client.right - 8, client.top + 24, L"F11: крупный план", TA_RIGHT | TA_TOP);
+  }
 }
 
 }  // namespace pelmora::sim_terminal

@@ -7,8 +7,15 @@
 
 namespace pelmora::sim_terminal {
 
-// Paints the whole client rectangle. The candles come from a fixed walk chosen by `seed`, so
-// the same chart always looks the same (the replayed chart will draw real bars here).
-void paint_chart(HDC dc, const RECT& client, std::wstring_view title, unsigned seed);
+struct ChartLook {
+  std::wstring_view title;
+  unsigned seed = 0;       // the candles come from a fixed walk chosen by it
+  bool close_up = false;   // wider candles, fewer of them, and a mark saying so
+  std::wstring_view note;  // one line in the top-right corner; empty: none
+};
+
+// Paints the whole client rectangle; the same look always gives the same picture (the
+// replayed chart will draw real bars here).
+void paint_chart(HDC dc, const RECT& client, const ChartLook& look);
 
 }  // namespace pelmora::sim_terminal

@@ -26,6 +26,9 @@ constexpr Spec kSpecs[] = {
     {"quit", CommandKind::kQuit, 0},
     {"panel-pid", CommandKind::kPanelPid, 0},
     {"panel-exit", CommandKind::kPanelExit, 0},
+    {"f11-count", CommandKind::kF11Count, 0},
+    {"speed", CommandKind::kSpeed, 0},
+    {"test-state", CommandKind::kTestState, 0},
 };
 
 std::vector<std::string_view> split_words(std::string_view line) {
@@ -63,6 +66,19 @@ bool in_range(const Command& command) {
 }
 
 }  // namespace
+
+bool answers_a_value(CommandKind kind) {
+  switch (kind) {
+    case CommandKind::kPanelPid:
+    case CommandKind::kPanelExit:
+    case CommandKind::kF11Count:
+    case CommandKind::kSpeed:
+    case CommandKind::kTestState:
+      return true;
+    default:
+      return false;
+  }
+}
 
 std::optional<Command> parse_command(std::string_view line) {
   const auto words = split_words(line);

@@ -19,6 +19,9 @@ enum class CommandKind {
   kQuit,
   kPanelPid,
   kPanelExit,
+  kF11Count,
+  kSpeed,
+  kTestState,
 };
 
 struct Command {
@@ -28,6 +31,9 @@ struct Command {
 
 inline constexpr int kChartCount = 2;
 inline constexpr int kMaxHangMs = 60000;
+
+// Whether the command's reply is a value (any number, 0 included) rather than done or refused.
+bool answers_a_value(CommandKind kind);
 
 // The command, or nothing when the name is unknown, an argument is missing, extra or not a
 // whole number, or out of range (chart 1..kChartCount, hang 0..kMaxHangMs, size above 0).

@@ -21,15 +21,22 @@ inline constexpr wchar_t kTarselClass[] = L"PelmoraSimTarsel";
 // Commands (arguments are decimal integers; chart numbers are 1 and 2):
 //   minimise | restore | activate | front <chart> | move <x> <y> <width> <height>
 //   close-chart <chart> | tarsel | hang <ms> | quit | panel-pid | panel-exit
+//   f11-count | speed | test-state
 // restore, front and move also give the terminal the keyboard, as the user's click or drag
 // would; activate only does that. tarsel makes the window captioned "Tarsel" + the panel's
 // parameter. hang stops the terminal's message handling for <ms> right after the reply.
 // Replies: kReplyRefused for an unknown or malformed command, a chart that is gone, or an
 // activate that did not get the keyboard; kReplyDone when done; panel-pid answers the panel's
 // process id (0 when none was started), panel-exit its exit code once it has ended and
-// kReplyStillRunning before.
+// kReplyStillRunning before. f11-count answers how many F11 key-downs the chart windows have
+// taken since the start, speed the tester slider's position (0 to 32), test-state one of
+// kTestRunning, kTestPaused, kTestStopped (a stopped test stays stopped). For these five the
+// reply is the value itself: a 0 there is an answer, not a refusal.
 inline constexpr LRESULT kReplyRefused = 0;
 inline constexpr LRESULT kReplyDone = 1;
 inline constexpr LRESULT kReplyStillRunning = -1;
+inline constexpr LRESULT kTestRunning = 0;
+inline constexpr LRESULT kTestPaused = 1;
+inline constexpr LRESULT kTestStopped = 2;
 
 }  // namespace pelmora::sim_terminal

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "control_client.h"
+#include "control_command.h"
 #include "control_protocol.h"
 #include "log.h"
 #include "options.h"
@@ -58,12 +59,16 @@ int send_to_running_terminal(const std::wstring& command) {
     log_line(L"no substitute terminal is running");
     return 1;
   }
-  const auto reply = send_command(terminal, to_utf8(command), 5000);
+  const std::string line = to_utf8(command);
+  const auto reply = send_command(terminal, line, 5000);
   if (!reply) {
     log_line(L"the terminal did not answer");
     return 1;
   }
   print_line(std::to_wstring(*reply));
+  // A value of 0 is an answer; only a command that does one thing can be refused.
+  const auto parsed = parse_command(line);
+  if (parsed && answers_a_value(parsed->kind)) return 0;
   return *reply == kReplyRefused ? 1 : 0;
 }
 

@@ -20,6 +20,7 @@ constexpr UINT kHangMessage = WM_APP + 3;
 constexpr UINT_PTR kPanelTimer = 1;
 constexpr UINT_PTR kQuitTimer = 2;
 constexpr UINT kPanelCheckMs = 200;
+constexpr int kTakenPartWidth = 360;  // the status line's right part
 
 }  // namespace
 
@@ -36,13 +37,16 @@ std::unique_ptr<Terminal> Terminal::create(HINSTANCE instance, const RECT& place
       placement.bottom - placement.top, nullptr, nullptr, instance, terminal.get()));
   if (!terminal->main_.get()) return nullptr;
   HWND main = terminal->main_.get();
-  terminal->area_ = std::make_unique<ChartArea>(instance, main);
-  terminal->bar_ = std::make_unique<TesterBar>(instance, main);
+  Terminal* self = terminal.get();
+  auto taken = [self](std::wstring_view line) { self->on_taken(line); };
+  terminal->area_ = std::make_unique<ChartArea>(instance, main, taken);
+  terminal->bar_ = std::make_unique<TesterBar>(instance, main, taken);
   terminal->status_ =
       CreateWindowExW(0, STATUSCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, 0, 0, 0,
                       main, nullptr, instance, nullptr);
   if (!terminal->area_->window() || !terminal->bar_->window() || !terminal->status_) return nullptr;
   terminal->parameter_ = chart_parameter(terminal->chart(1));
+  terminal->area_->set_note(terminal->bar_->summary());
   terminal->layout();
   ShowWindow(main, SW_SHOWNORMAL);
   terminal->activate();
@@ -72,6 +76,12 @@ void Terminal::set_status(std::wstring_view text) {
   SendMessageW(status_, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(copy.c_str()));
 }
 
+void Terminal::on_taken(std::wstring_view line) {
+  const std::wstring copy(line);
+  SendMessageW(status_, SB_SETTEXTW, 1, reinterpret_cast<LPARAM>(copy.c_str()));
+  if (area_ && bar_) area_->set_note(bar_->summary());
+}
+
 void Terminal::set_on_panel_placed(std::function<void(bool, int)> handler) {
   on_panel_placed_ = std::move(handler);
 }
@@ -89,6 +99,8 @@ void Terminal::layout() {
   RECT client{};
   GetClientRect(main_.get(), &client);
   SendMessageW(status_, WM_SIZE, 0, 0);  // the status bar places itself at the bottom
+  const int parts[] = {std::max<int>(0, client.right - kTakenPartWidth), -1};
+  SendMessageW(status_, SB_SETPARTS, 2, reinterpret_cast<LPARAM>(parts));
   RECT status{};
   GetWindowRect(status_, &status);
   const int status_height = status.bottom - status.top;
@@ -148,6 +160,12 @@ LRESULT Terminal::run(const Command& command) {
       const auto code = panel_ ? panel_->exit_code() : std::nullopt;
       return code ? static_cast<LRESULT>(*code) : kReplyStillRunning;
     }
+    case CommandKind::kF11Count:
+      return area_->f11_count();
+    case CommandKind::kSpeed:
+      return bar_->speed();
+    case CommandKind::kTestState:
+      return static_cast<LRESULT>(bar_->state());
   }
   return kReplyRefused;
 }

@@ -1,5 +1,6 @@
 // The terminal main window: the chart area above, the tester bar and a status line below. It
-// answers the control channel (control_protocol.h) and shows whether the panel still runs.
+// answers the control channel (control_protocol.h) and shows whether the panel still runs; the
+// status line's right part tells the last click or key the tester and the charts took.
 #pragma once
 
 #include <windows.h>
@@ -39,6 +40,7 @@ class Terminal {
   void watch_panel(const PanelProcess* panel);
   // The hidden top-level window captioned "Tarsel" + the panel's parameter.
   bool create_tarsel();
+  // The status line's left part: news of the panel.
   void set_status(std::wstring_view text);
   // Handler of the start-up probe's news: the panel is placed over the chart (or is not, and
   // will not be).
@@ -57,6 +59,9 @@ class Terminal {
   LRESULT on_copy_data(const COPYDATASTRUCT& data);
   void layout();
   void check_panel();
+  // A click or key the tester bar or a chart took: shown in the status line's right part, and
+  // the charts' note follows the tester's state.
+  void on_taken(std::wstring_view line);
 
   UniqueWindow main_;
   std::unique_ptr<ChartArea> area_;

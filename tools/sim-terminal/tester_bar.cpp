@@ -15,9 +15,34 @@ namespace {
 constexpr wchar_t kRunning[] = L"| |";
 constexpr wchar_t kPaused[] = L">>";
 constexpr int kInitialSpeed = 16;
+
+const wchar_t* state_text(TestState state) {
+  switch (state) {
+    case TestState::kRunning:
+      return L"Идёт тестирование";
+    case TestState::kPaused:
+      return L"Тест приостановлен";
+    case TestState::kStopped:
+      return L"Тест остановлен";
+  }
+  return L"";
+}
+
+COLORREF state_colour(TestState state) {
+  switch (state) {
+    case TestState::kRunning:
+      return RGB(0, 120, 40);
+    case TestState::kPaused:
+      return RGB(190, 110, 0);
+    case TestState::kStopped:
+      return RGB(200, 0, 0);
+  }
+  return GetSysColor(COLOR_BTNTEXT);
+}
 }  // namespace
 
-TesterBar::TesterBar(HINSTANCE instance, HWND parent) : instance_(instance) {
+TesterBar::TesterBar(HINSTANCE instance, HWND parent, News news)
+    : instance_(instance), news_(std::move(news)) {
   register_window_class(instance, kTesterBarClass, object_proc<TesterBar, &TesterBar::message>,
                         reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
   bar_ = CreateWindowExW(0, kTesterBarClass, L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0,
@@ -29,12 +54,13 @@ TesterBar::TesterBar(HINSTANCE instance, HWND parent) : instance_(instance) {
   SendMessageW(slider_, TBM_SETRANGE, TRUE, MAKELPARAM(0, kSpeedMax));
   SendMessageW(slider_, TBM_SETTICFREQ, 4, 0);
   SendMessageW(slider_, TBM_SETPOS, TRUE, kInitialSpeed);
+  reported_speed_ = kInitialSpeed;
   pause_ = add(WC_BUTTONW, kRunning, BS_PUSHBUTTON | WS_TABSTOP, 280, 9, 40, 26);
   HWND visual = add(WC_BUTTONW, L"Визуализация", BS_AUTOCHECKBOX | WS_TABSTOP, 330, 11, 110, 22);
   SendMessageW(visual, BM_SETCHECK, BST_CHECKED, 0);
   state_ = add(WC_STATICW, L"", SS_LEFT, 448, 14, 170, 18);
   stop_ = add(WC_BUTTONW, L"Стоп", BS_PUSHBUTTON | WS_TABSTOP, 622, 9, 70, 26);
-  speed_text_ = add(WC_STATICW, L"", SS_LEFT, 702, 14, 80, 18);
+  speed_text_ = add(WC_STATICW, L"", SS_LEFT, 702, 14, 120, 18);
   show_state();
   show_speed();
 }
@@ -52,31 +78,51 @@ void TesterBar::place(int x, int y, int width) {
   MoveWindow(bar_, x, y, width, kHeight, TRUE);
 }
 
+TestState TesterBar::state() const {
+  if (stopped_) return TestState::kStopped;
+  return paused_ ? TestState::kPaused : TestState::kRunning;
+}
+
 int TesterBar::speed() const {
   return static_cast<int>(SendMessageW(slider_, TBM_GETPOS, 0, 0));
+}
+
+std::wstring TesterBar::summary() const {
+  return std::wstring(state_text(state())) + L", скорость " + std::to_wstring(speed()) + L" из " +
+         std::to_wstring(kSpeedMax);
 }
 
 void TesterBar::on_pause_click() {
   paused_ = !paused_;
   SetWindowTextW(pause_, paused_ ? kPaused : kRunning);
   show_state();
+  if (news_) news_(paused_ ? L"Пауза нажата: тест приостановлен" : L"Пауза нажата: тест продолжен");
 }
 
 void TesterBar::on_stop_click() {
   stopped_ = true;
   show_state();
+  if (news_) news_(L"Стоп нажат: тест остановлен");
 }
 
 void TesterBar::show_state() {
-  const wchar_t* text = stopped_  ? L"Тест остановлен"
-                        : paused_ ? L"Тест приостановлен"
-                                  : L"Идёт тестирование";
-  SetWindowTextW(state_, text);
+  SetWindowTextW(state_, state_text(state()));
 }
 
 void TesterBar::show_speed() {
-  const std::wstring text = std::to_wstring(speed()) + L" / " + std::to_wstring(kSpeedMax);
+  const std::wstring text =
+      L"скорость " + std::to_wstring(speed()) + L" из " + std::to_wstring(kSpeedMax);
   SetWindowTextW(speed_text_, text.c_str());
+}
+
+// Each key moves the slider once and also ends a "track", which is no change: one line per
+// new position.
+void TesterBar::on_speed_change() {
+  show_speed();
+  const int now = speed();
+  if (now == reported_speed_) return;
+  reported_speed_ = now;
+  if (news_) news_(L"Скорость " + std::to_wstring(now));
 }
 
 LRESULT TesterBar::message(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
@@ -89,8 +135,16 @@ LRESULT TesterBar::message(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam
       }
       return 0;
     case WM_HSCROLL:
-      if (reinterpret_cast<HWND>(lparam) == slider_) show_speed();
+      if (reinterpret_cast<HWND>(lparam) == slider_) on_speed_change();
       return 0;
+    case WM_CTLCOLORSTATIC:
+      if (reinterpret_cast<HWND>(lparam) == state_) {
+        const HDC dc = reinterpret_cast<HDC>(wparam);
+        SetTextColor(dc, state_colour(state()));
+        SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+        return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+      }
+      return DefWindowProcW(hwnd, message, wparam, lparam);
     default:
       return DefWindowProcW(hwnd, message, wparam, lparam);
   }

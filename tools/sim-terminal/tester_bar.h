@@ -2,29 +2,47 @@
 // a label, the speed slider (a trackbar, positions 0 to 32), the pause button ("| |" while
 // running, ">>" while paused), the visual-mode box, the state label, the stop button "Стоп"
 // and the speed read-out. From the stop button, three previous-sibling steps reach the pause
-// button and four the slider.
+// button and four the slider. Every click on the pause and stop buttons and every change of
+// the speed, whoever made it, is told as one line of news.
 #pragma once
 
 #include <windows.h>
 
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "control_protocol.h"
+
 namespace pelmora::sim_terminal {
+
+// As the control channel's test-state command answers it.
+enum class TestState : LRESULT {
+  kRunning = kTestRunning,
+  kPaused = kTestPaused,
+  kStopped = kTestStopped
+};
 
 class TesterBar {
  public:
+  using News = std::function<void(std::wstring_view line)>;
+
   static constexpr int kHeight = 44;
   static constexpr int kSpeedMax = 32;
 
   // Creates the bar inside `parent`; window() is null when creation failed.
-  TesterBar(HINSTANCE instance, HWND parent);
+  TesterBar(HINSTANCE instance, HWND parent, News news);
   TesterBar(const TesterBar&) = delete;
   TesterBar& operator=(const TesterBar&) = delete;
 
   HWND window() const { return bar_; }
   void place(int x, int y, int width);
 
-  bool paused() const { return paused_; }
-  bool stopped() const { return stopped_; }
+  // Once stopped, the test stays stopped; the pause button still toggles its caption.
+  TestState state() const;
   int speed() const;
+  // The state and speed in a few words, for the chart.
+  std::wstring summary() const;
 
  private:
   LRESULT message(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
@@ -34,6 +52,7 @@ class TesterBar {
   void on_stop_click();
   void show_state();
   void show_speed();
+  void on_speed_change();
 
   HINSTANCE instance_;
   HWND bar_ = nullptr;
@@ -42,8 +61,10 @@ class TesterBar {
   HWND state_ = nullptr;
   HWND stop_ = nullptr;
   HWND speed_text_ = nullptr;
+  News news_;
   bool paused_ = false;
   bool stopped_ = false;
+  int reported_speed_ = -1;
 };
 
 }  // namespace pelmora::sim_terminal

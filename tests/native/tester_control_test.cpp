@@ -1,0 +1,158 @@
+// Tester control on the in-memory form against the fake terminal tree: Button1's captions and
+// the click, Button2, the speed keys behind TrackBar1, F11 forwarding, and a first parameter
+// that is not a number.
+#include "trading/tester_control.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/fake/fake_platform.h"
+#include "platform/virtual_keys.h"
+#include "terminal/chart_windows.h"
+#include "terminal_tree.h"
+#include "trading/pause_button.h"
+
+namespace pelmora::trading {
+namespace {
+
+using platform::kVkDown;
+using platform::kVkF11;
+using platform::fake::FakePanelWindow;
+using PostedKey = platform::fake::FakeTerminal::PostedKey;
+
+struct TesterWorld : testing::TerminalTree {
+  explicit TesterWorld(std::string first_parameter = {})
+      : roles(terminal, first_parameter.empty() ? parameter() : first_parameter) {}
+
+  platform::fake::FakePlatform roles;
+  platform::fake::FakeControlSet& fake = roles.controls;
+  TesterControl tester{roles.roles()};
+
+  void click(std::string_view name) { fake.fake<platform::fake::FakeButton>(name).click(); }
+  std::string caption() { return fake.button("Button1").text(); }
+  platform::fake::FakeSlider& track() { return fake.fake<platform::fake::FakeSlider>("TrackBar1"); }
+};
+
+TEST(TesterControl, Button1ShowsTheStateTheClickLeadsToAndClicksThePauseButtonOnce) {
+  const struct {
+    const char* tester_text;
+    bool start_paused;
+    const char* caption;
+    const char* hint;
+  } cases[] = {
+      {"| |", false, ">>", "Продолжить тестирование"},  // running: the click pauses it
+      {" >> ", true, "| |", "Приостановить тестирование"},
+      {"Пауза", false, "| |", "Приостановить тестирование"},  // neither mark: the state stays
+      {"", true, ">>", "Продолжить тестирование"},
+      {"| | >>", false, "| |", "Приостановить тестирование"},  // both: the second read wins
+  };
+  for (const auto& c : cases) {
+    TesterWorld w;
+    w.terminal.set_text(w.pause, c.tester_text);
+    // The tester changes its caption as it handles the click: the reads must come before.
+    w.terminal.set_on_click(w.pause, [&w] { w.terminal.set_text(w.pause, "?"); });
+    if (c.start_paused) show_pause_state(w.fake, PauseState::kPaused);
+    w.click("Button1");
+    EXPECT_EQ(w.caption(), c.caption) << c.tester_text;
+    EXPECT_EQ(w.fake.hint("Button1"), c.hint) << c.tester_text;
+    EXPECT_EQ(w.terminal.clicks(), std::vector{w.pause}) << c.tester_text;
+    EXPECT_TRUE(w.fake.window().posted_keys().empty()) << "no RefreshPanelButtons";
+  }
+  TesterWorld w;
+  w.click("Button2");
+  EXPECT_EQ(w.terminal.clicks(), std::vector{w.stop});
+  EXPECT_EQ(w.caption(), "| |");
+}
+
+TEST(TesterControl, TheSliderSendsHomeAndOneDownFewerThanItsPositionAtEachRealChange) {
+  for (const int position : {0, 1, 2, 32, 26}) {  // 26: where it stands already
+    TesterWorld w;
+    w.track().drag_to(position);
+    const bool moved = position != 26;
+    std::vector<PostedKey> expected;
+    if (moved) expected.push_back({w.slider, platform::kVkHome});
+    if (moved && position > 1) expected.insert(expected.end(), position - 1, {w.slider, kVkDown});
+    EXPECT_EQ(w.terminal.posted_keys(), expected) << position;
+    EXPECT_EQ(w.track().hint(), moved ? std::to_string(position) : "");
+    // Alt on the panel window is RefreshPanelButtons, run first; the key handler runs only that.
+    EXPECT_EQ(w.fake.window().posted_keys().size(), moved ? 1u : 0u);
+    w.track().key_down();
+    EXPECT_EQ(w.terminal.posted_keys(), expected) << position;
+    EXPECT_EQ(w.fake.window().posted_keys().back(), platform::kVkAlt);
+  }
+}
+
+TEST(TesterControl, WithNoTesterToFindNothingIsClickedOrKeyedAndNothingReported) {
+  for (const char* parameter : {"100", "-5", ""}) {  // "": our chart, without a stop button
+    TesterWorld w(parameter);
+    w.terminal.set_text(w.stop, "Stop");
+    w.terminal.set_text(w.pause, ">>");
+    w.click("Button1");
+    w.click("Button2");
+    w.track().drag_to(5);
+    EXPECT_EQ(w.caption(), "| |") << parameter;
+    EXPECT_TRUE(w.terminal.clicks().empty()) << parameter;
+    EXPECT_TRUE(w.terminal.posted_keys().empty()) << parameter;
+    EXPECT_EQ(w.track().hint(), "5") << parameter;
+    EXPECT_TRUE(w.roles.messages.errors().empty()) << parameter;
+  }
+}
+
+TEST(TesterControl, F11GoesToTheChartAtEachTickWhileThePanelHasTheKeyboardAndTheKeyIsDown) {
+  for (const auto& [panel_in_front, key_down] :
+       {std::pair{true, true}, {true, false}, {false, true}}) {
+    TesterWorld w;
+    w.terminal.set_foreground(panel_in_front ? FakePanelWindow::kRef : w.main);
+    w.terminal.set_key_down(kVkF11, key_down);
+    w.roles.clock.advance(400);
+    const bool forwarded = panel_in_front && key_down;
+    EXPECT_EQ(w.terminal.posted_keys(),
+              std::vector<PostedKey>(forwarded ? 2 : 0, {w.chart, kVkF11}))
+        << panel_in_front << key_down;
+  }
+}
+
+TEST(TesterControl, AParameterThatIsNoNumberFailsLoudlyExceptForStop) {
+  TesterWorld w("abc");
+  EXPECT_THROW(w.click("Button1"), pelmora::terminal::InvalidInteger);
+  EXPECT_THROW(w.track().drag_to(3), pelmora::terminal::InvalidInteger);
+  EXPECT_EQ(w.track().hint(), "") << "the failure stops the handler";
+  EXPECT_NO_THROW(w.click("Button2"));
+}
+
+// Boxes during whose life the panel's timers keep firing, as inside a real modal box's loop.
+struct BoxesWithTicks final : platform::MessageBoxes {
+  void show_message(std::string_view) override {}
+  void show_error(std::string_view text) override {
+    last = text;
+    if (++errors < 10 && while_open) while_open();  // bounded, should the ticks open boxes
+  }
+  int errors = 0;
+  std::string last;
+  platform::Handler while_open;
+};
+
+TEST(TesterControl, AHeldF11WithABadParameterOpensOneErrorBoxAtATime) {
+  platform::fake::FakeTerminal terminal;
+  platform::fake::FakePlatform roles(terminal, "abc");
+  BoxesWithTicks boxes;
+  TesterControl tester({roles.controls, terminal, roles.program, boxes, roles.ui});
+  boxes.while_open = [&tester] {
+    for (int i = 0; i < 3; ++i) tester.Timer4Timer();
+  };
+  terminal.set_foreground(FakePanelWindow::kRef);
+  tester.Timer4Timer();  // the parameter is read only once F11 is down with the panel in front
+  EXPECT_EQ(boxes.errors, 0);
+  terminal.set_key_down(kVkF11, true);
+  tester.Timer4Timer();
+  EXPECT_EQ(boxes.errors, 1);
+  EXPECT_EQ(boxes.last, "'abc' is not a valid integer value");
+  tester.Timer4Timer();  // once it is closed, the next tick may report again
+  EXPECT_EQ(boxes.errors, 2);
+}
+
+}  // namespace
+}  // namespace pelmora::trading
