@@ -41,6 +41,10 @@ bool take_shots() {
   expert.give_orders(L"12345 (buy 0.10)\r\n67890 (sell 0.20)\r\n");
   if (!wait_until([&] { return expert.selected_ticket() == L"12345 "; })) return false;
 
+  // A first click on the panel can be followed by the desktop taking the keyboard under Wine,
+  // which would cancel a click made then: click the lot field first and let that pass.
+  input::click(input::centre_of(panel_control(panel, "Edit12")));
+  Sleep(500);
   bool ok = input::click(input::centre_of(panel_control(panel, "Button4")));
   ok = wait_until([&] { return IsWindowVisible(panel_control(panel, "SET_TSL_WND")) != FALSE; }) &&
        ok;

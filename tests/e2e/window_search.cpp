@@ -78,13 +78,4 @@ HWND process_window(DWORD process_id, const wchar_t* window_class) {
   return search.found;
 }
 
-TesterControls find_tester_controls(HWND terminal_main) {
-  TesterControls tester;
-  tester.stop = find_by_text(terminal_main, L"Стоп");
-  tester.pause = previous(tester.stop, 3);
-  tester.slider = previous(tester.stop, 4);
-  tester.state = previous(tester.stop, 1);
-  return tester;
-}
-
 }  // namespace pelmora::e2e

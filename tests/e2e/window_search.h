@@ -1,5 +1,5 @@
 // Finding windows of the panel and of the substitute terminal from outside, with plain window
-// calls: by text, by sibling steps, by the panel's control ids, and the panel's shortcut menu.
+// calls: by text, by sibling steps, by the panel's control ids, and the panel's menu and boxes.
 #pragma once
 
 #include <windows.h>
@@ -24,14 +24,5 @@ HWND panel_control(HWND panel, std::string_view name);
 HWND process_window(DWORD process_id, const wchar_t* window_class);
 inline constexpr wchar_t kMenuClass[] = L"#32768";
 inline constexpr wchar_t kDialogClass[] = L"#32770";
-
-// The tester's own controls in the substitute terminal, found as the panel finds them.
-struct TesterControls {
-  HWND stop = nullptr;
-  HWND pause = nullptr;   // three previous-sibling steps before the stop button
-  HWND slider = nullptr;  // four steps before it
-  HWND state = nullptr;   // the state label right before it
-};
-TesterControls find_tester_controls(HWND terminal_main);
 
 }  // namespace pelmora::e2e
