@@ -17,14 +17,12 @@ class TestExpert {
   // `panel` is the panel's top-level window; held, not owned.
   explicit TestExpert(HWND panel);
 
-  // Whether all six exchange fields were found.
+  // Whether the exchange fields it uses were found.
   bool attached() const;
 
-  // Replaces IN_ORDERS, IN_ASK_BID or IN_ORDER_PROPERTY with `text`; false when the panel did
-  // not take it in time.
+  // Replaces IN_ORDERS or IN_ASK_BID; false when the panel did not take the text in time.
   bool give_orders(const std::wstring& lines);
   bool give_quotes(const std::wstring& quotes);
-  bool give_property(const std::wstring& record);
 
   std::wstring selected_ticket() const;
   std::wstring pending_command() const;
@@ -42,7 +40,7 @@ class TestExpert {
  private:
   bool write(HWND field, const std::wstring& text);
 
-  HWND orders_, read_command_, quotes_, property_, selected_, command_;
+  HWND orders_, read_command_, quotes_, selected_, command_;
   std::vector<std::wstring> commands_;
 };
 

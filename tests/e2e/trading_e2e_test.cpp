@@ -87,10 +87,14 @@ class TerminalWithExpert : public ::testing::Test {
   }
   // The command the expert takes next, after which the handshake must leave the link idle.
   std::wstring command() {
-    const std::wstring taken = expert_->take_command().value_or(L"<none>");
-    EXPECT_TRUE(expert_->wait_idle())
-        << "the handshake did not clear " << std::string(taken.begin(), taken.end());
-    return taken;
+    const auto taken = expert_->take_command();
+    if (!taken) {
+      ADD_FAILURE() << "no command came; the expert took " << expert_->commands().size()
+                    << " before";
+      return L"<none>";
+    }
+    EXPECT_TRUE(expert_->wait_idle()) << "the handshake did not clear the command";
+    return *taken;
   }
 
   TerminalRun run_;
@@ -136,15 +140,25 @@ TEST_F(TradingOverTerminal, ClosesTrailsAndClosesAllTheOrdersTheExpertReports) {
   // T-SL opens the trailing-stop window in the main panel's place; Apply closes it there.
   const POINT main_place = top_left(control("main"));
   ASSERT_TRUE(click("Button4"));
-  ASSERT_TRUE(wait_until([&] { return visible("SET_TSL_WND") && !visible("main"); }));
-  EXPECT_TRUE(same_point(top_left(control("SET_TSL_WND")), main_place));
+  ASSERT_TRUE(wait_until(
+      [&] {
+        return visible("SET_TSL_WND") && !visible("main") &&
+               same_point(top_left(control("SET_TSL_WND")), main_place);
+      },
+      5s))
+      << "the trailing-stop window did not take the main panel's place";
   EXPECT_EQ(text("Label5"), L"Сделка #12345 ");
   ASSERT_TRUE(input::click(point_in(control("RzSpinButtons3"), 0.75, 0.5)));
   EXPECT_TRUE(text_becomes("Edit7", L"1")) << "the distance spin steps up";
   ASSERT_TRUE(click("Button6"));
   EXPECT_EQ(command(), L"SET_TSL;12345 ;1;;");
-  EXPECT_TRUE(visible("main") && !visible("SET_TSL_WND"));
-  EXPECT_TRUE(same_point(top_left(control("main")), main_place));
+  EXPECT_TRUE(wait_until(
+      [&] {
+        return visible("main") && !visible("SET_TSL_WND") &&
+               same_point(top_left(control("main")), main_place);
+      },
+      5s))
+      << "the main panel did not come back in the window's place";
 
   // The shortcut menu's first item, on a bare spot of the main panel.
   RECT main{};
