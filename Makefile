@@ -34,6 +34,7 @@ asan: bootstrap
 bench: native windows
 	build/native/bench/pelmora_bench
 	$(WINE_DISPLAY) scripts/bench-startup
+	$(WINE_DISPLAY) scripts/bench-click
 
 run: windows
 	$(WINE_DISPLAY) scripts/run-demo

@@ -31,11 +31,12 @@ HWND child_of_class(HWND parent, const wchar_t* window_class, const wchar_t* tex
 
 }  // namespace
 
-bool wait_until(const std::function<bool()>& condition, std::chrono::milliseconds timeout) {
+bool wait_until(const std::function<bool()>& condition, std::chrono::milliseconds timeout,
+                std::chrono::milliseconds poll) {
   const auto deadline = std::chrono::steady_clock::now() + timeout;
   while (!condition()) {
     if (std::chrono::steady_clock::now() > deadline) return false;
-    std::this_thread::sleep_for(20ms);
+    std::this_thread::sleep_for(poll);
   }
   return true;
 }

@@ -16,10 +16,11 @@ namespace pelmora::e2e {
 
 using namespace std::chrono_literals;
 
-// Polls `condition` every 20 ms until it holds or `timeout` passes; true when it held. The
+// Polls `condition` every `poll` until it holds or `timeout` passes; true when it held. The
 // timeouts are generous: nothing here measures speed.
 bool wait_until(const std::function<bool()>& condition,
-                std::chrono::milliseconds timeout = std::chrono::seconds(20));
+                std::chrono::milliseconds timeout = std::chrono::seconds(20),
+                std::chrono::milliseconds poll = std::chrono::milliseconds(20));
 
 // The text of a window of another process, asked with WM_GETTEXT as the panel asks; nothing
 // when the window does not answer within `timeout_ms`.

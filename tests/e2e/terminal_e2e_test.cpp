@@ -7,29 +7,10 @@
 
 #include "link/exchange_fields.h"
 #include "terminal_driver.h"
+#include "window_search.h"
 
 namespace pelmora::e2e {
 namespace {
-
-// The first descendant, depth-first, whose whole text is `text`, read as the panel reads it.
-HWND find_by_text(HWND parent, const std::wstring& text) {
-  for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-    if (window_text(child) == text) return child;
-    if (HWND found = find_by_text(child, text)) return found;
-  }
-  return nullptr;
-}
-
-HWND previous(HWND window, int steps) {
-  for (int i = 0; i < steps && window; ++i) window = GetWindow(window, GW_HWNDPREV);
-  return window;
-}
-
-std::wstring class_of(HWND window) {
-  wchar_t name[64] = {};
-  GetClassNameW(window, name, 64);
-  return name;
-}
 
 DWORD exit_code(HANDLE process) {
   DWORD code = STILL_ACTIVE;

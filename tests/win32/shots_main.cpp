@@ -5,52 +5,17 @@
 
 #include <cstdio>
 #include <string>
-#include <vector>
 
 #include "form_support.h"
+#include "screen_picture.h"
 #include "shell/layout.h"
 #include "shell/window_shape.h"
 
 namespace {
 
 using pelmora::win32_test::RealForm;
-
-// Saves a picture drawn by `draw(dc)` as a 24-bit bottom-up BMP file; false on failure.
-template <typename Draw>
-bool save_picture(int width, int height, const std::string& path, Draw draw) {
-  HDC screen = GetDC(nullptr);
-  HDC memory = CreateCompatibleDC(screen);
-  BITMAPINFO info{};
-  info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
-  void* bits = nullptr;
-  HBITMAP picture = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ previous = SelectObject(memory, picture);
-  draw(memory, screen);
-  GdiFlush();
-  const DWORD row = static_cast<DWORD>((width * 3 + 3) & ~3);
-  const DWORD size = row * static_cast<DWORD>(height);
-  BITMAPFILEHEADER file{
-      0x4D42, static_cast<DWORD>(sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER) + size), 0, 0,
-      sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER)};
-  bool ok = false;
-  if (FILE* out = std::fopen(path.c_str(), "wb")) {
-    ok = std::fwrite(&file, sizeof(file), 1, out) == 1 &&
-         std::fwrite(&info.bmiHeader, sizeof(info.bmiHeader), 1, out) == 1 &&
-         std::fwrite(bits, 1, size, out) == size;
-    ok = std::fclose(out) == 0 && ok;
-  }
-  SelectObject(memory, previous);
-  DeleteObject(picture);
-  DeleteDC(memory);
-  ReleaseDC(nullptr, screen);
-  return ok;
-}
-
-bool save_screen(const RECT& r, const std::string& path) {
-  return save_picture(r.right - r.left, r.bottom - r.top, path, [&](HDC memory, HDC screen) {
-    BitBlt(memory, 0, 0, r.right - r.left, r.bottom - r.top, screen, r.left, r.top, SRCCOPY);
-  });
-}
+using pelmora::win32_test::save_picture;
+using pelmora::win32_test::save_screen;
 
 // The program's icon, four times its size on white.
 bool save_icon(HWND window, const std::string& path) {

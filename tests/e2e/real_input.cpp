@@ -1,0 +1,89 @@
+// Absolute mouse coordinates are normalised over the primary screen, and under Wine the cursor
+// can land one pixel off the asked point: each move is read back and corrected before a click.
+#include "real_input.h"
+
+#include <thread>
+
+namespace pelmora::e2e::input {
+
+namespace {
+
+using namespace std::chrono_literals;
+
+// Screen pixel to the 0..65535 range, rounded up so that the pixel itself is hit.
+LONG normalised(LONG pixel, int screen_size) {
+  return static_cast<LONG>((pixel * 65536LL + screen_size - 1) / screen_size);
+}
+
+void send_mouse(DWORD flags, LONG dx = 0, LONG dy = 0) {
+  INPUT event{};
+  event.type = INPUT_MOUSE;
+  event.mi.dx = dx;
+  event.mi.dy = dy;
+  event.mi.dwFlags = flags;
+  SendInput(1, &event, sizeof event);
+}
+
+void send_key(WORD virtual_key, bool up) {
+  INPUT event{};
+  event.type = INPUT_KEYBOARD;
+  event.ki.wVk = virtual_key;
+  event.ki.wScan = static_cast<WORD>(MapVirtualKeyW(virtual_key, MAPVK_VK_TO_VSC));
+  event.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+  SendInput(1, &event, sizeof event);
+}
+
+bool press_at(POINT point, DWORD down, DWORD up) {
+  if (!move_to(point)) return false;
+  send_mouse(down);
+  std::this_thread::sleep_for(20ms);
+  send_mouse(up);
+  std::this_thread::sleep_for(20ms);
+  return true;
+}
+
+}  // namespace
+
+POINT centre_of(HWND window) {
+  RECT r{};
+  GetWindowRect(window, &r);
+  return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
+
+bool move_to(POINT point) {
+  const int width = GetSystemMetrics(SM_CXSCREEN);
+  const int height = GetSystemMetrics(SM_CYSCREEN);
+  POINT aim = point;
+  for (int attempt = 0; attempt < 4; ++attempt) {
+    send_mouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, normalised(aim.x, width),
+               normalised(aim.y, height));
+    std::this_thread::sleep_for(10ms);
+    POINT landed{};
+    GetCursorPos(&landed);
+    if (landed.x == point.x && landed.y == point.y) return true;
+    aim.x += point.x - landed.x;
+    aim.y += point.y - landed.y;
+  }
+  return false;
+}
+
+bool click(POINT point) {
+  return press_at(point, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP);
+}
+
+bool right_click(POINT point) {
+  return press_at(point, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
+}
+
+void left_button(bool down) {
+  send_mouse(down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP);
+}
+
+void press_key(WORD virtual_key, std::chrono::milliseconds hold) {
+  send_key(virtual_key, false);
+  std::this_thread::sleep_for(hold);
+  send_key(virtual_key, true);
+  std::this_thread::sleep_for(20ms);
+}
+
+}  // namespace pelmora::e2e::input

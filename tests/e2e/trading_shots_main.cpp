@@ -1,0 +1,81 @@
+// Writes screenshots of trading over the substitute terminal for review, as BMP files in the
+// current folder: the trailing-stop window opened for an order, and the "Lot size error!" box
+// (scripts/make-shots turns them into PNG files). Driven by real input, like the e2e tests.
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+
+#include "real_input.h"
+#include "screen_picture.h"
+#include "terminal_driver.h"
+#include "test_expert.h"
+#include "window_search.h"
+
+namespace pelmora::e2e {
+namespace {
+
+RECT rect_of(HWND window) {
+  RECT r{};
+  GetWindowRect(window, &r);
+  return r;
+}
+
+// Lets both programs finish painting, then saves `rect`.
+bool shoot(const RECT& rect, const char* file) {
+  Sleep(700);
+  const bool saved = win32_test::save_screen(rect, file);
+  std::printf("%s %s\n", file, saved ? "written" : "failed");
+  return saved;
+}
+
+bool take_shots() {
+  TerminalRun run;
+  if (!run.started() || !run.wait_placed()) {
+    std::printf("the panel did not come over the chart: %ls\n", run.describe().c_str());
+    return false;
+  }
+  HWND panel = run.panel_window();
+  TestExpert expert(panel);
+  expert.give_quotes(L"1.3051 / 1.3053");
+  expert.give_orders(L"12345 (buy 0.10)\r\n67890 (sell 0.20)\r\n");
+  if (!wait_until([&] { return expert.selected_ticket() == L"12345 "; })) return false;
+
+  // A first click on the panel can be followed by the desktop taking the keyboard under Wine,
+  // which would cancel a click made then: click the lot field first and let that pass.
+  input::click(input::centre_of(panel_control(panel, "Edit12")));
+  Sleep(500);
+  bool ok = input::click(input::centre_of(panel_control(panel, "Button4")));
+  ok = wait_until([&] { return IsWindowVisible(panel_control(panel, "SET_TSL_WND")) != FALSE; }) &&
+       ok;
+  ok = shoot(rect_of(run.main()), "trailing-stop.bmp") && ok;
+  input::click(input::centre_of(panel_control(panel, "Button5")));
+
+  // A lot the spin cannot read, as the user might type it.
+  HWND lot = panel_control(panel, "Edit12");
+  DWORD_PTR ignored = 0;
+  SendMessageTimeoutW(lot, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"1,5,5"), SMTO_BLOCK, 2000,
+                      &ignored);
+  RECT spin = rect_of(panel_control(panel, "RzSpinButtons8"));
+  input::click({spin.right - 4, (spin.top + spin.bottom) / 2});
+  const DWORD pid = GetProcessId(run.panel_process());
+  HWND box = nullptr;
+  if (!wait_until([&] { return (box = process_window(pid, kDialogClass)) != nullptr; }, 5s)) {
+    std::printf("no message box came up\n");
+    return false;
+  }
+  RECT both{};
+  const RECT terminal = rect_of(run.main());
+  const RECT message = rect_of(box);
+  UnionRect(&both, &terminal, &message);
+  ok = shoot(both, "lot-size-error.bmp") && ok;
+  input::press_key(VK_RETURN);
+  return ok;
+}
+
+}  // namespace
+}  // namespace pelmora::e2e
+
+int main() {
+  return pelmora::e2e::take_shots() ? 0 : 1;
+}
