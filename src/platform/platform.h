@@ -4,10 +4,13 @@
 #pragma once
 
 #include "platform/control_set.h"
+#include "platform/http.h"
 #include "platform/message_boxes.h"
 #include "platform/program.h"
+#include "platform/shell.h"
 #include "platform/terminal_windows.h"
 #include "platform/ui_thread.h"
+#include "platform/web_sites.h"
 
 namespace pelmora::platform {
 
@@ -17,6 +20,9 @@ struct Platform {
   Program& program;
   MessageBoxes& messages;
   UiThread& ui;
+  Http& http;
+  Shell& shell;
+  const WebSites& sites;  // configuration, read at start
 };
 
 }  // namespace pelmora::platform

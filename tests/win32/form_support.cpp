@@ -17,10 +17,11 @@ void pump_for(int ms) {
   } while (GetTickCount64() < end);
 }
 
-RealForm::RealForm(platform::MessageBoxes* boxes) {
+RealForm::RealForm(platform::MessageBoxes* boxes, platform::Http* http) {
   controls = std::make_unique<platform::win32::FormControls>();
-  tform = std::make_unique<app::TForm1>(
-      platform::Platform{*controls, terminal, program, boxes ? *boxes : messages, ui});
+  tform = std::make_unique<app::TForm1>(platform::Platform{*controls, terminal, program,
+                                                           boxes ? *boxes : messages, ui,
+                                                           http ? *http : fake_http, shell, sites});
   for (const shell::TimerSpec& t : shell::timers()) controls->timer(t.name).set_enabled(false);
   tform->Show();
   pump_for(100);

@@ -9,8 +9,10 @@
 #include <string_view>
 
 #include "app/form.h"
+#include "platform/fake/fake_http.h"
 #include "platform/fake/fake_message_boxes.h"
 #include "platform/fake/fake_program.h"
+#include "platform/fake/fake_shell.h"
 #include "platform/fake/fake_terminal.h"
 #include "platform/fake/fake_ui_thread.h"
 #include "platform/win32/form_controls.h"
@@ -31,8 +33,9 @@ bool pump_until(Done done) {
 }
 
 struct RealForm {
-  // `boxes`: the message boxes the form shows; the fake ones below when none are given.
-  explicit RealForm(platform::MessageBoxes* boxes = nullptr);
+  // `boxes`, `http`: the message boxes the form shows and the HTTP it asks; the fake ones below
+  // when none are given.
+  explicit RealForm(platform::MessageBoxes* boxes = nullptr, platform::Http* http = nullptr);
   ~RealForm();
 
   HWND hwnd(std::string_view name) const { return controls->hwnd_of(name); }
@@ -47,6 +50,9 @@ struct RealForm {
   platform::fake::FakeProgram program{"100"};
   platform::fake::FakeMessageBoxes messages;
   platform::fake::FakeUiThread ui;
+  platform::fake::FakeHttp fake_http;
+  platform::fake::FakeShell shell;
+  platform::WebSites sites;  // none: the update check asks nothing
   std::unique_ptr<platform::win32::FormControls> controls;
   std::unique_ptr<app::TForm1> tform;
 };

@@ -105,7 +105,10 @@ TEST(TesterControlWin32, F11ReachesTheChartOnlyWhileThePanelIsInFront) {
   platform::fake::FakeProgram program(chart.parameter());
   platform::fake::FakeMessageBoxes messages;
   platform::fake::FakeUiThread ui;
-  trading::TesterControl tester({controls, terminal, program, messages, ui});
+  platform::fake::FakeHttp http;
+  platform::fake::FakeShell shell;
+  const platform::WebSites sites;
+  trading::TesterControl tester({controls, terminal, program, messages, ui, http, shell, sites});
   controls.window().set_visible(true);
   HWND form = controls.window().hwnd();
 
