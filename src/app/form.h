@@ -9,6 +9,8 @@
 #include "link/order_variables.h"
 #include "platform/platform.h"
 #include "shell/panel_dragging.h"
+#include "shell/setting_variables.h"
+#include "shell/update_notice.h"
 #include "terminal/following_tick.h"
 #include "trading/order_entry.h"
 #include "trading/tester_control.h"
@@ -30,6 +32,7 @@ class TForm1 {
   void Show();
 
   link::OrderVariables& order() { return order_; }
+  shell::SettingVariables& settings() { return settings_; }
   link::Link& link() { return link_; }
   const shell::DragState& drag_state() const { return dragging_.state(); }
 
@@ -46,6 +49,7 @@ class TForm1 {
 
   platform::Platform platform_;
   link::OrderVariables order_;
+  shell::SettingVariables settings_;
   link::Link link_;
   link::CommandWriter commands_;
   shell::PanelDragging dragging_;
@@ -54,6 +58,7 @@ class TForm1 {
   trading::TesterControl tester_control_;
   StartUp startup_;
   terminal::FollowingTick following_;
+  shell::UpdateNotice update_notice_;
 };
 
 }  // namespace pelmora::app
