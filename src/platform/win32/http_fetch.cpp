@@ -28,7 +28,11 @@ bool bound_next_step(HINTERNET request, Clock::time_point deadline) {
       std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
   if (left <= 0) return false;
   const int ms = static_cast<int>(left);
-  return WinHttpSetTimeouts(request, ms, ms, ms, ms) != FALSE;
+  // The wait for the answer's head has a time-out of its own besides the receive time-out.
+  DWORD head_ms = static_cast<DWORD>(ms);
+  return WinHttpSetTimeouts(request, ms, ms, ms, ms) &&
+         WinHttpSetOption(request, WINHTTP_OPTION_RECEIVE_RESPONSE_TIMEOUT, &head_ms,
+                          sizeof(head_ms));
 }
 
 struct Target {
