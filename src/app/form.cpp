@@ -48,7 +48,8 @@ TForm1::TForm1(const platform::Platform& platform)
                {.UpdateSelectedOrder = [this] { link_.UpdateSelectedOrder(); },
                 .SetTesterSpeed = [this] { tester_control_.SetTesterSpeed(); }}),
       following_(following_controls(platform.controls), platform.terminal, platform.program,
-                 [this] { link_.UpdateSelectedOrder(); }) {
+                 [this] { link_.UpdateSelectedOrder(); }),
+      update_notice_(platform, settings_) {
   wire_handlers();
   FormCreate();
 }

@@ -10,6 +10,7 @@
 #include "platform/platform.h"
 #include "shell/panel_dragging.h"
 #include "shell/setting_variables.h"
+#include "shell/update_notice.h"
 #include "sltp/tp_sl_window.h"
 #include "terminal/following_tick.h"
 #include "trading/order_entry.h"
@@ -59,6 +60,7 @@ class TForm1 {
   sltp::TpSlWindow tp_sl_;
   StartUp startup_;
   terminal::FollowingTick following_;
+  shell::UpdateNotice update_notice_;
 };
 
 }  // namespace pelmora::app

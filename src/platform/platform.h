@@ -4,11 +4,14 @@
 #pragma once
 
 #include "platform/control_set.h"
+#include "platform/http.h"
 #include "platform/locale.h"
 #include "platform/message_boxes.h"
 #include "platform/program.h"
+#include "platform/shell.h"
 #include "platform/terminal_windows.h"
 #include "platform/ui_thread.h"
+#include "platform/web_sites.h"
 
 namespace pelmora::platform {
 
@@ -19,6 +22,9 @@ struct Platform {
   MessageBoxes& messages;
   UiThread& ui;
   Locale& locale;
+  Http& http;
+  Shell& shell;
+  const WebSites& sites;  // configuration, read at start
 };
 
 }  // namespace pelmora::platform

@@ -139,7 +139,9 @@ TEST(TesterControl, AHeldF11WithABadParameterOpensOneErrorBoxAtATime) {
   platform::fake::FakeTerminal terminal;
   platform::fake::FakePlatform roles(terminal, "abc");
   BoxesWithTicks boxes;
-  TesterControl tester({roles.controls, terminal, roles.program, boxes, roles.ui, roles.locale});
+  platform::Platform p = roles.roles();
+  TesterControl tester(
+      {p.controls, p.terminal, p.program, boxes, p.ui, p.locale, p.http, p.shell, p.sites});
   boxes.while_open = [&tester] {
     for (int i = 0; i < 3; ++i) tester.Timer4Timer();
   };

@@ -17,12 +17,11 @@ void pump_for(int ms) {
   } while (GetTickCount64() < end);
 }
 
-RealForm::RealForm(bool real_boxes) {
+RealForm::RealForm(platform::MessageBoxes* boxes, platform::Http* http) {
   controls = std::make_unique<platform::win32::FormControls>();
-  platform::MessageBoxes& boxes = real_boxes ? static_cast<platform::MessageBoxes&>(real_messages)
-                                             : static_cast<platform::MessageBoxes&>(messages);
-  tform = std::make_unique<app::TForm1>(
-      platform::Platform{*controls, terminal, program, boxes, ui, locale});
+  tform = std::make_unique<app::TForm1>(platform::Platform{*controls, terminal, program,
+                                                           boxes ? *boxes : messages, ui, locale,
+                                                           http ? *http : fake_http, shell, sites});
   for (const shell::TimerSpec& t : shell::timers()) controls->timer(t.name).set_enabled(false);
   tform->Show();
   pump_for(100);

@@ -9,9 +9,11 @@
 #include <string_view>
 
 #include "app/form.h"
+#include "platform/fake/fake_http.h"
 #include "platform/fake/fake_locale.h"
 #include "platform/fake/fake_message_boxes.h"
 #include "platform/fake/fake_program.h"
+#include "platform/fake/fake_shell.h"
 #include "platform/fake/fake_terminal.h"
 #include "platform/fake/fake_ui_thread.h"
 #include "platform/win32/form_controls.h"
@@ -33,8 +35,9 @@ bool pump_until(Done done) {
 }
 
 struct RealForm {
-  // With `real_boxes`, messages are shown in real modal boxes instead of being recorded.
-  explicit RealForm(bool real_boxes = false);
+  // `boxes`, `http`: the message boxes the form shows and the HTTP it asks; the fake ones below
+  // when none are given.
+  explicit RealForm(platform::MessageBoxes* boxes = nullptr, platform::Http* http = nullptr);
   ~RealForm();
 
   HWND hwnd(std::string_view name) const { return controls->hwnd_of(name); }
@@ -50,7 +53,9 @@ struct RealForm {
   platform::fake::FakeMessageBoxes messages;
   platform::fake::FakeUiThread ui;
   platform::fake::FakeLocale locale;
-  platform::win32::Win32MessageBoxes real_messages;
+  platform::fake::FakeHttp fake_http;
+  platform::fake::FakeShell shell;
+  platform::WebSites sites;  // none: the update check asks nothing
   std::unique_ptr<platform::win32::FormControls> controls;
   std::unique_ptr<app::TForm1> tform;
 };

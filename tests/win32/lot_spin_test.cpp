@@ -14,7 +14,8 @@ namespace pelmora::win32_test {
 namespace {
 
 TEST(LotSpin, StepsOnReleaseRepeatsWhileHeldAndAnUnreadableLotShowsAPlainBox) {
-  RealForm f(true);
+  platform::win32::Win32MessageBoxes boxes;
+  RealForm f(&boxes);
   platform::Edit& lot = f.controls->edit("Edit12");  // the lot step is 0.01
   HWND spin = f.hwnd("RzSpinButtons8");
   const auto click = [&](int press_x, int release_x) {

@@ -1,6 +1,6 @@
 // Writes screenshots of the panel for review: the whole window, each of the four panels
-// shown alone at the main panel's place, and the icon, read back into BMP files in the
-// current folder (scripts/make-shots turns them into PNG files).
+// shown alone at the main panel's place, the main panel with the update notice, and the icon,
+// read back into BMP files in the current folder (scripts/make-shots turns them into PNGs).
 #include <windows.h>
 
 #include <cstdio>
@@ -58,6 +58,13 @@ int main() {
     settle(form);
     failures += !save_screen(screen_rect(form.hwnd(shown)), std::string(shown) + ".bmp");
   }
+  // The main panel as a check that found a newer version leaves it.
+  for (std::string_view panel : pelmora::shell::kPanelNames) {
+    form.controls->control(panel).set_visible(panel == "main");
+  }
+  form.controls->label("Label14").set_visible(true);
+  settle(form);
+  failures += !save_screen(screen_rect(form.hwnd("main")), "main-update-notice.bmp");
   std::printf("%s\n", failures ? "some screenshots failed" : "screenshots written");
   return failures ? 1 : 0;
 }

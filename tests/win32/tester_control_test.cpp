@@ -107,7 +107,11 @@ TEST(TesterControlWin32, F11ReachesTheChartOnlyWhileThePanelIsInFront) {
   platform::fake::FakeMessageBoxes messages;
   platform::fake::FakeUiThread ui;
   platform::fake::FakeLocale locale;
-  trading::TesterControl tester({controls, terminal, program, messages, ui, locale});
+  platform::fake::FakeHttp http;
+  platform::fake::FakeShell shell;
+  const platform::WebSites sites;
+  trading::TesterControl tester(
+      {controls, terminal, program, messages, ui, locale, http, shell, sites});
   controls.window().set_visible(true);
   HWND form = controls.window().hwnd();
 

@@ -10,6 +10,7 @@
 #include "box_user.h"
 #include "form_support.h"
 #include "platform/win32/locale.h"
+#include "platform/win32/message_boxes.h"
 #include "platform/win32/window_text.h"
 
 namespace pelmora::win32_test {
@@ -33,7 +34,8 @@ void spin_click(HWND spin, bool up) {
 }
 
 TEST(TpSlWindow, ASpinStepOnAFieldThatIsNoNumberShowsTheMessageAndGivesTheFocusBack) {
-  RealForm f(true);
+  platform::win32::Win32MessageBoxes boxes;
+  RealForm f(&boxes);
   for (const auto& [spin, up, field] : {std::tuple{"RzSpinButtons1", false, "Edit3"},
                                         std::tuple{"RzSpinButtons2", true, "Edit2"}}) {
     set_text(f.hwnd(field), L"abc,");

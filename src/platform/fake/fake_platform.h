@@ -1,14 +1,16 @@
-// Every role in memory, for native tests: the form's controls on a manual clock, the program,
-// message boxes, the UI thread's queue and the user's locale, bundled with a terminal window
-// tree the test owns. Members are public: tests act as the user, the terminal and the clock.
+// Every role in memory for native tests (controls on a manual clock, program, boxes, UI queue,
+// locale, HTTP, shell, no web sites), bundled with a terminal tree the test owns. Members are
+// public: tests act as the user, the terminal, the network and the clock.
 #pragma once
 
 #include <string>
 
 #include "platform/fake/fake_control_set.h"
+#include "platform/fake/fake_http.h"
 #include "platform/fake/fake_locale.h"
 #include "platform/fake/fake_message_boxes.h"
 #include "platform/fake/fake_program.h"
+#include "platform/fake/fake_shell.h"
 #include "platform/fake/fake_terminal.h"
 #include "platform/fake/fake_ui_thread.h"
 #include "platform/fake/manual_clock.h"
@@ -29,8 +31,13 @@ struct FakePlatform {
   FakeMessageBoxes messages;
   FakeUiThread ui;
   FakeLocale locale;
+  FakeHttp http;
+  FakeShell shell;
+  WebSites sites;
 
-  Platform roles() { return {controls, terminal, program, messages, ui, locale}; }
+  Platform roles() {
+    return {controls, terminal, program, messages, ui, locale, http, shell, sites};
+  }
 };
 
 }  // namespace pelmora::platform::fake

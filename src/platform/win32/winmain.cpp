@@ -1,16 +1,19 @@
-// Program entry on Windows: builds the form from the layout and the other roles, creates TForm1
-// over them, shows it and runs the message loop until the window is closed.
+// Program entry on Windows: builds the form from the layout and the other roles (the web sites
+// read from beside the program), creates TForm1 over them, shows it and runs the message loop.
 #include <windows.h>
 
 #include <exception>
 
 #include "app/form.h"
 #include "platform/win32/form_controls.h"
+#include "platform/win32/http.h"
 #include "platform/win32/locale.h"
 #include "platform/win32/message_boxes.h"
 #include "platform/win32/program.h"
+#include "platform/win32/shell.h"
 #include "platform/win32/terminal_windows.h"
 #include "platform/win32/ui_thread.h"
+#include "platform/win32/web_sites_file.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   namespace win32 = pelmora::platform::win32;
@@ -20,8 +23,12 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     win32::Win32MessageBoxes messages;
     win32::Win32UiThread ui;
     win32::Win32Locale locale;
+    win32::Win32Http http(ui);  // after ui: its answers go there
+    win32::Win32Shell shell;
+    const pelmora::platform::WebSites sites = win32::load_web_sites();
     win32::FormControls controls;
-    pelmora::app::TForm1 form({controls, terminal, program, messages, ui, locale});
+    pelmora::app::TForm1 form(
+        {controls, terminal, program, messages, ui, locale, http, shell, sites});
     form.Show();
     MSG msg{};
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) {

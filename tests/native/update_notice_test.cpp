@@ -1,0 +1,173 @@
+// The update notice on the in-memory form: Timer3's rhythm on the manual clock, the reading of
+// the version file's body, the settings switch, answers that come late, and the two links.
+#include "shell/update_notice.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/form.h"
+#include "platform/fake/fake_platform.h"
+
+namespace pelmora::shell {
+namespace {
+
+using platform::MouseButton;
+using platform::fake::FakeLabel;
+using platform::fake::FakeShell;
+
+constexpr char kVersionUrl[] = "http://127.0.0.1:8080/products/pelmora_v.txt";
+constexpr char kForumUrl[] = "https://forum.example.org/viewtopic.php?f=14&t=50";
+
+struct UpdateWorld {
+  explicit UpdateWorld(bool configured = true) {
+    if (configured) {
+      roles.sites = {.version_site = "http://127.0.0.1:8080",
+                     .forum_site = "https://forum.example.org"};
+    }
+  }
+
+  platform::fake::FakeTerminal terminal;
+  platform::fake::FakePlatform roles{terminal, "100"};
+  std::optional<app::TForm1> form{std::in_place, roles.roles()};
+
+  bool notice() { return label("Label14").visible(); }
+  FakeLabel& label(const char* name) { return roles.controls.fake<FakeLabel>(name); }
+  int interval() { return roles.controls.timer("Timer3").interval_ms(); }
+  size_t requests() { return roles.http.requested().size(); }
+  int32_t& NewVersionType() { return form->settings().NewVersionType; }
+  void advance(int64_t ms) { roles.clock.advance(ms); }
+};
+
+TEST(UpdateNotice, FirstCheckAfterTenMillisecondsThenOneAMinuteAndNeverTwoAtOnce) {
+  UpdateWorld w;
+  EXPECT_FALSE(w.notice());
+  w.advance(9);
+  EXPECT_EQ(w.requests(), 0u);
+  w.advance(1);
+  EXPECT_EQ(w.roles.http.requested(), std::vector<std::string>{kVersionUrl});
+  EXPECT_EQ(w.interval(), kCheckIntervalMs);
+
+  // A server that keeps the first answer past the next tick: that tick asks nothing more.
+  w.advance(kCheckIntervalMs + 5000);
+  EXPECT_EQ(w.requests(), 1u);
+  ASSERT_TRUE(w.roles.http.answer("106"));
+  w.advance(kCheckIntervalMs - 5000 - 1);
+  EXPECT_EQ(w.requests(), 1u);
+  w.advance(1);  // 10 ms + two minutes
+  EXPECT_EQ(w.requests(), 2u);
+  ASSERT_TRUE(w.roles.http.answer(std::nullopt));
+  w.advance(kCheckIntervalMs);
+  EXPECT_EQ(w.requests(), 3u);
+  EXPECT_EQ(w.interval(), kCheckIntervalMs);
+}
+
+TEST(UpdateNotice, OnlyAWholeNumberAbove106ShowsTheNotice) {
+  const struct {
+    std::optional<std::string> body;
+    bool shown;
+  } cases[] = {
+      {"107", true},         {"106", false},     {"105", false},        {" 107", true},
+      {"  \t107", true},     {"+107", true},     {"0107", true},        {"2147483647", true},
+      {"107\n", false},      {"107\r\n", false}, {"107 ", false},       {"\n107", false},
+      {"1.0.7", false},      {"", false},        {"-107", false},       {"abc", false},
+      {"2147483648", false}, {"107abc", false},  {std::nullopt, false},
+  };
+  for (const auto& c : cases) {
+    UpdateWorld w;
+    w.advance(10);
+    ASSERT_TRUE(w.roles.http.answer(c.body));
+    EXPECT_EQ(w.notice(), c.shown) << c.body.value_or("(failure)");
+    EXPECT_EQ(w.interval(), kCheckIntervalMs);
+  }
+}
+
+TEST(UpdateNotice, OnceShownOnlySwitchingNoticesOffHidesIt) {
+  UpdateWorld w;
+  w.advance(10);
+  w.roles.http.answer("107");
+  ASSERT_TRUE(w.notice());
+  const std::optional<std::string> later_answers[] = {"105", std::nullopt};
+  for (const auto& later : later_answers) {
+    w.advance(kCheckIntervalMs);
+    w.roles.http.answer(later);
+    EXPECT_TRUE(w.notice());
+  }
+  w.NewVersionType() = 1;
+  w.advance(kCheckIntervalMs);
+  EXPECT_FALSE(w.notice());
+  EXPECT_EQ(w.interval(), kCheckIntervalMs);
+  EXPECT_EQ(w.roles.http.waiting(), 0u);
+}
+
+TEST(UpdateNotice, WithNoticesOffNothingIsAskedUntilTheyAreSwitchedOn) {
+  UpdateWorld w;
+  w.NewVersionType() = 5;  // any value other than 0
+  w.advance(1000);
+  EXPECT_EQ(w.requests(), 0u);
+  EXPECT_EQ(w.interval(), 10);
+  EXPECT_EQ(w.roles.controls.fake_timer("Timer3").ticks(), 100);
+
+  w.NewVersionType() = 0;  // applied in the settings window
+  w.advance(10);
+  EXPECT_EQ(w.requests(), 1u);
+  w.roles.http.answer("107");
+  EXPECT_TRUE(w.notice());
+  w.advance(kCheckIntervalMs);
+  EXPECT_EQ(w.requests(), 2u);
+}
+
+TEST(UpdateNotice, AnAnswerArrivingAfterNoticesWereSwitchedOffShowsNothing) {
+  UpdateWorld w;
+  w.advance(10);
+  w.NewVersionType() = 1;
+  w.roles.http.answer("107");
+  EXPECT_FALSE(w.notice());
+}
+
+TEST(UpdateNotice, WithNoSiteConfiguredNothingIsAskedAndTheLinksOpenNothing) {
+  UpdateWorld w(false);
+  w.advance(3 * kCheckIntervalMs);
+  EXPECT_EQ(w.requests(), 0u);
+  EXPECT_EQ(w.interval(), kCheckIntervalMs) << "the failed check keeps the minute's rhythm";
+  w.label("Label14").release(MouseButton::kLeft, 1, 1);
+  w.label("Label11").release(MouseButton::kLeft, 1, 1);
+  EXPECT_TRUE(w.roles.shell.opened().empty());
+}
+
+TEST(UpdateNotice, TheFormGoneBeforeTheAnswerHearsNothing) {
+  UpdateWorld w;
+  w.advance(10);
+  w.form.reset();
+  EXPECT_TRUE(w.roles.http.answer("107"));  // under the sanitizers: no use after free
+}
+
+TEST(UpdateNotice, ALeftReleaseOnEitherLabelOpensTheForumPage) {
+  const struct {
+    const char* label;
+    MouseButton button;
+    bool opens;
+    platform::WindowRef owner;
+  } cases[] = {
+      {"Label14", MouseButton::kLeft, true, platform::fake::FakePanelWindow::kRef},
+      {"Label11", MouseButton::kLeft, true, platform::kNoWindow},
+      {"Label14", MouseButton::kRight, false, 0},
+      {"Label11", MouseButton::kRight, false, 0},
+      {"Label11", MouseButton::kMiddle, false, 0},
+  };
+  for (const auto& c : cases) {
+    UpdateWorld w;
+    w.label(c.label).press(c.button, 5, 5);
+    w.label(c.label).release(c.button, 5, 5);
+    const std::vector<FakeShell::Opened> expected =
+        c.opens ? std::vector<FakeShell::Opened>{{kForumUrl, c.owner}}
+                : std::vector<FakeShell::Opened>{};
+    EXPECT_EQ(w.roles.shell.opened(), expected) << c.label;
+    EXPECT_FALSE(w.form->drag_state().Dragging) << "the links drag nothing";
+  }
+}
+
+}  // namespace
+}  // namespace pelmora::shell

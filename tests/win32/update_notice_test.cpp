@@ -1,0 +1,88 @@
+// The update check under Wine with real WinHTTP against a server on 127.0.0.1 that the test
+// runs: what each answer does to Label14, and the panel's window answering while a request
+// hangs.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <optional>
+#include <string>
+
+#include "form_support.h"
+#include "loopback_http.h"
+#include "shell/control_names.h"
+#include "shell/update_notice.h"
+
+namespace pelmora::win32_test {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+constexpr int kLimitMs = 3000;             // the request's bound in this test
+constexpr double kAnswersWithinMs = 1500;  // generous: a few milliseconds is usual
+
+struct Case {
+  const char* name;
+  std::string answer;  // the server's whole answer; empty: it accepts and never answers
+  bool refused = false;
+  bool shown = false;
+};
+
+TEST(UpdateNoticeWin32, EachAnswerOfTheVersionSiteAndThePanelKeepsAnswering) {
+  const Case cases[] = {
+      {"107", http_answer(200, "107"), false, true},
+      {"106", http_answer(200, "106")},
+      {"leading blank", http_answer(200, " 107"), false, true},
+      {"trailing line break", http_answer(200, "107\r\n")},
+      {"garbage", http_answer(200, "<html>1.0.7</html>")},
+      {"past the cap", http_answer(200, std::string(64 * 1024, ' ') + "107")},
+      {"error status", http_answer(404, "107")},
+      {"never answers", ""},
+      {"refused", "", true},
+  };
+  platform::win32::Win32UiThread ui;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    CountingHttp http(ui, {.total_ms = kLimitMs});
+    std::optional<LoopbackServer> server;
+    if (!c.refused) server.emplace(c.answer);
+    RealForm form(nullptr, &http);
+    form.sites.version_site = c.refused ? refused_site() : server->site();
+
+    const Clock::time_point start = Clock::now();
+    form.controls->timer(shell::ctl::Timer3).set_enabled(true);
+    if (server) {
+      ASSERT_TRUE(pump_until([&] { return server->requests() == 1; }));
+    }
+    const bool hanging = c.answer.empty() && !c.refused;
+    const double round_trip = round_trip_ms(form.form());
+    EXPECT_GE(round_trip, 0) << "the panel's window did not answer";
+    EXPECT_LT(round_trip, kAnswersWithinMs);
+    if (hanging) {
+      EXPECT_EQ(http.answered(), 0) << "the request should still hang";
+    }
+
+    ASSERT_TRUE(pump_until([&] { return http.answered() == 1; }));
+    const double took = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+    if (hanging) {
+      EXPECT_GE(took, kLimitMs - 100);
+    }
+    EXPECT_LT(took, kLimitMs + 3000) << "bounded by the request's limit";
+    EXPECT_EQ(IsWindowVisible(form.hwnd(shell::ctl::Label14)) != FALSE, c.shown);
+    EXPECT_EQ(form.controls->timer(shell::ctl::Timer3).interval_ms(), shell::kCheckIntervalMs);
+    EXPECT_EQ(server ? server->requests() : 1, 1) << "one request per check";
+  }
+}
+
+TEST(UpdateNoticeWin32, NothingIsAskedWithoutAVersionSite) {
+  platform::win32::Win32UiThread ui;
+  CountingHttp http(ui, {.total_ms = kLimitMs});
+  LoopbackServer server(http_answer(200, "107"));
+  RealForm form(nullptr, &http);
+  form.controls->timer(shell::ctl::Timer3).set_enabled(true);
+  pump_for(300);
+  EXPECT_EQ(server.requests(), 0);
+  EXPECT_FALSE(IsWindowVisible(form.hwnd(shell::ctl::Label14)));
+}
+
+}  // namespace
+}  // namespace pelmora::win32_test
