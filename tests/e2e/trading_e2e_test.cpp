@@ -78,7 +78,8 @@ class TerminalWithExpert : public ::testing::Test {
   // Clicks the control until the panel holds the keyboard. Under Wine a click that takes the
   // keyboard from another window is sometimes followed by the desktop taking it.
   bool take_keyboard(std::string_view name) {
-    for (int attempt = 0; attempt < 3; ++attempt) {
+    // On a loaded machine Wine may hand the keyboard to the desktop more than once.
+    for (int attempt = 0; attempt < 8; ++attempt) {
       if (!click(name)) return false;
       Sleep(400);
       if (GetForegroundWindow() == panel_) return true;
