@@ -6,6 +6,7 @@
 #include "platform/control_set.h"
 #include "platform/message_boxes.h"
 #include "platform/program.h"
+#include "platform/settings_store.h"
 #include "platform/terminal_windows.h"
 #include "platform/ui_thread.h"
 
@@ -17,6 +18,7 @@ struct Platform {
   Program& program;
   MessageBoxes& messages;
   UiThread& ui;
+  SettingsStore& settings;
 };
 
 }  // namespace pelmora::platform

@@ -139,7 +139,7 @@ TEST(TesterControl, AHeldF11WithABadParameterOpensOneErrorBoxAtATime) {
   platform::fake::FakeTerminal terminal;
   platform::fake::FakePlatform roles(terminal, "abc");
   BoxesWithTicks boxes;
-  TesterControl tester({roles.controls, terminal, roles.program, boxes, roles.ui});
+  TesterControl tester({roles.controls, terminal, roles.program, boxes, roles.ui, roles.settings});
   boxes.while_open = [&tester] {
     for (int i = 0; i < 3; ++i) tester.Timer4Timer();
   };

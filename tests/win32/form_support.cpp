@@ -17,10 +17,12 @@ void pump_for(int ms) {
   } while (GetTickCount64() < end);
 }
 
-RealForm::RealForm(platform::MessageBoxes* boxes) {
+RealForm::RealForm(const RealFormRoles& roles) {
+  if (!roles.program_path.empty()) program.set_program_path(roles.program_path);
   controls = std::make_unique<platform::win32::FormControls>();
   tform = std::make_unique<app::TForm1>(
-      platform::Platform{*controls, terminal, program, boxes ? *boxes : messages, ui});
+      platform::Platform{*controls, terminal, program, roles.boxes ? *roles.boxes : messages, ui,
+                         roles.settings ? *roles.settings : settings});
   for (const shell::TimerSpec& t : shell::timers()) controls->timer(t.name).set_enabled(false);
   tform->Show();
   pump_for(100);

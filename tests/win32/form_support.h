@@ -6,11 +6,13 @@
 #include <windows.h>
 
 #include <memory>
+#include <string>
 #include <string_view>
 
 #include "app/form.h"
 #include "platform/fake/fake_message_boxes.h"
 #include "platform/fake/fake_program.h"
+#include "platform/fake/fake_settings_store.h"
 #include "platform/fake/fake_terminal.h"
 #include "platform/fake/fake_ui_thread.h"
 #include "platform/win32/form_controls.h"
@@ -30,9 +32,17 @@ bool pump_until(Done done) {
   return true;
 }
 
+// What a test may put in place of the form's fake roles before the form is created.
+struct RealFormRoles {
+  platform::MessageBoxes* boxes = nullptr;      // the fake boxes below when none
+  platform::SettingsStore* settings = nullptr;  // the memory store below when none
+  std::string program_path;                     // the fake program's default when empty
+};
+
 struct RealForm {
   // `boxes`: the message boxes the form shows; the fake ones below when none are given.
-  explicit RealForm(platform::MessageBoxes* boxes = nullptr);
+  explicit RealForm(platform::MessageBoxes* boxes = nullptr) : RealForm(RealFormRoles{boxes}) {}
+  explicit RealForm(const RealFormRoles& roles);
   ~RealForm();
 
   HWND hwnd(std::string_view name) const { return controls->hwnd_of(name); }
@@ -47,6 +57,7 @@ struct RealForm {
   platform::fake::FakeProgram program{"100"};
   platform::fake::FakeMessageBoxes messages;
   platform::fake::FakeUiThread ui;
+  platform::fake::FakeSettingsStore settings;
   std::unique_ptr<platform::win32::FormControls> controls;
   std::unique_ptr<app::TForm1> tform;
 };

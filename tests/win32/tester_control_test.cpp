@@ -105,7 +105,8 @@ TEST(TesterControlWin32, F11ReachesTheChartOnlyWhileThePanelIsInFront) {
   platform::fake::FakeProgram program(chart.parameter());
   platform::fake::FakeMessageBoxes messages;
   platform::fake::FakeUiThread ui;
-  trading::TesterControl tester({controls, terminal, program, messages, ui});
+  platform::fake::FakeSettingsStore settings;
+  trading::TesterControl tester({controls, terminal, program, messages, ui, settings});
   controls.window().set_visible(true);
   HWND form = controls.window().hwnd();
 

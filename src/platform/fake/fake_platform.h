@@ -1,6 +1,7 @@
 // Every role in memory, for native tests: the form's controls on a manual clock, the program,
-// message boxes and the UI thread's queue, bundled with a terminal window tree the test owns, as
-// the core takes them. Members are public: tests act as the user, the terminal and the clock.
+// message boxes, the UI thread's queue and the settings store, bundled with a terminal window tree
+// the test owns, as the core takes them. Members are public: tests act as the user, the terminal
+// and the clock.
 #pragma once
 
 #include <string>
@@ -8,6 +9,7 @@
 #include "platform/fake/fake_control_set.h"
 #include "platform/fake/fake_message_boxes.h"
 #include "platform/fake/fake_program.h"
+#include "platform/fake/fake_settings_store.h"
 #include "platform/fake/fake_terminal.h"
 #include "platform/fake/fake_ui_thread.h"
 #include "platform/fake/manual_clock.h"
@@ -27,8 +29,9 @@ struct FakePlatform {
   FakeProgram program;
   FakeMessageBoxes messages;
   FakeUiThread ui;
+  FakeSettingsStore settings;
 
-  Platform roles() { return {controls, terminal, program, messages, ui}; }
+  Platform roles() { return {controls, terminal, program, messages, ui, settings}; }
 };
 
 }  // namespace pelmora::platform::fake

@@ -8,6 +8,7 @@
 #include "platform/win32/form_controls.h"
 #include "platform/win32/message_boxes.h"
 #include "platform/win32/program.h"
+#include "platform/win32/settings_store.h"
 #include "platform/win32/terminal_windows.h"
 #include "platform/win32/ui_thread.h"
 
@@ -18,8 +19,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     win32::Win32Program program;
     win32::Win32MessageBoxes messages;
     win32::Win32UiThread ui;
+    win32::Win32SettingsStore settings;
     win32::FormControls controls;
-    pelmora::app::TForm1 form({controls, terminal, program, messages, ui});
+    pelmora::app::TForm1 form({controls, terminal, program, messages, ui, settings});
     form.Show();
     MSG msg{};
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
