@@ -9,6 +9,8 @@
 #include "link/order_variables.h"
 #include "platform/platform.h"
 #include "shell/panel_dragging.h"
+#include "shell/setting_variables.h"
+#include "shell/settings.h"
 #include "terminal/following_tick.h"
 #include "trading/order_entry.h"
 #include "trading/tester_control.h"
@@ -32,6 +34,7 @@ class TForm1 {
   link::OrderVariables& order() { return order_; }
   link::Link& link() { return link_; }
   const shell::DragState& drag_state() const { return dragging_.state(); }
+  const shell::SettingVariables& settings() const { return settings_; }
 
   // Makes the program's owner window a child of the chart frame. Never throws.
   void AttachToTerminal() { startup_.AttachToTerminal(); }
@@ -52,6 +55,8 @@ class TForm1 {
   trading::OrderEntry order_entry_;
   trading::TrailingStop trailing_stop_;
   trading::TesterControl tester_control_;
+  shell::SettingVariables settings_;
+  shell::Settings stored_settings_;
   StartUp startup_;
   terminal::FollowingTick following_;
 };
