@@ -36,12 +36,14 @@ bool pump_until(Done done) {
 struct RealFormRoles {
   platform::MessageBoxes* boxes = nullptr;      // the fake boxes below when none
   platform::SettingsStore* settings = nullptr;  // the memory store below when none
-  std::string program_path;                     // the fake program's default when empty
+  std::string program_path = {};                // the fake program's default when empty
+  std::string first_parameter = "100";
 };
 
 struct RealForm {
   // `boxes`: the message boxes the form shows; the fake ones below when none are given.
-  explicit RealForm(platform::MessageBoxes* boxes = nullptr) : RealForm(RealFormRoles{boxes}) {}
+  explicit RealForm(platform::MessageBoxes* boxes = nullptr)
+      : RealForm(RealFormRoles{.boxes = boxes}) {}
   explicit RealForm(const RealFormRoles& roles);
   ~RealForm();
 

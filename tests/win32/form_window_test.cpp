@@ -54,12 +54,12 @@ TEST(FormWindow, PanelsLandWhereTheMouseWentOnlyOnReleaseAndTheShapeFollows) {
   EXPECT_EQ(GetCapture(), nullptr);
   EXPECT_TRUE(f.shape_is_visible_children());  // rebuilt on release
 
-  drag(f.hwnd("Label7"), 3, 4, 103, -16);  // a bound label drags main
-  EXPECT_EQ(f.place("main").left, 124);
-  EXPECT_EQ(f.place("main").top, 4);
+  drag(f.hwnd("Label7"), 3, 4, 103, 16);  // a bound label drags main (from 0, 0 at a first start)
+  EXPECT_EQ(f.place("main").left, 100);
+  EXPECT_EQ(f.place("main").top, 12);
   SetWindowRgn(f.form(), nullptr, FALSE);
   drag(f.hwnd("main"), 40, 40, 40, 40);  // zero length: same place, shape still rebuilt
-  EXPECT_EQ(f.place("main").left, 124);
+  EXPECT_EQ(f.place("main").left, 100);
   EXPECT_TRUE(f.shape_is_visible_children());
   drag(f.hwnd("Label1"), 1, 1, 50, 50);  // an unbound label does not drag its panel
   EXPECT_EQ(f.place("SET_TP_SL_WND").left, 350);
@@ -68,11 +68,11 @@ TEST(FormWindow, PanelsLandWhereTheMouseWentOnlyOnReleaseAndTheShapeFollows) {
 TEST(FormWindow, ReleaseWithoutPressPlacesFromTheLastOutline) {
   RealForm f;
   mouse(f.hwnd("main"), WM_LBUTTONDOWN, MK_LBUTTON, 0, 0);
-  mouse(f.hwnd("main"), WM_LBUTTONUP, 0, 6, 0);  // main to 30, 24; the outline stays at 24, 24
+  mouse(f.hwnd("main"), WM_LBUTTONUP, 0, 6, 0);  // main to 6, 0; the outline stays at 0, 0
   f.controls->control("SET_TSL_WND").set_visible(true);
   mouse(f.hwnd("SET_TSL_WND"), WM_LBUTTONUP, 0, 10, 5);
-  EXPECT_EQ(f.place("SET_TSL_WND").left, 34);
-  EXPECT_EQ(f.place("SET_TSL_WND").top, 29);
+  EXPECT_EQ(f.place("SET_TSL_WND").left, 10);
+  EXPECT_EQ(f.place("SET_TSL_WND").top, 5);
 }
 
 // Closes any shortcut menu once it is open and notes that one was.
