@@ -1,6 +1,8 @@
 // The form's construction: the shared parts, then each feature, which wires itself.
 #include "app/form.h"
 
+#include <exception>
+
 #include "link/exchange_fields.h"
 #include "shell/control_names.h"
 #include "shell/refresh_panel_buttons.h"
@@ -44,8 +46,13 @@ TForm1::TForm1(const platform::Platform& platform)
       trailing_stop_(platform, commands_),
       tester_control_(platform),
       tp_sl_(platform, commands_, order_, settings_),
+      stored_settings_(
+          platform, settings_,
+          {.LoadTrackBar1Position =
+               [this](int position) { tester_control_.LoadTrackBar1Position(position); }}),
       startup_(platform, order_,
-               {.UpdateSelectedOrder = [this] { link_.UpdateSelectedOrder(); },
+               {.LoadSettings = [this] { stored_settings_.LoadSettings(true); },
+                .UpdateSelectedOrder = [this] { link_.UpdateSelectedOrder(); },
                 .SetTesterSpeed = [this] { tester_control_.SetTesterSpeed(); }}),
       following_(following_controls(platform.controls), platform.terminal, platform.program,
                  [this] { link_.UpdateSelectedOrder(); }),
@@ -70,8 +77,14 @@ void TForm1::FormShow() {
   startup_.FormShow();
 }
 
-// Nothing to do on the way out yet beyond releasing what the form owns.
-void TForm1::FormDestroy() {}
+// The settings are stored once more on the way out; a refusal is shown, then the program ends.
+void TForm1::FormDestroy() {
+  try {
+    stored_settings_.SaveSettings();
+  } catch (const std::exception& e) {
+    platform_.messages.show_error(e.what());
+  }
+}
 
 void TForm1::wire_handlers() {
   platform::ControlSet& c = platform_.controls;

@@ -10,6 +10,7 @@
 #include "platform/platform.h"
 #include "shell/panel_dragging.h"
 #include "shell/setting_variables.h"
+#include "shell/settings.h"
 #include "shell/update_notice.h"
 #include "sltp/tp_sl_window.h"
 #include "terminal/following_tick.h"
@@ -58,6 +59,7 @@ class TForm1 {
   trading::TrailingStop trailing_stop_;
   trading::TesterControl tester_control_;
   sltp::TpSlWindow tp_sl_;
+  shell::Settings stored_settings_;
   StartUp startup_;
   terminal::FollowingTick following_;
   shell::UpdateNotice update_notice_;

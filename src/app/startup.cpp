@@ -48,6 +48,7 @@ void StartUp::FormCreate() {
 
 void StartUp::create_steps() {
   shell::RefreshPanelButtons(c_);
+  run(routines_.LoadSettings);
   const terminal::TesterControls tester = terminal::tester_controls_of(terminal_, program_);
   terminal_.post_key(tester.slider, platform::kVkEnd);
   for (int i = 0; i < kSpeedStepsBack; ++i) terminal_.post_key(tester.slider, platform::kVkUp);

@@ -11,6 +11,7 @@ namespace pelmora::app {
 
 // What the sequences run of the form's other parts.
 struct StartUpRoutines {
+  platform::Handler LoadSettings;         // never throws
   platform::Handler UpdateSelectedOrder;  // never throws
   platform::Handler SetTesterSpeed;       // throws on a first parameter that is no number
 };

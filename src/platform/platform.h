@@ -8,6 +8,7 @@
 #include "platform/locale.h"
 #include "platform/message_boxes.h"
 #include "platform/program.h"
+#include "platform/settings_store.h"
 #include "platform/shell.h"
 #include "platform/terminal_windows.h"
 #include "platform/ui_thread.h"
@@ -25,6 +26,7 @@ struct Platform {
   Http& http;
   Shell& shell;
   const WebSites& sites;  // configuration, read at start
+  SettingsStore& settings;
 };
 
 }  // namespace pelmora::platform

@@ -84,9 +84,19 @@ void TesterControl::Button2Click() {
   }
 }
 
+void TesterControl::LoadTrackBar1Position(int position) {
+  const FlagScope scope(loading_);
+  c_.TrackBar1.set_position(position);
+}
+
 void TesterControl::TrackBar1Change() {
   shell::RefreshPanelButtons(controls_);
-  SetTesterSpeed();
+  try {
+    SetTesterSpeed();
+  } catch (const terminal::InvalidInteger&) {
+    if (!loading_) throw;
+    return;
+  }
   c_.TrackBar1.set_hint(std::to_string(c_.TrackBar1.position()));
 }
 

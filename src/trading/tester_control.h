@@ -31,6 +31,11 @@ class TesterControl {
   void Button1Click();
   // Stops the test. Never throws: every failure on the way is ignored.
   void Button2Click();
+  // Puts TrackBar1 at a stored position at start. The change sends the speed as any change
+  // does, but a first parameter that is no number is left to the creation step that reads it
+  // next and reports it once. Never throws.
+  void LoadTrackBar1Position(int position);
+
   // Runs at every real change of TrackBar1's position; throws as SetTesterSpeed does.
   void TrackBar1Change();
   void TrackBar1KeyDown();
@@ -48,6 +53,7 @@ class TesterControl {
   const platform::Program& program_;
   platform::MessageBoxes& messages_;
   bool box_open_ = false;  // Timer4's error box is open
+  bool loading_ = false;   // TrackBar1 is being put at its stored position
 };
 
 }  // namespace pelmora::trading

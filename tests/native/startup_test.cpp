@@ -51,10 +51,14 @@ struct StartUp : ::testing::Test, StartUpWorld {};
 
 TEST_F(StartUp, AttachesToTheChartAndResetsTheTesterSpeed) {
   start();
-  std::vector<PostedKey> expected{{slider, 0x23}};  // created: End, then Up six times
+  // Created: TrackBar1 goes from its design 26 to the standard 24 of a first start, a real
+  // change that sends Home and Down once fewer than 24; then End, and Up six times.
+  std::vector<PostedKey> expected{{slider, 0x24}};
+  expected.insert(expected.end(), 23, PostedKey{slider, 0x28});
+  expected.push_back({slider, 0x23});
   expected.insert(expected.end(), 6, PostedKey{slider, 0x26});
-  expected.push_back({slider, 0x24});  // shown: Home, then Down once fewer than TrackBar1's 26
-  expected.insert(expected.end(), 25, PostedKey{slider, 0x28});
+  expected.push_back({slider, 0x24});  // shown: the speed once more
+  expected.insert(expected.end(), 23, PostedKey{slider, 0x28});
   EXPECT_EQ(terminal.posted_keys(), expected);
   EXPECT_EQ(window().caption(), "Pelmora" + parameter());
   EXPECT_EQ(window().tool_window_calls(), 1);
@@ -63,8 +67,8 @@ TEST_F(StartUp, AttachesToTheChartAndResetsTheTesterSpeed) {
   EXPECT_TRUE(fields_at(-10000));
   EXPECT_EQ(fake->control("IN_ASK_BID").bounds().top, 160);  // only the horizontal place changes
   EXPECT_EQ(fake->edit("Edit12").text(), "0.01");
-  EXPECT_EQ(fake->edit("OUT_SELECTED_ORDER").text(), "-1");  // the selected order was published
-  EXPECT_EQ(window().shape().back(), (Bounds{24, 24, 285, 257}));  // cut to main alone
+  EXPECT_EQ(fake->edit("OUT_SELECTED_ORDER").text(), "-1");      // the selected order was published
+  EXPECT_EQ(window().shape().back(), (Bounds{0, 0, 285, 257}));  // main alone, at its first place
   EXPECT_TRUE(roles.messages.errors().empty());
   EXPECT_EQ(program.quit_requests(), 0);
 }
@@ -167,7 +171,7 @@ TEST_F(StartUp, RestoringTheTerminalRunsTheShowSequenceOnceAndSendsTheSpeedAgain
   EXPECT_EQ(fake->edit("Edit12").text(), "0.01");
   EXPECT_EQ(window().rect(), (platform::ScreenRect{102, 52, 898, 648}));
   std::vector<PostedKey> speed{{slider, 0x24}};  // no End and Ups: those are the creation's
-  speed.insert(speed.end(), 25, PostedKey{slider, 0x28});
+  speed.insert(speed.end(), 23, PostedKey{slider, 0x28});
   EXPECT_EQ(terminal.posted_keys(), speed);
 }
 

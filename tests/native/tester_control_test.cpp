@@ -140,8 +140,8 @@ TEST(TesterControl, AHeldF11WithABadParameterOpensOneErrorBoxAtATime) {
   platform::fake::FakePlatform roles(terminal, "abc");
   BoxesWithTicks boxes;
   platform::Platform p = roles.roles();
-  TesterControl tester(
-      {p.controls, p.terminal, p.program, boxes, p.ui, p.locale, p.http, p.shell, p.sites});
+  TesterControl tester({p.controls, p.terminal, p.program, boxes, p.ui, p.locale, p.http, p.shell,
+                        p.sites, p.settings});
   boxes.while_open = [&tester] {
     for (int i = 0; i < 3; ++i) tester.Timer4Timer();
   };

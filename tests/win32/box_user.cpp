@@ -33,6 +33,11 @@ std::optional<SeenBox> BoxUser::seen() {
   return seen_;
 }
 
+std::optional<SeenBox> BoxUser::stop() {
+  stop_ = true;
+  return seen();
+}
+
 void BoxUser::watch() {
   for (int i = 0; i < 1000 && !stop_; ++i) {
     if (HWND box = FindWindowW(L"#32770", title_.c_str())) {

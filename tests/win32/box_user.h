@@ -28,6 +28,8 @@ class BoxUser {
 
   // Waits for the watcher to finish: what it saw, or nothing when no box came.
   std::optional<SeenBox> seen();
+  // Stops watching at once: what it saw so far, for a test that expects no box.
+  std::optional<SeenBox> stop();
 
  private:
   void watch();

@@ -17,11 +17,14 @@ void pump_for(int ms) {
   } while (GetTickCount64() < end);
 }
 
-RealForm::RealForm(platform::MessageBoxes* boxes, platform::Http* http) {
+RealForm::RealForm(const RealFormRoles& roles) {
+  if (!roles.program_path.empty()) program.set_program_path(roles.program_path);
+  program.set_first_parameter(roles.first_parameter);
   controls = std::make_unique<platform::win32::FormControls>();
-  tform = std::make_unique<app::TForm1>(platform::Platform{*controls, terminal, program,
-                                                           boxes ? *boxes : messages, ui, locale,
-                                                           http ? *http : fake_http, shell, sites});
+  tform = std::make_unique<app::TForm1>(
+      platform::Platform{*controls, terminal, program, roles.boxes ? *roles.boxes : messages, ui,
+                         locale, roles.http ? *roles.http : fake_http, shell, sites,
+                         roles.settings ? *roles.settings : settings});
   for (const shell::TimerSpec& t : shell::timers()) controls->timer(t.name).set_enabled(false);
   tform->Show();
   pump_for(100);

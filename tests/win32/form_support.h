@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <string>
 #include <string_view>
 
 #include "app/form.h"
@@ -13,6 +14,7 @@
 #include "platform/fake/fake_locale.h"
 #include "platform/fake/fake_message_boxes.h"
 #include "platform/fake/fake_program.h"
+#include "platform/fake/fake_settings_store.h"
 #include "platform/fake/fake_shell.h"
 #include "platform/fake/fake_terminal.h"
 #include "platform/fake/fake_ui_thread.h"
@@ -34,10 +36,21 @@ bool pump_until(Done done) {
   return true;
 }
 
+// What a test may put in place of the form's fake roles before the form is created.
+struct RealFormRoles {
+  platform::MessageBoxes* boxes = nullptr;      // the fake boxes below when none
+  platform::Http* http = nullptr;               // the fake HTTP below when none
+  platform::SettingsStore* settings = nullptr;  // the memory store below when none
+  std::string program_path = {};                // the fake program's default when empty
+  std::string first_parameter = "100";
+};
+
 struct RealForm {
   // `boxes`, `http`: the message boxes the form shows and the HTTP it asks; the fake ones below
   // when none are given.
-  explicit RealForm(platform::MessageBoxes* boxes = nullptr, platform::Http* http = nullptr);
+  explicit RealForm(platform::MessageBoxes* boxes = nullptr, platform::Http* http = nullptr)
+      : RealForm(RealFormRoles{.boxes = boxes, .http = http}) {}
+  explicit RealForm(const RealFormRoles& roles);
   ~RealForm();
 
   HWND hwnd(std::string_view name) const { return controls->hwnd_of(name); }
@@ -56,6 +69,7 @@ struct RealForm {
   platform::fake::FakeHttp fake_http;
   platform::fake::FakeShell shell;
   platform::WebSites sites;  // none: the update check asks nothing
+  platform::fake::FakeSettingsStore settings;
   std::unique_ptr<platform::win32::FormControls> controls;
   std::unique_ptr<app::TForm1> tform;
 };

@@ -1,12 +1,14 @@
 // Writes screenshots of the panel for review: the whole window, each of the four panels
-// shown alone at the main panel's place, the main panel with the update notice, and the icon,
-// read back into BMP files in the current folder (scripts/make-shots turns them into PNGs).
+// shown alone at the main panel's place, the main panel with the update notice, the settings
+// window opened from the menu, and the icon, read back into BMP files in the current folder
+// (scripts/make-shots turns them into PNG files).
 #include <windows.h>
 
 #include <cstdio>
 #include <string>
 
 #include "form_support.h"
+#include "platform/win32/popup_menu.h"
 #include "screen_picture.h"
 #include "shell/layout.h"
 #include "shell/window_shape.h"
@@ -65,6 +67,17 @@ int main() {
   form.controls->label("Label14").set_visible(true);
   settle(form);
   failures += !save_screen(screen_rect(form.hwnd("main")), "main-update-notice.bmp");
+  // The settings window as the shortcut menu opens it, each group with a choice selected.
+  for (std::string_view panel : pelmora::shell::kPanelNames) {
+    form.controls->control(panel).set_visible(panel == "main");
+  }
+  form.controls->control("main").set_position(main_place.left, main_place.top);
+  dynamic_cast<pelmora::platform::win32::MenuItem&>(form.controls->menu_item("N3")).click();
+  for (int i = 1; i <= 4; ++i) {
+    form.controls->radio_group("RadioGroup" + std::to_string(i)).select(i % 2 == 0 ? 1 : 0);
+  }
+  settle(form);
+  failures += !save_screen(screen_rect(form.hwnd("Properties")), "settings.bmp");
   std::printf("%s\n", failures ? "some screenshots failed" : "screenshots written");
   return failures ? 1 : 0;
 }

@@ -110,8 +110,9 @@ TEST(TesterControlWin32, F11ReachesTheChartOnlyWhileThePanelIsInFront) {
   platform::fake::FakeHttp http;
   platform::fake::FakeShell shell;
   const platform::WebSites sites;
+  platform::fake::FakeSettingsStore settings;
   trading::TesterControl tester(
-      {controls, terminal, program, messages, ui, locale, http, shell, sites});
+      {controls, terminal, program, messages, ui, locale, http, shell, sites, settings});
   controls.window().set_visible(true);
   HWND form = controls.window().hwnd();
 

@@ -1,6 +1,6 @@
 // Every role in memory for native tests (controls on a manual clock, program, boxes, UI queue,
-// locale, HTTP, shell, no web sites), bundled with a terminal tree the test owns. Members are
-// public: tests act as the user, the terminal, the network and the clock.
+// locale, HTTP, shell, no web sites, a settings store), bundled with a terminal tree the test
+// owns. Members are public: tests act as the user, the terminal, the network and the clock.
 #pragma once
 
 #include <string>
@@ -10,6 +10,7 @@
 #include "platform/fake/fake_locale.h"
 #include "platform/fake/fake_message_boxes.h"
 #include "platform/fake/fake_program.h"
+#include "platform/fake/fake_settings_store.h"
 #include "platform/fake/fake_shell.h"
 #include "platform/fake/fake_terminal.h"
 #include "platform/fake/fake_ui_thread.h"
@@ -34,9 +35,10 @@ struct FakePlatform {
   FakeHttp http;
   FakeShell shell;
   WebSites sites;
+  FakeSettingsStore settings;
 
   Platform roles() {
-    return {controls, terminal, program, messages, ui, locale, http, shell, sites};
+    return {controls, terminal, program, messages, ui, locale, http, shell, sites, settings};
   }
 };
 

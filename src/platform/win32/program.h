@@ -1,4 +1,4 @@
-// The program on Windows: its command line and the end of its message loop.
+// The program on Windows: its command line, its program file and the end of its message loop.
 #pragma once
 
 #include "platform/program.h"
@@ -8,6 +8,7 @@ namespace pelmora::platform::win32 {
 class Win32Program : public Program {
  public:
   std::string first_parameter() const override;
+  std::string program_path() const override;
   void quit() override;
 };
 

@@ -10,6 +10,7 @@
 #include "platform/win32/locale.h"
 #include "platform/win32/message_boxes.h"
 #include "platform/win32/program.h"
+#include "platform/win32/settings_store.h"
 #include "platform/win32/shell.h"
 #include "platform/win32/terminal_windows.h"
 #include "platform/win32/ui_thread.h"
@@ -26,9 +27,10 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     win32::Win32Http http(ui);  // after ui: its answers go there
     win32::Win32Shell shell;
     const pelmora::platform::WebSites sites = win32::load_web_sites();
+    win32::Win32SettingsStore settings;
     win32::FormControls controls;
     pelmora::app::TForm1 form(
-        {controls, terminal, program, messages, ui, locale, http, shell, sites});
+        {controls, terminal, program, messages, ui, locale, http, shell, sites, settings});
     form.Show();
     MSG msg{};
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) {

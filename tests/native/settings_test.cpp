@@ -1,0 +1,249 @@
+// The settings on the in-memory form: the key suffix rules, loading and saving the seven
+// values with their defaults and the WND_X/WND_Y swap, the settings window's open, apply and
+// cancel, runs of the program one after the other, and the per-user fallback when the machine
+// key refuses.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "settings_world.h"
+#include "shell/settings.h"
+
+namespace pelmora::testing {
+namespace {
+
+using platform::Bounds;
+using Values = FakeSettingsStore::Values;
+
+TEST(SettingsKey, TheSuffixIsTheFolderWithoutItsDriveEachSeparatorAnUnderscore) {
+  struct Case {
+    const char* program;
+    const char* suffix;
+  };
+  for (const Case& t : std::vector<Case>{
+           {R"(C:\Trade\Panel\pelmora.exe)", "_Trade_Panel"},
+           {R"(D:\Trade\Panel\pelmora.exe)", "_Trade_Panel"},  // the drive is not part of it
+           {R"(C:\pelmora.exe)", "_"},                         // the root folder keeps its "\"
+           {R"(\\server\share\bin\pelmora.exe)", "server_share_bin"},  // "\\" are the two dropped
+           {R"(C:\Торговля\Панель\p.exe)", "_Торговля_Панель"},
+           {R"(C:p.exe)", ""},
+           {"pelmora.exe", ""},
+           {"", ""},
+       }) {
+    EXPECT_EQ(shell::settings_key_suffix(t.program), t.suffix) << t.program;
+  }
+  EXPECT_EQ(shell::settings_key_path("_Trade_Panel"),
+            R"(SOFTWARE\Microsoft\Windows NT\CurrentVersion\Pelmora_Trade_Panel)");
+}
+
+struct Settings : ::testing::Test, SettingsWorld {};
+
+TEST_F(Settings, AFirstStartTakesEveryDefaultAndLeavingStoresThemUnderTheFoldersKey) {
+  start();
+  EXPECT_EQ(choices(), (std::array{0, 0, 0, 0}));
+  EXPECT_EQ(form->settings().SlTpSetType, 0);
+  EXPECT_EQ(form->settings().NewVersionType, 0);
+  EXPECT_EQ(place("main"), (Bounds{0, 0, 285, 257}));        // not its design place 24, 24
+  EXPECT_EQ(speed(), 24);                                    // not its design position 26
+  EXPECT_FALSE(store.has_key(SettingsRoot::kMachine, key));  // loading creates nothing
+  c().control("main").set_position(30, 70);
+  leave();
+  EXPECT_EQ(stored(), (Values{{"SL_TP_Set_Type", 0},
+                              {"WND_POS_Type", 0},
+                              {"TrackBarPos_Type", 0},
+                              {"NewVersion_Type", 0},
+                              {"WND_X", 70},  // the Top
+                              {"WND_Y", 30},  // the Left
+                              {"TrackBarPos", 24}}));
+  EXPECT_EQ(store.writes(),
+            (std::vector<std::string>{"SL_TP_Set_Type", "WND_POS_Type", "TrackBarPos_Type",
+                                      "NewVersion_Type", "WND_X", "WND_Y", "TrackBarPos"}));
+  EXPECT_FALSE(store.has_key(SettingsRoot::kUser, key));
+  EXPECT_EQ(store.open_keys(), 0);
+}
+
+TEST_F(Settings, EachStoredValueStandsAloneGroupsClampTheVariablesDoNot) {
+  put("SL_TP_Set_Type", -1);
+  put("WND_POS_Type", std::string("1"));  // another type: that value alone falls back
+  put("TrackBarPos_Type", -7);
+  put("NewVersion_Type", 5);
+  put("WND_X", 40);
+  put("WND_Y", 100);
+  put("TrackBarPos", 99);
+  start();
+  EXPECT_EQ(choices(), (std::array{-1, 0, -1, 1}));
+  EXPECT_EQ(form->settings().SlTpSetType, -1);
+  EXPECT_EQ(form->settings().NewVersionType, 5);          // announces nothing
+  EXPECT_EQ(place("main"), (Bounds{100, 40, 285, 257}));  // WND_X is the Top
+  EXPECT_EQ(speed(), 32);                                 // the slider's end
+  EXPECT_EQ(c().fake<platform::fake::FakeSlider>("TrackBar1").hint(), "32");
+
+  open_settings();
+  click("Button13");
+  EXPECT_EQ(form->settings().NewVersionType, 1);
+  EXPECT_EQ(form->settings().SlTpSetType, -1);
+  const Values saved = stored();
+  EXPECT_EQ(saved.at("NewVersion_Type"), Values::mapped_type{1});
+  EXPECT_EQ(saved.at("SL_TP_Set_Type"), Values::mapped_type{-1});
+  // No choice in RadioGroup3 acts as "always the standard speed".
+  EXPECT_EQ(saved.at("TrackBarPos"), Values::mapped_type{24});
+  EXPECT_EQ(saved.at("WND_X"), Values::mapped_type{40});
+}
+
+TEST_F(Settings, TheChoicesSayWhetherThePlaceAndTheSpeedAreKept) {
+  struct Case {
+    int position_choice;
+    int speed_choice;
+    Bounds next_main;
+    int next_speed;
+  };
+  for (const Case& t : std::vector<Case>{{0, 0, {60, 90, 285, 257}, 7},
+                                         {1, 1, {0, 0, 285, 257}, 24},
+                                         {-1, 0, {0, 0, 285, 257}, 7},
+                                         {0, -1, {60, 90, 285, 257}, 24}}) {
+    start();
+    choose({0, t.position_choice, t.speed_choice, 0});
+    c().control("main").set_position(60, 90);  // as a drag leaves it
+    c().slider("TrackBar1").set_position(7);
+    leave();
+    start();
+    EXPECT_EQ(place("main"), t.next_main) << t.position_choice;
+    EXPECT_EQ(speed(), t.next_speed) << t.speed_choice;
+    EXPECT_EQ(choices(), (std::array{0, t.position_choice, t.speed_choice, 0}));
+  }
+}
+
+TEST_F(Settings, TheWindowTakesMainsPlaceApplyStoresAndActsCancelGoesBackToTheStore) {
+  put("SL_TP_Set_Type", 1);
+  start();
+  const int shapes = c().window().shape_changes();
+  open_settings();
+  EXPECT_TRUE(c().control("Properties").visible());
+  EXPECT_FALSE(c().control("main").visible());
+  EXPECT_EQ(place("Properties").left, 0);
+  EXPECT_EQ(place("Properties").top, 0);
+  const std::vector<Bounds>& shape = c().window().shape();
+  EXPECT_NE(std::ranges::find(shape, place("Properties")), shape.end());
+  EXPECT_EQ(std::ranges::find(shape, place("main")), shape.end());
+  EXPECT_EQ(c().window().shape_changes(), shapes + 1);
+
+  choose({0, 1, 1, 1});
+  click("Button12");  // cancel: back to what is stored, variables untouched
+  EXPECT_EQ(choices(), (std::array{1, 0, 0, 0}));
+  EXPECT_TRUE(c().control("main").visible());
+
+  open_settings();
+  choose({0, 1, 0, 1});
+  c().control("Properties").set_position(50, 20);  // dragged while open
+  click("Button13");
+  EXPECT_EQ(form->settings().SlTpSetType, 0);
+  EXPECT_EQ(form->settings().NewVersionType, 1);
+  EXPECT_FALSE(c().control("Properties").visible());
+  EXPECT_EQ(place("main"), (Bounds{50, 20, 285, 257}));
+  EXPECT_EQ(stored().at("WND_POS_Type"), Values::mapped_type{1});
+  EXPECT_EQ(stored().at("WND_X"), Values::mapped_type{0});
+  EXPECT_EQ(speed(), 24);  // applying moves neither the panel nor the slider to a stored value
+
+  store = {};  // the key is gone: cancel puts every group at its first choice
+  open_settings();
+  choose({1, 1, -1, 1});
+  click("Button12");
+  EXPECT_EQ(choices(), (std::array{0, 0, 0, 0}));
+  EXPECT_EQ(form->settings().NewVersionType, 1);
+}
+
+TEST_F(Settings, OpenedOverAFloatingPanelItStaysOpenBesideAndLeavingStoresWhatIsShown) {
+  start();
+  c().control("main").set_position(10, 12);
+  click("Button4");  // the trailing-stop window takes main's place
+  c().control("SET_TSL_WND").set_position(200, 30);
+  open_settings();
+  EXPECT_TRUE(c().control("SET_TSL_WND").visible());
+  EXPECT_EQ(place("Properties").left, 10);  // main's place, though main was hidden
+  click("Button13");
+  EXPECT_TRUE(c().control("main").visible());
+  EXPECT_TRUE(c().control("SET_TSL_WND").visible());
+  EXPECT_EQ(place("main").left, 10);
+
+  open_settings();
+  c().control("Properties").set_position(300, 300);
+  choose({1, 0, 0, 1});  // shown, never applied
+  leave();
+  EXPECT_EQ(stored().at("SL_TP_Set_Type"), Values::mapped_type{1});
+  EXPECT_EQ(stored().at("NewVersion_Type"), Values::mapped_type{1});
+  EXPECT_EQ(stored().at("WND_Y"), Values::mapped_type{10});  // main's place before opening
+}
+
+TEST_F(Settings, WithoutRightsOnTheMachineKeyTheUsersKeyServesSilently) {
+  put("WND_X", 5);  // an old machine key this user cannot open with full access
+  put("WND_X", 33, SettingsRoot::kUser);
+  store.refuse(SettingsRoot::kMachine);
+  start();
+  EXPECT_EQ(place("main").top, 33);
+  open_settings();
+  choose({1, 0, 0, 0});
+  click("Button13");
+  EXPECT_FALSE(c().control("Properties").visible());
+  EXPECT_EQ(stored(SettingsRoot::kUser).at("SL_TP_Set_Type"), Values::mapped_type{1});
+  leave();
+  EXPECT_TRUE(roles->messages.errors().empty());
+  EXPECT_EQ(stored().at("WND_X"), Values::mapped_type{5});  // the machine key is left alone
+
+  start();  // and the next run reads it back
+  EXPECT_EQ(choices(), (std::array{1, 0, 0, 0}));
+  EXPECT_EQ(form->settings().SlTpSetType, 1);
+}
+
+TEST_F(Settings, WhenNeitherKeyTakesTheValuesApplyStaysOpenAndLeavingShowsTheError) {
+  store.refuse(SettingsRoot::kMachine);
+  store.refuse(SettingsRoot::kUser);
+  start();
+  EXPECT_EQ(place("main"), (Bounds{0, 0, 285, 257}));
+  open_settings();
+  choose({1, 0, 0, 1});
+  EXPECT_THROW(
+      {
+        try {
+          click("Button13");  // the backend shows what escapes a handler
+        } catch (const shell::SettingsWriteError& e) {
+          EXPECT_STREQ(e.what(), "Failed to set data for 'SL_TP_Set_Type'");
+          throw;
+        }
+      },
+      shell::SettingsWriteError);
+  EXPECT_TRUE(c().control("Properties").visible());
+  EXPECT_EQ(form->settings().SlTpSetType, 0);
+  EXPECT_EQ(form->settings().NewVersionType, 0);
+  EXPECT_TRUE(errors().empty());
+  auto* roles_of_run = roles.get();
+  leave();
+  EXPECT_EQ(roles_of_run->messages.errors(),
+            std::vector<std::string>{"Failed to set data for 'SL_TP_Set_Type'"});
+  EXPECT_EQ(store.open_keys(), 0);
+}
+
+TEST_F(Settings, AKeyThatOpensButRefusesAWriteNamesTheFirstValueRefused) {
+  start();
+  store.refuse_writes();
+  auto* roles_of_run = roles.get();
+  leave();
+  EXPECT_EQ(roles_of_run->messages.errors(),
+            std::vector<std::string>{"Failed to set data for 'SL_TP_Set_Type'"});
+  EXPECT_FALSE(store.has_key(SettingsRoot::kUser, key));  // an open key is not given up on
+}
+
+TEST_F(Settings, ABadParameterGivesOneErrorBoxThoughTheLoadedSpeedCannotReachTheTester) {
+  first_parameter = "abc";
+  put("TrackBarPos", 9);
+  put("NewVersion_Type", 1);
+  start();
+  EXPECT_EQ(errors(), std::vector<std::string>{"'abc' is not a valid integer value"});
+  EXPECT_EQ(speed(), 9);
+  EXPECT_EQ(form->settings().NewVersionType, 1);  // the load went on past the slider
+  EXPECT_TRUE(terminal.posted_keys().empty());
+}
+
+}  // namespace
+}  // namespace pelmora::testing
