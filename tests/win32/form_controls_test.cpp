@@ -1,6 +1,7 @@
 // The drawn controls under Wine: the panel face, the see-through key colour and the window
 // behind showing outside the panels, read back from the screen, the order buttons' clicks and
-// states, the slider and its frame, the snapping rule, and hints changed while running. The
+// states, the slider and its frame, the snapping rule, hints changed while running, and labels
+// widening to a caption written while running. The
 // spin-button timing is the lot spin's Wine test.
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -175,6 +176,17 @@ TEST(FormHints, AHintSetWhileRunningReplacesTheDesignHint) {
   f.controls->set_hint("Button1", "Продолжить тестирование");
   EXPECT_EQ(tooltip_text(f.form(), f.hwnd("Button1")), L"Продолжить тестирование");
   EXPECT_THROW(f.controls->set_hint("NoSuchControl", "x"), std::out_of_range);
+}
+
+TEST(Labels, ACaptionWrittenWhileRunningWidensTheLabelToFitButNeverBelowItsDesignWidth) {
+  RealForm f;
+  platform::Label& order_line = f.controls->label("Label5");  // 59 px wide, "Сделка #"
+  order_line.set_text("Сделка #1234567890 ");
+  EXPECT_GT(order_line.bounds().width, 59);
+  EXPECT_EQ(order_line.bounds().left, 32);
+  EXPECT_EQ(order_line.text(), "Сделка #1234567890 ");
+  order_line.set_text("#");
+  EXPECT_EQ(order_line.bounds(), (platform::Bounds{32, 32, 59, 16}));
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 // Painting and mouse of the labels.
 #include "platform/win32/label_control.h"
 
+#include <algorithm>
+
 #include "platform/win32/gdi_handles.h"
 #include "platform/win32/panel_paint.h"
 #include "platform/win32/wide.h"
@@ -15,6 +17,7 @@ Label::Label(const LabelArgs& args)
                      .text = args.caption,
                      .font = args.font}),
       font_(args.font),
+      design_width_(args.bounds.width),
       colour_(args.colour),
       hand_cursor_(args.hand_cursor) {}
 
@@ -24,7 +27,26 @@ std::string Label::text() const {
 
 void Label::set_text(std::string_view text) {
   set_window_text(hwnd(), text);
+  fit_width();
   InvalidateRect(hwnd(), nullptr, FALSE);
+}
+
+void Label::fit_width() {
+  const std::wstring caption = to_wide(text());
+  RECT needed{};
+  HDC dc = GetDC(hwnd());
+  {
+    Selected font(dc, font_);
+    DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &needed,
+              DT_LEFT | DT_TOP | DT_NOPREFIX | DT_CALCRECT);
+  }
+  ReleaseDC(hwnd(), dc);
+  const int width = std::max<int>(design_width_, needed.right - needed.left);
+  if (width == bounds().width) return;
+  SetWindowPos(hwnd(), nullptr, 0, 0, width, bounds().height,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  // The panel face behind the old width is the label's to repaint no more.
+  InvalidateRect(GetParent(hwnd()), nullptr, FALSE);
 }
 
 bool Label::on_message(UINT message, WPARAM wparam, LPARAM lparam, LRESULT* result) {

@@ -1,5 +1,7 @@
 // A label: its caption drawn in its font and colour over the panel face behind it (it has no
-// background of its own), optionally with the hand cursor; it reports the mouse.
+// background of its own), optionally with the hand cursor; it reports the mouse. A caption
+// written while running widens it to fit (a ticket after "Сделка #"), never below its design
+// width.
 #pragma once
 
 #include <windows.h>
@@ -34,8 +36,10 @@ class Label final : public CustomControl<platform::Label> {
  private:
   bool on_message(UINT message, WPARAM wparam, LPARAM lparam, LRESULT* result) override;
   void paint() override;
+  void fit_width();
 
   HFONT font_;
+  int design_width_;
   COLORREF colour_;
   bool hand_cursor_;
   MouseRelay mouse_;
