@@ -50,6 +50,13 @@ POINT centre_of(HWND window) {
   return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
 }
 
+POINT point_in(HWND window, double x, double y) {
+  RECT r{};
+  GetWindowRect(window, &r);
+  return {r.left + static_cast<LONG>((r.right - r.left) * x),
+          r.top + static_cast<LONG>((r.bottom - r.top) * y)};
+}
+
 bool move_to(POINT point) {
   const int width = GetSystemMetrics(SM_CXSCREEN);
   const int height = GetSystemMetrics(SM_CYSCREEN);

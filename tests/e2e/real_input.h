@@ -10,6 +10,8 @@ namespace pelmora::e2e::input {
 
 // The middle of a window's screen rectangle.
 POINT centre_of(HWND window);
+// A point inside a window's screen rectangle, at fractions of its width and height.
+POINT point_in(HWND window, double x, double y);
 
 // Moves the cursor to `point` (screen pixels); false when it could not be put exactly there.
 bool move_to(POINT point);

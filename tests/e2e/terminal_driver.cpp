@@ -31,6 +31,15 @@ HWND child_of_class(HWND parent, const wchar_t* window_class, const wchar_t* tex
 
 }  // namespace
 
+std::wstring panel_program() {
+  const std::wstring terminal = terminal_program();
+  const std::wstring beside = terminal.substr(0, terminal.find_last_of(L'\\') + 1) + L"pelmora.exe";
+  std::wstring full(MAX_PATH, L'\0');
+  full.resize(
+      GetFullPathNameW(beside.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr));
+  return full;
+}
+
 bool wait_until(const std::function<bool()>& condition, std::chrono::milliseconds timeout,
                 std::chrono::milliseconds poll) {
   const auto deadline = std::chrono::steady_clock::now() + timeout;

@@ -31,6 +31,9 @@ bool answers(HWND window, UINT timeout_ms);
 
 std::wstring rect_text(const RECT& rect);
 
+// The full path of the panel program that sim-terminal.exe starts: pelmora.exe beside it.
+std::wstring panel_program();
+
 class TerminalRun {
  public:
   // Starts sim-terminal.exe with these extra options; started() tells whether its windows

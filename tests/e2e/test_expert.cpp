@@ -24,11 +24,12 @@ TestExpert::TestExpert(HWND panel)
     : orders_(field(panel, link::kInOrders)),
       read_command_(field(panel, link::kInReadCommand)),
       quotes_(field(panel, link::kInAskBid)),
+      property_(field(panel, link::kInOrderProperty)),
       selected_(field(panel, link::kOutSelectedOrder)),
       command_(field(panel, link::kOutCommand)) {}
 
 bool TestExpert::attached() const {
-  return orders_ && read_command_ && quotes_ && selected_ && command_;
+  return orders_ && read_command_ && quotes_ && property_ && selected_ && command_;
 }
 
 bool TestExpert::write(HWND window, const std::wstring& text) {
@@ -43,6 +44,10 @@ bool TestExpert::give_orders(const std::wstring& lines) {
 
 bool TestExpert::give_quotes(const std::wstring& quotes) {
   return write(quotes_, quotes);
+}
+
+bool TestExpert::give_order_property(const std::wstring& record) {
+  return write(property_, record);
 }
 
 std::wstring TestExpert::selected_ticket() const {

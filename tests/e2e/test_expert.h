@@ -1,6 +1,7 @@
 // The terminal side of the link played from the test process, as the link contract tells an
-// expert to: it finds the exchange fields by id, writes orders and quotes, takes each command
-// from OUT_COMMAND, answers "READ_OK" and keeps the commands it took, oldest first.
+// expert to: it finds the exchange fields by id, writes orders, quotes and order properties,
+// takes each command from OUT_COMMAND, answers "READ_OK" and keeps the commands it took, oldest
+// first.
 #pragma once
 
 #include <windows.h>
@@ -20,9 +21,11 @@ class TestExpert {
   // Whether the exchange fields it uses were found.
   bool attached() const;
 
-  // Replaces IN_ORDERS or IN_ASK_BID; false when the panel did not take the text in time.
+  // Replaces IN_ORDERS, IN_ASK_BID or IN_ORDER_PROPERTY; false when the panel did not take
+  // the text in time.
   bool give_orders(const std::wstring& lines);
   bool give_quotes(const std::wstring& quotes);
+  bool give_order_property(const std::wstring& record);
 
   std::wstring selected_ticket() const;
   std::wstring pending_command() const;
@@ -40,7 +43,7 @@ class TestExpert {
  private:
   bool write(HWND field, const std::wstring& text);
 
-  HWND orders_, read_command_, quotes_, selected_, command_;
+  HWND orders_, read_command_, quotes_, property_, selected_, command_;
   std::vector<std::wstring> commands_;
 };
 

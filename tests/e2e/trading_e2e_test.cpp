@@ -6,40 +6,13 @@
 
 #include <commctrl.h>
 
-#include <optional>
-#include <string>
-#include <string_view>
-
 #include "control_protocol.h"
 #include "real_input.h"
-#include "terminal_driver.h"
-#include "test_expert.h"
+#include "terminal_with_expert.h"
 #include "window_search.h"
 
 namespace pelmora::e2e {
 namespace {
-
-std::wstring text_of(HWND window) {
-  return window_text(window).value_or(L"<no answer>");
-}
-
-POINT top_left(HWND window) {
-  RECT r{};
-  GetWindowRect(window, &r);
-  return {r.left, r.top};
-}
-
-bool same_point(POINT a, POINT b) {
-  return a.x == b.x && a.y == b.y;
-}
-
-// A point inside a window's screen rectangle, at fractions of its width and height.
-POINT point_in(HWND window, double x, double y) {
-  RECT r{};
-  GetWindowRect(window, &r);
-  return {r.left + static_cast<LONG>((r.right - r.left) * x),
-          r.top + static_cast<LONG>((r.bottom - r.top) * y)};
-}
 
 // The middle of a list item, from the list's client area and its item height.
 POINT list_item_point(HWND list, int index) {
@@ -49,60 +22,6 @@ POINT list_item_point(HWND list, int index) {
   return p;
 }
 
-// One substitute terminal with the panel placed over its chart and the expert attached.
-class TerminalWithExpert : public ::testing::Test {
- protected:
-  void SetUp() override {
-    ASSERT_TRUE(run_.started()) << "sim-terminal.exe did not start or show its window";
-    ASSERT_TRUE(run_.wait_placed()) << run_.describe();
-    panel_ = run_.panel_window();
-    expert_.emplace(panel_);
-    ASSERT_TRUE(expert_->attached()) << "the exchange fields were not found by their ids";
-    // The user's first click: under Wine it can be followed by the desktop taking the keyboard,
-    // which would cancel a click made at that moment.
-    ASSERT_TRUE(take_keyboard("Edit12"));
-  }
-
-  HWND control(std::string_view name) {
-    HWND found = panel_control(panel_, name);
-    EXPECT_NE(found, nullptr) << "no control " << name;
-    return found;
-  }
-  std::wstring text(std::string_view name) { return text_of(control(name)); }
-  bool visible(std::string_view name) { return IsWindowVisible(control(name)) != FALSE; }
-  bool click(std::string_view name) { return input::click(input::centre_of(control(name))); }
-  bool text_becomes(std::string_view name, const std::wstring& expected) {
-    HWND window = control(name);
-    return wait_until([&] { return text_of(window) == expected; }, std::chrono::seconds(5));
-  }
-  // Clicks the control until the panel holds the keyboard. Under Wine a click that takes the
-  // keyboard from another window is sometimes followed by the desktop taking it.
-  bool take_keyboard(std::string_view name) {
-    // On a loaded machine Wine may hand the keyboard to the desktop more than once.
-    for (int attempt = 0; attempt < 8; ++attempt) {
-      if (!click(name)) return false;
-      Sleep(400);
-      if (GetForegroundWindow() == panel_) return true;
-    }
-    return false;
-  }
-  // The command the expert takes next, after which the handshake must leave the link idle.
-  std::wstring command() {
-    const auto taken = expert_->take_command();
-    if (!taken) {
-      ADD_FAILURE() << "no command came; the expert took " << expert_->commands().size()
-                    << " before";
-      return L"<none>";
-    }
-    EXPECT_TRUE(expert_->wait_idle()) << "the handshake did not clear the command";
-    return *taken;
-  }
-
-  TerminalRun run_;
-  HWND panel_ = nullptr;
-  std::optional<TestExpert> expert_;
-};
-
 using TradingOverTerminal = TerminalWithExpert;
 using TesterOverTerminal = TerminalWithExpert;
 
@@ -110,14 +29,14 @@ TEST_F(TradingOverTerminal, MarketOrdersCarryTheLotThatTheSpinSets) {
   ASSERT_TRUE(expert_->give_quotes(L"1.3051 / 1.3053"));
   ASSERT_TRUE(text_becomes("Edit12", L"0.01")) << "the lot field starts at the lot step";
   HWND spin = control("RzSpinButtons8");
-  ASSERT_TRUE(input::click(point_in(spin, 0.75, 0.5)));
+  ASSERT_TRUE(input::click(input::point_in(spin, 0.75, 0.5)));
   EXPECT_TRUE(text_becomes("Edit12", L"0.02")) << "the spin's right half steps up";
   // With the panel in front, the following tick shows the expert's quotes.
   EXPECT_TRUE(text_becomes("Label10", L"1.3051 / 1.3053"));
   ASSERT_TRUE(click("SpriteButton9"));
   EXPECT_EQ(command(), L"OPEN_SELL;0.02;;;");
 
-  ASSERT_TRUE(input::click(point_in(spin, 0.25, 0.5)));
+  ASSERT_TRUE(input::click(input::point_in(spin, 0.25, 0.5)));
   EXPECT_TRUE(text_becomes("Edit12", L"0.01")) << "the spin's left half steps down";
   ASSERT_TRUE(click("SpriteButton27"));
   EXPECT_EQ(command(), L"OPEN_BUY;0.01;;;");
@@ -141,36 +60,20 @@ TEST_F(TradingOverTerminal, ClosesTrailsAndClosesAllTheOrdersTheExpertReports) {
   // T-SL opens the trailing-stop window in the main panel's place; Apply closes it there.
   const POINT main_place = top_left(control("main"));
   ASSERT_TRUE(click("Button4"));
-  ASSERT_TRUE(wait_until(
-      [&] {
-        return visible("SET_TSL_WND") && !visible("main") &&
-               same_point(top_left(control("SET_TSL_WND")), main_place);
-      },
-      5s))
+  ASSERT_TRUE(swapped("SET_TSL_WND", "main", main_place))
       << "the trailing-stop window did not take the main panel's place";
   EXPECT_EQ(text("Label5"), L"Сделка #12345 ");
-  ASSERT_TRUE(input::click(point_in(control("RzSpinButtons3"), 0.75, 0.5)));
+  ASSERT_TRUE(input::click(input::point_in(control("RzSpinButtons3"), 0.75, 0.5)));
   EXPECT_TRUE(text_becomes("Edit7", L"1")) << "the distance spin steps up";
   ASSERT_TRUE(click("Button6"));
   EXPECT_EQ(command(), L"SET_TSL;12345 ;1;;");
-  EXPECT_TRUE(wait_until(
-      [&] {
-        return visible("main") && !visible("SET_TSL_WND") &&
-               same_point(top_left(control("main")), main_place);
-      },
-      5s))
+  EXPECT_TRUE(swapped("main", "SET_TSL_WND", main_place))
       << "the main panel did not come back in the window's place";
 
   // The shortcut menu's first item, on a bare spot of the main panel.
   RECT main{};
   GetWindowRect(control("main"), &main);
-  ASSERT_TRUE(input::right_click({main.left + 8, main.top + 50}));
-  const DWORD pid = GetProcessId(run_.panel_process());
-  HWND menu = nullptr;
-  ASSERT_TRUE(wait_until([&] { return (menu = process_window(pid, kMenuClass)) != nullptr; }, 5s))
-      << "no shortcut menu came up";
-  // Two items share the menu's height: a quarter of the way down is inside the first.
-  ASSERT_TRUE(input::click(point_in(menu, 0.5, 0.25)));
+  ASSERT_TRUE(choose_from_menu({main.left + 8, main.top + 50}, 0));
   EXPECT_EQ(command(), L"CLOSE_ALL;;;;");
 
   // No orders left: nothing selected, and CLOSE cannot be pressed.

@@ -1,0 +1,79 @@
+// End to end under Wine: the settings window over the substitute terminal, opened from the
+// shortcut menus of the main panel and of an open floating panel with real mouse input, and
+// what it stores read back from the registry beside the panel.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include "real_input.h"
+#include "stored_settings.h"
+#include "terminal_with_expert.h"
+
+namespace pelmora::e2e {
+namespace {
+
+// The panel's stored settings, a base so that the key is cleared before the terminal starts the
+// panel and after the panel has ended.
+struct PanelSettings {
+  StoredSettings stored_{panel_program()};
+};
+
+class SettingsOverTerminal : public PanelSettings, public TerminalWithExpert {
+ protected:
+  // A choice of a radio group: its two buttons are numbered 1 and 2 inside the group.
+  HWND choice(std::string_view group, int index) { return GetDlgItem(control(group), index + 1); }
+  static bool checked(HWND button) {
+    DWORD_PTR state = 0;
+    return SendMessageTimeoutW(button, BM_GETCHECK, 0, 0, SMTO_BLOCK, 2000, &state) &&
+           state == BST_CHECKED;
+  }
+  // A bare spot of a floating panel, `down` pixels below its top edge.
+  POINT bare_spot(std::string_view window, int down) {
+    return {top_left(control(window)).x + 8, top_left(control(window)).y + down};
+  }
+};
+
+TEST_F(SettingsOverTerminal, ApplyStoresTheChoiceAndCancelOverAFloatingPanelStoresNothing) {
+  // "Настройки" from the main panel's menu: the window takes its place.
+  const POINT main_place = top_left(control("main"));
+  ASSERT_TRUE(choose_from_menu(bare_spot("main", 50), 1));
+  ASSERT_TRUE(swapped("Properties", "main", main_place))
+      << "the settings window did not take the main panel's place";
+  HWND forget_place = choice("RadioGroup2", 1);  // "не запоминать позицию окна программы"
+  ASSERT_TRUE(input::click(input::centre_of(forget_place)));
+  ASSERT_TRUE(wait_until([&] { return checked(forget_place); }, 5s));
+  ASSERT_TRUE(click("Button13"));
+  EXPECT_TRUE(swapped("main", "Properties", main_place))
+      << "the main panel did not come back in the window's place";
+  EXPECT_EQ(stored_.value(L"WND_POS_Type"), 1u);
+  EXPECT_EQ(stored_.value(L"SL_TP_Set_Type"), 0u);
+
+  // From the trailing-stop window's menu: the settings window comes at the main panel's place,
+  // over the floating panel, which stays open.
+  ASSERT_TRUE(expert_->give_orders(L"12345 (buy 0.10)\r\n"));
+  ASSERT_TRUE(wait_until([&] { return expert_->selected_ticket() == L"12345 "; }));
+  // Under Wine the desktop may take the keyboard once the settings window has closed, which
+  // would cancel the click on T-SL: the user takes it back first.
+  ASSERT_TRUE(take_keyboard("Edit12"));
+  ASSERT_TRUE(click("Button4"));
+  ASSERT_TRUE(swapped("SET_TSL_WND", "main", main_place));
+  ASSERT_TRUE(choose_from_menu(bare_spot("SET_TSL_WND", 45), 1));
+  ASSERT_TRUE(swapped("Properties", "main", main_place));
+  EXPECT_TRUE(visible("SET_TSL_WND"));
+
+  // A choice made and cancelled: the groups show the stored choices again, and nothing new is
+  // stored. The floating panel lies over the settings window's top, so the choice is one below
+  // it. The main panel comes back while the floating panel is still open.
+  HWND no_news = choice("RadioGroup4", 1);  // "не сообщать о выходе новых версий"
+  ASSERT_TRUE(input::click(input::centre_of(no_news)));
+  ASSERT_TRUE(wait_until([&] { return checked(no_news); }, 5s));
+  ASSERT_TRUE(click("Button12"));
+  EXPECT_TRUE(swapped("main", "Properties", main_place));
+  EXPECT_TRUE(visible("SET_TSL_WND"));
+  EXPECT_FALSE(checked(no_news));
+  EXPECT_TRUE(checked(choice("RadioGroup4", 0)));
+  EXPECT_TRUE(checked(forget_place));
+  EXPECT_EQ(stored_.value(L"NewVersion_Type"), 0u);
+}
+
+}  // namespace
+}  // namespace pelmora::e2e

@@ -1,0 +1,47 @@
+// The fixture the trading end-to-end tests share: one substitute terminal with the panel placed
+// over its chart, this test playing the expert, and the user's hand on the panel's controls.
+#pragma once
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "terminal_driver.h"
+#include "test_expert.h"
+
+namespace pelmora::e2e {
+
+std::wstring text_of(HWND window);
+POINT top_left(HWND window);
+bool same_point(POINT a, POINT b);
+
+class TerminalWithExpert : public ::testing::Test {
+ protected:
+  void SetUp() override;
+
+  HWND control(std::string_view name);
+  std::wstring text(std::string_view name) { return text_of(control(name)); }
+  bool visible(std::string_view name) { return IsWindowVisible(control(name)) != FALSE; }
+  bool click(std::string_view name);
+  // Waits until the control reads `expected`.
+  bool text_becomes(std::string_view name, const std::wstring& expected);
+  // Clicks the control until the panel holds the keyboard. Under Wine a click that takes the
+  // keyboard from another window is sometimes followed by the desktop taking it.
+  bool take_keyboard(std::string_view name);
+  // Waits until the floating panel `shown` is visible with its top-left at `place` and
+  // `hidden` is not visible: how one panel takes another's place.
+  bool swapped(std::string_view shown, std::string_view hidden, POINT place);
+  // Right-clicks `where` and clicks the shortcut menu's item `index` (of its two).
+  bool choose_from_menu(POINT where, int index);
+  // The command the expert takes next, after which the handshake must leave the link idle.
+  std::wstring command();
+
+  TerminalRun run_;
+  HWND panel_ = nullptr;
+  std::optional<TestExpert> expert_;
+};
+
+}  // namespace pelmora::e2e
