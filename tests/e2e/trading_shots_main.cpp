@@ -1,6 +1,7 @@
 // Writes screenshots of trading over the substitute terminal for review, as BMP files in the
-// current folder: the trailing-stop window opened for an order, and the "Lot size error!" box
-// (scripts/make-shots turns them into PNG files). Driven by real input, like the e2e tests.
+// current folder: the trailing-stop window opened for an order, the SL/TP window filled for a buy
+// order, and the "Lot size error!" box (scripts/make-shots turns them into PNG files). Driven by
+// real input, like the e2e tests.
 #include <windows.h>
 
 #include <cstdio>
@@ -50,6 +51,16 @@ bool take_shots() {
        ok;
   ok = shoot(rect_of(run.main()), "trailing-stop.bmp") && ok;
   input::click(input::centre_of(panel_control(panel, "Button5")));
+
+  // The SL/TP window for the buy order opened at 1.25, its stop-loss 50 points below and its
+  // take-profit 100 points above: shot once the fill ticks have loaded both sides.
+  expert.give_order_property(L"x;0;1.25;1.245;1.26;0.0001;0;0;0.01;");
+  Sleep(500);
+  ok = input::click(input::centre_of(panel_control(panel, "Button3"))) && ok;
+  HWND take_profit = panel_control(panel, "Edit4");
+  ok = wait_until([&] { return window_text(take_profit) == L"1.26"; }) && ok;
+  ok = shoot(rect_of(run.main()), "tp-sl.bmp") && ok;
+  input::click(input::centre_of(panel_control(panel, "Button8")));
 
   // A lot the spin cannot read, as the user might type it.
   HWND lot = panel_control(panel, "Edit12");
