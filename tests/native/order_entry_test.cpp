@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "panel_user.h"
+#include "panel_world.h"
 
 namespace pelmora::testing {
 namespace {
@@ -23,13 +23,13 @@ TEST_F(OrderEntry, EachCommandWriterRunsItsStepsInOrderAndReplacesTheLastCommand
       {[&] { button("SpriteButton9").click(); }, "CW", "OPEN_SELL;1,5;;;"},
       {[&] { button("SpriteButton27").click(); }, "CW", "OPEN_BUY;1,5;;;"},
       {[&] { button("Button7").click(); }, "RCW", "CLOSE;777 ;;;"},
-      {[&] { fake.fake_menu_item("N2").click(); }, "C", "CLOSE_ALL;;;;"},
+      {[&] { c().fake_menu_item("N2").click(); }, "C", "CLOSE_ALL;;;;"},
       {[&] { edit("Edit12").key_down(); }, "R", "CLOSE_ALL;;;;"},
       {[&] { edit("Edit12").key_up(); }, "R", "CLOSE_ALL;;;;"},
   };
-  for (const auto& c : cases) {
-    EXPECT_EQ(journal(c.act), c.steps) << c.command;
-    EXPECT_EQ(command(), c.command);
+  for (const auto& k : cases) {
+    EXPECT_EQ(journal(k.act), k.steps) << k.command;
+    EXPECT_EQ(command(), k.command);
   }
 }
 
@@ -59,27 +59,28 @@ TEST_F(OrderEntry, BothSpinPairsStepTheirFieldByOneRule) {
       {"Edit7", 0, "abc", false, "abc", false, 0},
       {"Edit7", 0, "2,5,", true, "2.5.", false, 1},
   };
-  for (const auto& c : cases) {
-    form.order().LotStep = c.lot_step;
-    edit(c.field).type(c.text);
+  for (const auto& k : cases) {
+    form->order().LotStep = k.lot_step;
+    edit(k.field).type(k.text);
     const size_t shown = messages();
-    const size_t focus = fake.focus_history().size();
+    const size_t focus = c().focus_history().size();
     const int refreshed = refreshes();
-    auto& pair = spin(c.field == "Edit12" ? "RzSpinButtons8" : "RzSpinButtons3");
-    c.up ? pair.click_up() : pair.click_down();
+    auto& pair = c().fake<platform::fake::FakeSpinButtons>(k.field == "Edit12" ? "RzSpinButtons8"
+                                                                               : "RzSpinButtons3");
+    k.up ? pair.click_up() : pair.click_down();
 
-    const std::string trace = std::string(c.field) + " " + c.text + (c.up ? " up" : " down");
-    EXPECT_EQ(edit(c.field).text(), c.after) << trace;
-    EXPECT_EQ(refreshes() - refreshed, c.refreshes) << trace;
-    EXPECT_EQ(messages(), shown + (!c.number && c.up ? 1 : 0)) << trace;
+    const std::string trace = std::string(k.field) + " " + k.text + (k.up ? " up" : " down");
+    EXPECT_EQ(edit(k.field).text(), k.after) << trace;
+    EXPECT_EQ(refreshes() - refreshed, k.refreshes) << trace;
+    EXPECT_EQ(messages(), shown + (!k.number && k.up ? 1 : 0)) << trace;
     std::vector<std::string> expected_moves{"IN_ORDERS"};
-    if (!c.number) expected_moves.emplace_back(c.field);
-    EXPECT_EQ(std::vector<std::string>(fake.focus_history().begin() + static_cast<long>(focus),
-                                       fake.focus_history().end()),
+    if (!k.number) expected_moves.emplace_back(k.field);
+    EXPECT_EQ(std::vector<std::string>(c().focus_history().begin() + static_cast<long>(focus),
+                                       c().focus_history().end()),
               expected_moves)
         << trace;
   }
-  EXPECT_EQ(roles.messages.messages().front(), "Lot size error!");
+  EXPECT_EQ(roles->messages.messages().front(), "Lot size error!");
   EXPECT_EQ(command(), "");  // stepping sends nothing
 }
 

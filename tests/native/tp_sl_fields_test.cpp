@@ -2,7 +2,7 @@
 // notation, the spin steps with their message and focus, and the two refusals of the opening.
 #include <gtest/gtest.h>
 
-#include "tp_sl_world.h"
+#include "panel_world.h"
 
 namespace pelmora::testing {
 namespace {
@@ -32,21 +32,21 @@ TEST(TpSlFields, RecalculationAndSpinSteps) {
   for (const auto& k : cases) {
     TpSlWorld w;
     w.open_filled(kBuy);
-    w.roles.locale.set_decimal_separator(k.separator);
+    w.roles->locale.set_decimal_separator(k.separator);
     const bool sl = std::string_view(k.distance) == "Edit3";
     w.type(k.distance, "?");  // not a number: the price stays
     w.type(sl ? "Edit1" : "Edit4", "1,3");
     w.type(k.distance, k.typed);
     auto& spin =
-        w.c.fake<platform::fake::FakeSpinButtons>(sl ? "RzSpinButtons1" : "RzSpinButtons2");
+        w.c().fake<platform::fake::FakeSpinButtons>(sl ? "RzSpinButtons1" : "RzSpinButtons2");
     if (k.spin != 0) k.spin > 0 ? spin.click_up() : spin.click_down();
     const std::string where = std::string(k.separator) + k.distance + "[" + k.typed + "]";
     EXPECT_EQ(w.text(k.distance) + " " + w.text(sl ? "Edit1" : "Edit4"),
               std::string(k.after) + " " + k.price)
         << where;
-    EXPECT_EQ(w.roles.messages.messages().size(), k.refused ? 1u : 0u) << where;
+    EXPECT_EQ(w.roles->messages.messages().size(), k.refused ? 1u : 0u) << where;
     const char* focused = k.spin == 0 ? "" : k.refused ? k.distance : "IN_ORDERS";
-    EXPECT_EQ(w.c.focused(), focused) << where;
+    EXPECT_EQ(w.c().focused(), focused) << where;
   }
 }
 
@@ -63,12 +63,12 @@ TEST(TpSlOpening, RefusedSilentlyWhileTheExpertWaitsOrNothingIsSelectedAmongOrde
     w.type("IN_READ_COMMAND", k.read_command);
     w.type("IN_ORDERS", k.orders);
     w.type("OUT_SELECTED_ORDER", k.ticket);
-    w.c.button("Button3").set_enabled(true);
-    const size_t refreshes = w.c.window().posted_keys().size();
+    w.c().button("Button3").set_enabled(true);
+    const size_t refreshes = w.c().window().posted_keys().size();
     w.click("Button3");
-    EXPECT_EQ(w.c.control("SET_TP_SL_WND").visible(), k.opens) << k.read_command << k.ticket;
-    EXPECT_EQ(w.c.timer("SET_TP_SL_TMR").enabled(), k.opens) << k.read_command << k.ticket;
-    EXPECT_EQ(w.c.window().posted_keys().size(), refreshes + 1);  // the buttons, first
+    EXPECT_EQ(w.c().control("SET_TP_SL_WND").visible(), k.opens) << k.read_command << k.ticket;
+    EXPECT_EQ(w.c().timer("SET_TP_SL_TMR").enabled(), k.opens) << k.read_command << k.ticket;
+    EXPECT_EQ(w.c().window().posted_keys().size(), refreshes + 1);  // the buttons, first
   }
 }
 

@@ -3,7 +3,7 @@
 // selection moved, with its bound.
 #include <gtest/gtest.h>
 
-#include "tp_sl_world.h"
+#include "panel_world.h"
 
 namespace pelmora::testing {
 namespace {
@@ -14,10 +14,10 @@ TEST_F(TpSlFill, BuyOrderLoadsOneSidePerTickThenRecalculatesAndApplySendsStopLos
   expert("IN_ORDERS", "12345 (buy 0.10)\r\n");
   expert("IN_ORDER_PROPERTY", kBuy);
   click("Button3");
-  roles.clock.advance(200);
+  roles->clock.advance(200);
   click("Button8");
   click("Button3");  // the marks are armed again; the timer keeps its rhythm
-  roles.clock.advance(300);
+  roles->clock.advance(300);
   EXPECT_EQ(text("Label1"), "Задать SL/TP для сделки #12345 ");
   EXPECT_EQ(fields(), "50 1.245 0 0");
   tick();
@@ -28,7 +28,7 @@ TEST_F(TpSlFill, BuyOrderLoadsOneSidePerTickThenRecalculatesAndApplySendsStopLos
   EXPECT_EQ(fields(), "50 1.245 40 1.254");
   click("Button9");
   EXPECT_EQ(text("OUT_COMMAND"), "SET_TP_SL;12345 ;1.245;1.254;");
-  EXPECT_TRUE(c.control("main").visible() && c.timer("Timer1").enabled());
+  EXPECT_TRUE(c().control("main").visible() && c().timer("Timer1").enabled());
 }
 
 TEST(TpSlLoad, DirectionRulesOnBuyAndSellWithFourAndFiveDecimals) {
@@ -48,11 +48,11 @@ TEST(TpSlLoad, DirectionRulesOnBuyAndSellWithFourAndFiveDecimals) {
 
 TEST_F(TpSlFill, PreviousValueModeKeepsTheFieldsAndCancelLeavesMainWhereTheWindowWas) {
   open_filled(kBuy, "1 (a)\r\n2 (b)\r\n");
-  c.control("SET_TP_SL_WND").set_position(400, 90);
+  c().control("SET_TP_SL_WND").set_position(400, 90);
   click("Button8");
-  EXPECT_EQ(c.control("main").bounds().left, 400);
+  EXPECT_EQ(c().control("main").bounds().left, 400);
   EXPECT_TRUE(in_shape("main") && text("OUT_COMMAND").empty());
-  form.settings().SlTpSetType = 1;
+  form->settings().SlTpSetType = 1;
   select(1);
   expert("IN_ORDER_PROPERTY", "x;1;1.3;1.31;1.28;0.0001;0;0;0.01;");
   click("Button3");
@@ -61,7 +61,7 @@ TEST_F(TpSlFill, PreviousValueModeKeepsTheFieldsAndCancelLeavesMainWhereTheWindo
   tick(3);
   EXPECT_EQ(text("Label1"), "Задать SL/TP для сделки #2 ");
   EXPECT_EQ(fields(), "50 1.5 20 1.298");
-  form.settings().SlTpSetType = 0;  // read at every tick; the marks are still set
+  form->settings().SlTpSetType = 0;  // read at every tick; the marks are still set
   tick();
   EXPECT_EQ(fields(), "100 1.31 20 1.298");
 }
@@ -84,7 +84,7 @@ TEST_F(TpSlAnswer, TheLoadWaitsForTheNewRecordAndForTheLinkToReadIt) {
   type("IN_ORDER_PROPERTY", kSecond);
   tick();
   EXPECT_EQ(text("Edit3"), "7");
-  form.link().Timer1Timer();
+  form->link().Timer1Timer();
   tick(2);
   click("Button9");
   EXPECT_EQ(text("OUT_COMMAND"), "SET_TP_SL;2 ;1.305;1.29;");

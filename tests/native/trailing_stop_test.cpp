@@ -2,27 +2,22 @@
 // was dragged to, and Apply sends the ticket selected at that moment with the distance as typed.
 #include <gtest/gtest.h>
 
-#include "panel_user.h"
+#include "panel_world.h"
 
 namespace pelmora::testing {
 namespace {
 
-using platform::Bounds;
-using platform::MouseButton;
-
 struct TrailingStop : PanelUser {
   TrailingStop() { report_orders("12345 (buy 0.10)\r\n"); }  // enables T-SL
 
-  Bounds place(std::string_view name) { return fake.control(name).bounds(); }
   // Which of the two panels shows, and whether the window's shape is cut to it.
   bool window_open() {
-    const bool open = fake.control("SET_TSL_WND").visible();
-    const Bounds shown = place(open ? "SET_TSL_WND" : "main");
-    EXPECT_NE(open, fake.control("main").visible());
-    EXPECT_EQ(std::ranges::count(fake.window().shape(), shown), 1);
+    const bool open = c().control("SET_TSL_WND").visible();
+    EXPECT_NE(open, c().control("main").visible());
+    EXPECT_TRUE(in_shape(open ? "SET_TSL_WND" : "main"));
     return open;
   }
-  std::string label() { return fake.label("Label5").text(); }
+  std::string label() { return c().label("Label5").text(); }
 };
 
 TEST_F(TrailingStop, OpensInMainsPlaceCancelLeavesMainWhereDraggedApplySendsTheTicketOfThen) {
@@ -33,7 +28,7 @@ TEST_F(TrailingStop, OpensInMainsPlaceCancelLeavesMainWhereDraggedApplySendsTheT
   EXPECT_EQ(place("SET_TSL_WND").left, main.left);
   EXPECT_EQ(place("SET_TSL_WND").top, main.top);
 
-  auto& window = fake.fake<FakePanel>("SET_TSL_WND");
+  auto& window = c().fake<FakePanel>("SET_TSL_WND");
   window.press(MouseButton::kLeft, 10, 10);
   window.move(50, 40);
   window.release(MouseButton::kLeft, 50, 40);

@@ -8,8 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/form.h"
-#include "platform/fake/fake_platform.h"
+#include "panel_world.h"
 
 namespace pelmora::shell {
 namespace {
@@ -21,24 +20,20 @@ using platform::fake::FakeShell;
 constexpr char kVersionUrl[] = "http://127.0.0.1:8080/products/pelmora_v.txt";
 constexpr char kForumUrl[] = "https://forum.example.org/viewtopic.php?f=14&t=50";
 
-struct UpdateWorld {
+struct UpdateWorld : testing::PanelWorld {
   explicit UpdateWorld(bool configured = true) {
     if (configured) {
-      roles.sites = {.version_site = "http://127.0.0.1:8080",
-                     .forum_site = "https://forum.example.org"};
+      roles->sites = {.version_site = "http://127.0.0.1:8080",
+                      .forum_site = "https://forum.example.org"};
     }
+    start();
   }
-
-  platform::fake::FakeTerminal terminal;
-  platform::fake::FakePlatform roles{terminal, "100"};
-  std::optional<app::TForm1> form{std::in_place, roles.roles()};
-
   bool notice() { return label("Label14").visible(); }
-  FakeLabel& label(const char* name) { return roles.controls.fake<FakeLabel>(name); }
-  int interval() { return roles.controls.timer("Timer3").interval_ms(); }
-  size_t requests() { return roles.http.requested().size(); }
+  FakeLabel& label(const char* name) { return c().fake<FakeLabel>(name); }
+  int interval() { return c().timer("Timer3").interval_ms(); }
+  size_t requests() { return roles->http.requested().size(); }
   int32_t& NewVersionType() { return form->settings().NewVersionType; }
-  void advance(int64_t ms) { roles.clock.advance(ms); }
+  void advance(int64_t ms) { roles->clock.advance(ms); }
 };
 
 TEST(UpdateNotice, FirstCheckAfterTenMillisecondsThenOneAMinuteAndNeverTwoAtOnce) {
@@ -47,18 +42,18 @@ TEST(UpdateNotice, FirstCheckAfterTenMillisecondsThenOneAMinuteAndNeverTwoAtOnce
   w.advance(9);
   EXPECT_EQ(w.requests(), 0u);
   w.advance(1);
-  EXPECT_EQ(w.roles.http.requested(), std::vector<std::string>{kVersionUrl});
+  EXPECT_EQ(w.roles->http.requested(), std::vector<std::string>{kVersionUrl});
   EXPECT_EQ(w.interval(), kCheckIntervalMs);
 
   // A server that keeps the first answer past the next tick: that tick asks nothing more.
   w.advance(kCheckIntervalMs + 5000);
   EXPECT_EQ(w.requests(), 1u);
-  ASSERT_TRUE(w.roles.http.answer("106"));
+  ASSERT_TRUE(w.roles->http.answer("106"));
   w.advance(kCheckIntervalMs - 5000 - 1);
   EXPECT_EQ(w.requests(), 1u);
   w.advance(1);  // 10 ms + two minutes
   EXPECT_EQ(w.requests(), 2u);
-  ASSERT_TRUE(w.roles.http.answer(std::nullopt));
+  ASSERT_TRUE(w.roles->http.answer(std::nullopt));
   w.advance(kCheckIntervalMs);
   EXPECT_EQ(w.requests(), 3u);
   EXPECT_EQ(w.interval(), kCheckIntervalMs);
@@ -78,7 +73,7 @@ TEST(UpdateNotice, OnlyAWholeNumberAbove106ShowsTheNotice) {
   for (const auto& c : cases) {
     UpdateWorld w;
     w.advance(10);
-    ASSERT_TRUE(w.roles.http.answer(c.body));
+    ASSERT_TRUE(w.roles->http.answer(c.body));
     EXPECT_EQ(w.notice(), c.shown) << c.body.value_or("(failure)");
     EXPECT_EQ(w.interval(), kCheckIntervalMs);
   }
@@ -87,19 +82,19 @@ TEST(UpdateNotice, OnlyAWholeNumberAbove106ShowsTheNotice) {
 TEST(UpdateNotice, OnceShownOnlySwitchingNoticesOffHidesIt) {
   UpdateWorld w;
   w.advance(10);
-  w.roles.http.answer("107");
+  w.roles->http.answer("107");
   ASSERT_TRUE(w.notice());
   const std::optional<std::string> later_answers[] = {"105", std::nullopt};
   for (const auto& later : later_answers) {
     w.advance(kCheckIntervalMs);
-    w.roles.http.answer(later);
+    w.roles->http.answer(later);
     EXPECT_TRUE(w.notice());
   }
   w.NewVersionType() = 1;
   w.advance(kCheckIntervalMs);
   EXPECT_FALSE(w.notice());
   EXPECT_EQ(w.interval(), kCheckIntervalMs);
-  EXPECT_EQ(w.roles.http.waiting(), 0u);
+  EXPECT_EQ(w.roles->http.waiting(), 0u);
 }
 
 TEST(UpdateNotice, WithNoticesOffNothingIsAskedUntilTheyAreSwitchedOn) {
@@ -108,12 +103,12 @@ TEST(UpdateNotice, WithNoticesOffNothingIsAskedUntilTheyAreSwitchedOn) {
   w.advance(1000);
   EXPECT_EQ(w.requests(), 0u);
   EXPECT_EQ(w.interval(), 10);
-  EXPECT_EQ(w.roles.controls.fake_timer("Timer3").ticks(), 100);
+  EXPECT_EQ(w.c().fake_timer("Timer3").ticks(), 100);
 
   w.NewVersionType() = 0;  // applied in the settings window
   w.advance(10);
   EXPECT_EQ(w.requests(), 1u);
-  w.roles.http.answer("107");
+  w.roles->http.answer("107");
   EXPECT_TRUE(w.notice());
   w.advance(kCheckIntervalMs);
   EXPECT_EQ(w.requests(), 2u);
@@ -123,7 +118,7 @@ TEST(UpdateNotice, AnAnswerArrivingAfterNoticesWereSwitchedOffShowsNothing) {
   UpdateWorld w;
   w.advance(10);
   w.NewVersionType() = 1;
-  w.roles.http.answer("107");
+  w.roles->http.answer("107");
   EXPECT_FALSE(w.notice());
 }
 
@@ -134,14 +129,14 @@ TEST(UpdateNotice, WithNoSiteConfiguredNothingIsAskedAndTheLinksOpenNothing) {
   EXPECT_EQ(w.interval(), kCheckIntervalMs) << "the failed check keeps the minute's rhythm";
   w.label("Label14").release(MouseButton::kLeft, 1, 1);
   w.label("Label11").release(MouseButton::kLeft, 1, 1);
-  EXPECT_TRUE(w.roles.shell.opened().empty());
+  EXPECT_TRUE(w.roles->shell.opened().empty());
 }
 
 TEST(UpdateNotice, TheFormGoneBeforeTheAnswerHearsNothing) {
   UpdateWorld w;
   w.advance(10);
   w.form.reset();
-  EXPECT_TRUE(w.roles.http.answer("107"));  // under the sanitizers: no use after free
+  EXPECT_TRUE(w.roles->http.answer("107"));  // under the sanitizers: no use after free
 }
 
 TEST(UpdateNotice, ALeftReleaseOnEitherLabelOpensTheForumPage) {
@@ -164,7 +159,7 @@ TEST(UpdateNotice, ALeftReleaseOnEitherLabelOpensTheForumPage) {
     const std::vector<FakeShell::Opened> expected =
         c.opens ? std::vector<FakeShell::Opened>{{kForumUrl, c.owner}}
                 : std::vector<FakeShell::Opened>{};
-    EXPECT_EQ(w.roles.shell.opened(), expected) << c.label;
+    EXPECT_EQ(w.roles->shell.opened(), expected) << c.label;
     EXPECT_FALSE(w.form->drag_state().Dragging) << "the links drag nothing";
   }
 }
