@@ -2,7 +2,7 @@
 // clicking and keying. Every call accepts kNoWindow or a window that has vanished and then
 // answers "none": kNoWindow, empty text, false, a zero rectangle; clicks and keys are lost.
 // A terminal that stops answering never freezes the caller: texts and clicks give up after a
-// short bound (a hung window reads as empty text).
+// short bound (a hung window reads as empty text), and the kept text needs no answer at all.
 #pragma once
 
 #include <optional>
@@ -30,6 +30,10 @@ class TerminalWindows {
   std::string text(WindowRef window, int max_chars) const {
     return read_text(window, max_chars).value_or(std::string());
   }
+  // The text the window system keeps for the window (its title as last set), read without a
+  // message, so it never waits, also on a hung window; cut as read_text cuts. Empty for none, a
+  // vanished window, or a window that answers the text messages itself and keeps none there.
+  virtual std::string kept_text(WindowRef window, int max_chars) const = 0;
   virtual bool is_minimised(WindowRef window) const = 0;
   virtual ScreenRect rect(WindowRef window) const = 0;
   // The top-level window that has the keyboard (a child holding the activation counts as the

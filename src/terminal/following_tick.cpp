@@ -47,9 +47,10 @@ void FollowingTick::tick() {
 
   if (is_test_value(parameter)) return;  // no terminal to follow
 
-  // An open chart's frame always has a title; an empty one means the chart was closed. A frame
-  // that does not answer (a busy terminal) is no proof of that: wait for the next tick.
-  const std::optional<std::string> frame_text = read_window_text(terminal_, chain.frame);
+  // An open chart's frame always has a title; an empty one means the chart was closed. The title
+  // the system keeps is read without waiting on the terminal; a frame that does not answer (a
+  // busy terminal) is no proof of a closed chart: wait for the next tick.
+  const std::optional<std::string> frame_text = read_window_title(terminal_, chain.frame);
   if (!frame_text) return;
   if (frame_text->empty()) {
     program_.quit();

@@ -9,6 +9,13 @@ std::optional<std::string> read_window_text(const platform::TerminalWindows& ter
   return terminal.read_text(window, kWindowTextBufferChars - 1);
 }
 
+std::optional<std::string> read_window_title(const platform::TerminalWindows& terminal,
+                                             platform::WindowRef window) {
+  std::string kept = terminal.kept_text(window, kWindowTextBufferChars - 1);
+  if (!kept.empty()) return kept;
+  return read_window_text(terminal, window);
+}
+
 std::string GetWindowTextOf(const platform::TerminalWindows& terminal, platform::WindowRef window) {
   return read_window_text(terminal, window).value_or(std::string());
 }

@@ -19,4 +19,10 @@ std::string GetWindowTextOf(const platform::TerminalWindows& terminal, platform:
 std::optional<std::string> read_window_text(const platform::TerminalWindows& terminal,
                                             platform::WindowRef window);
 
+// A window's title as the system keeps it, which needs no answer from the window's program; only
+// when that reads empty (a closed window, or one that keeps its text itself) is the window
+// asked, as read_window_text asks. A hung terminal thus holds no one reading a titled window.
+std::optional<std::string> read_window_title(const platform::TerminalWindows& terminal,
+                                             platform::WindowRef window);
+
 }  // namespace pelmora::terminal

@@ -53,6 +53,8 @@ TEST_F(TerminalContract, ReadsTextsWholeOrCutAtACharacterBoundary) {
   const WindowRef emoji = add(root, "a\U0001F600b");  // the face takes two UTF-16 units
   EXPECT_EQ(w.text(emoji, 2), "a");
   EXPECT_EQ(w.text(emoji, 3), "a\U0001F600");
+  EXPECT_EQ(w.kept_text(emoji, 2), "a");  // the system's copy is cut the same way
+  EXPECT_EQ(w.kept_text(stop, 3000), "Стоп");
 
   std::string long_text;
   for (int i = 0; i < 100000; ++i) long_text += "ж";
@@ -91,6 +93,7 @@ TEST_F(TerminalContract, NoWindowOrAVanishedOneIsNoneEverywhere) {
   for (WindowRef gone : {first, inner, kNoWindow}) {
     EXPECT_FALSE(w.exists(gone));
     EXPECT_EQ(w.read_text(gone, 100), std::string());  // empty, not "no answer"
+    EXPECT_EQ(w.kept_text(gone, 100), std::string());
     EXPECT_EQ(w.parent(gone), kNoWindow);
     EXPECT_EQ(w.first_child(gone), kNoWindow);
     EXPECT_EQ(w.next_sibling(gone), kNoWindow);
@@ -112,6 +115,7 @@ TEST_F(TerminalContract, AWindowThatStopsAnsweringKeepsItsPlaceButGivesNoText) {
   EXPECT_EQ(w.parent(child), hung);
   w.click(child);  // comes back after its bound
   EXPECT_EQ(w.read_text(hung, 100), std::nullopt);
+  EXPECT_EQ(w.kept_text(hung, 100), "Pelmora contract hung");  // the system's copy, no waiting
   EXPECT_EQ(terminal::GetWindowTextOf(w, hung), "");
   EXPECT_EQ(terminal::FindWindowByText(w, hung, "Стоп"), kNoWindow);
   EXPECT_EQ(w.find_top_level("Pelmora contract hung"), hung);  // asks the system, not the window

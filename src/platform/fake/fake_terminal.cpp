@@ -9,6 +9,23 @@ namespace pelmora::platform::fake {
 namespace {
 // Window handles step by 4, as real ones do, which also keeps them clear of the test value.
 constexpr WindowRef kHandleStep = 4;
+
+// The text cut to at most `max_chars` UTF-16 units at a character boundary, as the real window
+// system counts them.
+std::string cut_to_units(const std::string& text, int max_chars) {
+  size_t end = 0;
+  int units = 0;
+  while (end < text.size()) {
+    const auto lead = static_cast<unsigned char>(text[end]);
+    const size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+    const int needed = length == 4 ? 2 : 1;
+    if (units + needed > std::max(max_chars, 0)) break;
+    units += needed;
+    end = std::min(end + length, text.size());
+  }
+  return text.substr(0, end);
+}
+
 }  // namespace
 
 WindowRef FakeTerminal::add_window(WindowRef parent, std::string text, ScreenRect rect) {
@@ -42,6 +59,10 @@ void FakeTerminal::set_minimised(WindowRef window, bool minimised) {
 }
 void FakeTerminal::set_hung(WindowRef window, bool hung) {
   node(window).hung = hung;
+}
+
+void FakeTerminal::set_answers_own_text(WindowRef window, bool own) {
+  node(window).own_text = own;
 }
 void FakeTerminal::set_on_click(WindowRef window, Handler handler) {
   node(window).on_click = std::move(handler);
@@ -140,19 +161,14 @@ std::optional<std::string> FakeTerminal::read_text(WindowRef window, int max_cha
     ++unanswered_;
     return std::nullopt;
   }
-  // Cut at a character boundary, counting UTF-16 units as the real window system does.
-  const std::string& text = n->text;
-  size_t end = 0;
-  int units = 0;
-  while (end < text.size()) {
-    const auto lead = static_cast<unsigned char>(text[end]);
-    const size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
-    const int needed = length == 4 ? 2 : 1;
-    if (units + needed > std::max(max_chars, 0)) break;
-    units += needed;
-    end = std::min(end + length, text.size());
-  }
-  return text.substr(0, end);
+  return cut_to_units(n->text, max_chars);
+}
+
+std::string FakeTerminal::kept_text(WindowRef window, int max_chars) const {
+  note_call();
+  const Node* n = find(window);
+  if (!n || n->own_text) return std::string();
+  return cut_to_units(n->text, max_chars);
 }
 
 bool FakeTerminal::is_minimised(WindowRef window) const {

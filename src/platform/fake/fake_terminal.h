@@ -32,6 +32,9 @@ class FakeTerminal : public TerminalWindows {
   // A hung window still has its place, rectangle and caption, but answers no message: its text
   // reads as "no answer" and clicks on it are lost.
   void set_hung(WindowRef window, bool hung);
+  // A window that answers the text messages itself keeps no text with the system: its kept
+  // text reads empty, and only a message (which a hung window does not answer) reads it.
+  void set_answers_own_text(WindowRef window, bool own);
   // Any window, also one outside this tree such as the panel's own; a destroyed one goes.
   void set_foreground(WindowRef window) { foreground_ = window; }
   // Destroys the window and its descendants.
@@ -57,6 +60,7 @@ class FakeTerminal : public TerminalWindows {
   WindowRef next_sibling(WindowRef window) const override;
   WindowRef first_child(WindowRef window) const override;
   std::optional<std::string> read_text(WindowRef window, int max_chars) const override;
+  std::string kept_text(WindowRef window, int max_chars) const override;
   bool is_minimised(WindowRef window) const override;
   ScreenRect rect(WindowRef window) const override;
   WindowRef foreground() const override;
@@ -74,6 +78,7 @@ class FakeTerminal : public TerminalWindows {
     ScreenRect rect;
     bool minimised = false;
     bool hung = false;
+    bool own_text = false;
     Handler on_click;
   };
   struct PendingDestroy {

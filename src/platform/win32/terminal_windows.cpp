@@ -21,6 +21,13 @@ bool is_window(WindowRef window) {
   return window != kNoWindow && IsWindow(to_hwnd(window));
 }
 
+// The buffer's text up to its first zero, less half a surrogate pair left by a cut.
+std::string whole_characters(std::wstring& buffer, size_t capacity) {
+  buffer.resize(wcsnlen(buffer.data(), capacity));
+  if (!buffer.empty() && buffer.back() >= 0xD800 && buffer.back() <= 0xDBFF) buffer.pop_back();
+  return to_utf8(buffer);
+}
+
 }  // namespace
 
 bool Win32TerminalWindows::send_bounded(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam,
@@ -85,10 +92,17 @@ std::optional<std::string> Win32TerminalWindows::read_text(WindowRef window, int
     if (!IsWindow(hwnd)) return std::string();
     return std::nullopt;
   }
-  buffer.resize(wcsnlen(buffer.data(), capacity));
-  // A cut between the two halves of a surrogate pair would leave half a character.
-  if (!buffer.empty() && buffer.back() >= 0xD800 && buffer.back() <= 0xDBFF) buffer.pop_back();
-  return to_utf8(buffer);
+  return whole_characters(buffer, capacity);
+}
+
+std::string Win32TerminalWindows::kept_text(WindowRef window, int max_chars) const {
+  if (!is_window(window) || max_chars <= 0) return std::string();
+  // The system's own copy of the title: no message goes to the window's thread, so a hung
+  // terminal cannot hold us here.
+  const auto capacity = static_cast<size_t>(max_chars);
+  std::wstring buffer(capacity + 1, L'\0');
+  InternalGetWindowText(to_hwnd(window), buffer.data(), max_chars + 1);
+  return whole_characters(buffer, capacity);
 }
 
 bool Win32TerminalWindows::is_minimised(WindowRef window) const {

@@ -27,6 +27,7 @@ class Win32TerminalWindows : public TerminalWindows {
   WindowRef next_sibling(WindowRef window) const override;
   WindowRef first_child(WindowRef window) const override;
   std::optional<std::string> read_text(WindowRef window, int max_chars) const override;
+  std::string kept_text(WindowRef window, int max_chars) const override;
   bool is_minimised(WindowRef window) const override;
   ScreenRect rect(WindowRef window) const override;
   WindowRef foreground() const override;
