@@ -75,9 +75,13 @@ void StartUp::show_steps() {
   const std::string end_caption = std::string(terminal::kEndCaptionPrefix) + parameter;
   if (terminal_.find_top_level(end_caption) != platform::kNoWindow) program_.quit();
   platform::PanelWindow& window = c_.window();
-  window.make_tool_window();
+  // Once the owner window sits in the chart frame, hiding, restyling and attaching it again
+  // would change nothing, yet each of those calls on a child of the terminal's window can wait
+  // on the terminal's thread without bound (a hung terminal froze the panel there).
+  const bool attached = owner_in_chart_frame();
+  if (!attached) window.make_tool_window();
   window.set_caption(std::string(link::kCaptionPrefix) + parameter);
-  AttachToTerminal();
+  if (!attached) AttachToTerminal();
   c_.edit(shell::ctl::Edit12).set_text(common::lot_text(order_.LotStep));
   shell::RebuildWindowRegion(c_);
 }
@@ -103,12 +107,25 @@ void StartUp::move_out_of_sight() {
   }
 }
 
+platform::WindowRef StartUp::chart_frame() const {
+  try {
+    return terminal_.parent(terminal::chart_window_of(program_.first_parameter()));
+  } catch (...) {
+    return platform::kNoWindow;
+  }
+}
+
+bool StartUp::owner_in_chart_frame() const {
+  const platform::WindowRef frame = chart_frame();
+  return frame != platform::kNoWindow && c_.window().owner_parent() == frame;
+}
+
 void StartUp::AttachToTerminal() {
   try {
-    const platform::WindowRef chart = terminal::chart_window_of(program_.first_parameter());
-    const platform::WindowRef frame = terminal_.parent(chart);
+    const platform::WindowRef frame = chart_frame();
     // With no chart frame there is nothing to attach to; the owner window stays as it is.
-    if (frame != platform::kNoWindow) c_.window().attach_owner_to(frame);
+    if (frame == platform::kNoWindow || c_.window().owner_parent() == frame) return;
+    c_.window().attach_owner_to(frame);
   } catch (...) {
     // Not attached: the panel keeps running on its own.
   }

@@ -31,7 +31,8 @@ class StartUp {
   // The show steps, run at every change of the window from hidden to shown. A failing step
   // ends the sequence silently. Never throws.
   void FormShow();
-  // Makes the program's owner window a child of the chart frame. Never throws.
+  // Makes the program's owner window a child of the chart frame, unless it already is one.
+  // Never throws.
   void AttachToTerminal();
 
  private:
@@ -39,6 +40,9 @@ class StartUp {
   void show_steps();
   void synchronise_pause_button(platform::WindowRef tester_pause);
   void move_out_of_sight();
+  // The chart frame named by the first parameter; kNoWindow for none or a bad parameter.
+  platform::WindowRef chart_frame() const;
+  bool owner_in_chart_frame() const;
 
   platform::ControlSet& c_;
   platform::TerminalWindows& terminal_;

@@ -41,6 +41,9 @@ class PanelWindow : public Window {
   // Makes the program's owner window a borderless child of `chart_frame`, at its top-left
   // corner, keeping its size, and shows it. The panel window stays top-level, owned by it.
   virtual void attach_owner_to(WindowRef chart_frame) = 0;
+  // The window the owner window is a child of now (the chart frame once attached); kNoWindow
+  // while it is top-level. Asks the system, never the terminal.
+  virtual WindowRef owner_parent() const = 0;
   // Queues a key-down then a key-up of the virtual key to the panel window, with no key data.
   virtual void post_key(int virtual_key) = 0;
 };

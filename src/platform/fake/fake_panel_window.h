@@ -28,7 +28,11 @@ class FakePanelWindow : public PanelWindow {
   void set_shape(const std::vector<Bounds>& rects) override;
   void draw_focus_rect(const Bounds& rect) override { focus_rects_.push_back(rect); }
   void make_tool_window() override { ++tool_window_calls_; }
-  void attach_owner_to(WindowRef chart_frame) override { attached_to_ = chart_frame; }
+  void attach_owner_to(WindowRef chart_frame) override {
+    attached_to_ = chart_frame;
+    ++attach_calls_;
+  }
+  WindowRef owner_parent() const override { return attached_to_; }
   void post_key(int virtual_key) override { posted_keys_.push_back(virtual_key); }
 
   static constexpr WindowRef kRef = 0x5150;
@@ -40,6 +44,7 @@ class FakePanelWindow : public PanelWindow {
   const std::vector<int>& posted_keys() const { return posted_keys_; }
   int tool_window_calls() const { return tool_window_calls_; }
   WindowRef attached_to() const { return attached_to_; }
+  int attach_calls() const { return attach_calls_; }
 
  private:
   ScreenRect rect_;
@@ -52,6 +57,7 @@ class FakePanelWindow : public PanelWindow {
   std::vector<int> posted_keys_;
   int tool_window_calls_ = 0;
   WindowRef attached_to_ = kNoWindow;
+  int attach_calls_ = 0;
 };
 
 }  // namespace pelmora::platform::fake

@@ -112,6 +112,9 @@ void FormWindow::shown_if(bool was_visible) {
 
 void FormWindow::set_visible(bool shown) {
   const bool was = visible();
+  // Showing a shown window changes nothing, yet the system would redo the show's window-position
+  // work (and our re-keying of the shape) at every following tick.
+  if (shown == was) return;
   ShowWindow(hwnd(), shown ? SW_SHOWNA : SW_HIDE);
   shown_if(was);
 }
@@ -200,6 +203,11 @@ void FormWindow::attach_owner_to(WindowRef chart_frame) {
   SetParent(owner_window, reinterpret_cast<HWND>(chart_frame));
   SetWindowPos(owner_window, nullptr, 0, 0, 0, 0, SWP_NOSIZE);
   ShowWindow(owner_window, SW_SHOW);
+}
+
+WindowRef FormWindow::owner_parent() const {
+  const HWND parent = GetAncestor(owner(), GA_PARENT);
+  return parent == GetDesktopWindow() ? kNoWindow : reinterpret_cast<WindowRef>(parent);
 }
 
 void FormWindow::post_key(int virtual_key) {

@@ -44,6 +44,7 @@ class FormWindow final : public PanelWindow {
   void draw_focus_rect(const Bounds& rect) override;
   void make_tool_window() override;
   void attach_owner_to(WindowRef chart_frame) override;
+  WindowRef owner_parent() const override;
   void post_key(int virtual_key) override;
 
  private:
