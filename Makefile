@@ -35,6 +35,7 @@ bench: native windows
 	build/native/bench/pelmora_bench
 	$(WINE_DISPLAY) scripts/bench-startup
 	$(WINE_DISPLAY) scripts/bench-click
+	$(WINE_DISPLAY) scripts/bench-hang
 	$(WINE_DISPLAY) scripts/wine-run build/windows/tests/win32/pelmora_update_bench.exe
 
 run: windows
