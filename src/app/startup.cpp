@@ -76,8 +76,8 @@ void StartUp::show_steps() {
   if (terminal_.find_top_level(end_caption) != platform::kNoWindow) program_.quit();
   platform::PanelWindow& window = c_.window();
   // Once the owner window sits in the chart frame, hiding, restyling and attaching it again
-  // would change nothing, yet each of those calls on a child of the terminal's window can wait
-  // on the terminal's thread without bound (a hung terminal froze the panel there).
+  // change nothing, and re-parenting a window inside the terminal's window tree waits for the
+  // terminal's thread without bound: a hung terminal held the panel's timers there.
   const bool attached = owner_in_chart_frame();
   if (!attached) window.make_tool_window();
   window.set_caption(std::string(link::kCaptionPrefix) + parameter);
