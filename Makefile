@@ -32,10 +32,7 @@ asan: bootstrap
 	ctest --preset native-asan
 
 bench: native windows
-	build/native/bench/pelmora_bench
-	$(WINE_DISPLAY) scripts/bench-startup
-	$(WINE_DISPLAY) scripts/bench-click
-	$(WINE_DISPLAY) scripts/wine-run build/windows/tests/win32/pelmora_update_bench.exe
+	scripts/bench
 
 run: windows
 	$(WINE_DISPLAY) scripts/run-demo
