@@ -122,6 +122,8 @@ TEST(LinkIdle, ATickWritesAndRepaintsOnlyWhatChanged) {
   } cases[] = {{order_lines(100), order_lines(100), nullptr, 0, 0, 0, "1000 "},
                {"", "", nullptr, 0, 0, 0, "-1"},
                {order_lines(100), order_lines(100), "1099 ", 1, 0, 0, "1000 "},
+               {order_lines(100), order_lines(101).substr(0, order_lines(100).size() - 2), nullptr,
+                0, 0, 0, "1000 "},  // the same lines in another text
                {order_lines(100), order_lines(100, 50), nullptr, 0, 1, 1, "1000 "},
                {order_lines(100), order_lines(100, 0), nullptr, 0, 1, 1, "1000 "},
                {order_lines(100), order_lines(99), nullptr, 0, 0, 1, "1000 "},
