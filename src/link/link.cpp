@@ -2,6 +2,7 @@
 // time: the terminal side may have changed them at any moment.
 #include "link/link.h"
 
+#include <optional>
 #include <string>
 
 #include "common/fixed_text.h"
@@ -56,11 +57,18 @@ void Link::UpdateSelectedOrder() {
 void Link::publish_selected_ticket() {
   const int selected = c_.ORDERS_LIST_m.selected();
   if (selected == platform::ListBox::kNoSelection) {
-    c_.OUT_SELECTED_ORDER.set_text("-1");
+    publish("-1");
     return;
   }
   const std::string line = c_.ORDERS_LIST_m.item(selected);
-  c_.OUT_SELECTED_ORDER.set_text(ticket_of_line(line));
+  publish(ticket_of_line(line));
+}
+
+// Writes only a different value: the field is read back rather than remembered, because the
+// terminal side may have written it since. A same-value write would change nothing the terminal
+// side or the change handlers see, yet cost a message round at every tick.
+void Link::publish(std::string_view ticket) {
+  if (c_.OUT_SELECTED_ORDER.text() != ticket) c_.OUT_SELECTED_ORDER.set_text(ticket);
 }
 
 void Link::read_order_property_and_check_lot() {
@@ -81,15 +89,9 @@ void Link::Timer1Timer() {
       c_.IN_READ_COMMAND.set_text("");
     }
 
-    const std::string orders = c_.IN_ORDERS.text();
-    split_order_lines(orders, lines_);
-    if (lines_.empty()) {
-      if (c_.ORDERS_LIST_m.count() > 0) c_.ORDERS_LIST_m.clear();
-      set_order_buttons_enabled(false);
-      return;
-    }
-    set_order_buttons_enabled(true);
-    mirror_orders(lines_);
+    std::string orders = c_.IN_ORDERS.text();
+    if (orders != mirrored_) take_orders(std::move(orders));
+    if (!has_orders_) return;
     if (c_.ORDERS_LIST_m.count() > 0 &&
         c_.ORDERS_LIST_m.selected() == platform::ListBox::kNoSelection) {
       c_.ORDERS_LIST_m.select(0);
@@ -98,24 +100,49 @@ void Link::Timer1Timer() {
   } catch (...) {
     // A failing tick ends silently; the next tick runs as usual.
   }
-  lines_.clear();  // its views point into this tick's text
+}
+
+// Splits a changed IN_ORDERS text and brings the list and the order buttons in line with it.
+// The text counts as mirrored only once all of that is done, so a failure is retried next tick.
+void Link::take_orders(std::string orders) {
+  mirrored_.reset();
+  split_order_lines(orders, lines_);
+  has_orders_ = !lines_.empty();
+  if (has_orders_) {
+    set_order_buttons_enabled(true);
+    mirror_orders(lines_);
+  } else {
+    if (c_.ORDERS_LIST_m.count() > 0) c_.ORDERS_LIST_m.clear();
+    set_order_buttons_enabled(false);
+  }
+  lines_.clear();  // its views point into this text
+  mirrored_ = std::move(orders);
 }
 
 // Items are replaced in place, not cleared and refilled, so the selected position stays put.
+// Repainting is suspended only once an item really changes: resuming it repaints the whole list.
 void Link::mirror_orders(const std::vector<std::string_view>& lines) {
   platform::ListBox& list = c_.ORDERS_LIST_m;
-  const RedrawSuspension suspension(list);
+  std::optional<RedrawSuspension> suspension;
+  const auto changing = [&] {
+    if (!suspension) suspension.emplace(list);
+  };
   const int n = static_cast<int>(lines.size());
   const int existing = list.count();
   for (int i = 0; i < n; ++i) {
-    const std::string_view line = lines[static_cast<size_t>(i)];
+    const std::string_view shown = shown_line(lines[static_cast<size_t>(i)]);
     if (i >= existing) {
-      list.append(line);
-    } else if (list.item(i) != line) {  // an unchanged item is not rewritten
-      list.replace(i, line);
+      changing();
+      list.append(shown);
+    } else if (list.item(i) != shown) {  // an unchanged item is not rewritten
+      changing();
+      list.replace(i, shown);
     }
   }
-  if (existing > n) list.truncate(n);
+  if (existing > n) {
+    changing();
+    list.truncate(n);
+  }
 }
 
 void Link::set_order_buttons_enabled(bool on) {

@@ -3,6 +3,8 @@
 // UpdateSelectedOrder, which publishes the selected ticket and reads the order property record.
 #pragma once
 
+#include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -40,13 +42,19 @@ class Link {
 
  private:
   void publish_selected_ticket();
+  void publish(std::string_view ticket);
   void read_order_property_and_check_lot();
+  void take_orders(std::string orders);
   void mirror_orders(const std::vector<std::string_view>& lines);
   void set_order_buttons_enabled(bool on);
 
   LinkControls c_;
   OrderVariables& order_;
-  std::vector<std::string_view> lines_;  // reused between ticks; views into that tick's text
+  std::vector<std::string_view> lines_;  // reused; views into the text being taken
+  // IN_ORDERS as last mirrored in full, and whether it had order lines: an unchanged text needs
+  // neither the split nor the mirror. Nothing before the first tick.
+  std::optional<std::string> mirrored_;
+  bool has_orders_ = false;
 };
 
 }  // namespace pelmora::link

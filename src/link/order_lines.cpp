@@ -42,6 +42,19 @@ void split_order_lines(std::string_view text, std::vector<std::string_view>& lin
   // Reaching the end right after a line break is the empty last line, which does not count.
 }
 
+std::string_view shown_line(std::string_view line) {
+  if (line.size() <= kMaxShownLine) return line;
+  size_t keep = kMaxShownLine;
+  const auto continues = [&](size_t i) {
+    return (static_cast<unsigned char>(line[i]) & 0xC0) == 0x80;
+  };
+  for (int back = 0; back < 3 && continues(keep); ++back) --keep;
+  // Up to the "(" at least, an ASCII byte, so the cut there splits nothing either.
+  const size_t opening = line.find(" (");
+  if (opening != std::string_view::npos && keep < opening + 2) keep = opening + 2;
+  return line.substr(0, keep);
+}
+
 std::string_view ticket_of_line(std::string_view line) {
   const size_t p = line.find(" (");
   return p == std::string_view::npos ? std::string_view{} : line.substr(0, p + 1);

@@ -17,6 +17,15 @@ inline constexpr size_t kMaxOrderLines = 10000;
 void split_order_lines(std::string_view text, std::vector<std::string_view>& lines,
                        size_t max_lines = kMaxOrderLines);
 
+// The list shows no more of a line than this (in bytes): a list item of a hundred thousand
+// characters stalls every repaint, and the list is far narrower than this anyway.
+inline constexpr size_t kMaxShownLine = 400;
+
+// What the orders list shows for `line`: the line, or its start when it is longer than
+// kMaxShownLine. The start always reaches past the first " (", so ticket_of_line gives the same
+// ticket for the shown text as for the whole line. A cut never splits a UTF-8 sequence.
+std::string_view shown_line(std::string_view line);
+
 // The line's text up to and including the blank in front of the first " (" (the ticket and
 // that blank); empty when the line has no " (".
 std::string_view ticket_of_line(std::string_view line);

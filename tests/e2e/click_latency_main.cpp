@@ -1,6 +1,7 @@
 // Click-to-command latency under Wine, for make bench: the time from the real mouse button's
 // release over BUY to the test expert reading OPEN_BUY from OUT_COMMAND, over several clicks.
-// Figures are printed, never asserted. Usage: pelmora_click_latency [clicks]
+// Prints one markdown table row, never asserts; anything else goes to stderr.
+// Usage: pelmora_click_latency [clicks]
 #include <windows.h>
 
 #include <algorithm>
@@ -36,14 +37,15 @@ double timed_click(TestExpert& expert) {
 int run(int clicks) {
   TerminalRun terminal;
   if (!terminal.started() || !terminal.wait_placed()) {
-    std::printf("the panel did not come over the chart: %ls\n", terminal.describe().c_str());
+    std::fprintf(stderr, "the panel did not come over the chart: %ls\n",
+                 terminal.describe().c_str());
     return 1;
   }
   HWND panel = terminal.panel_window();
   TestExpert expert(panel);
   HWND buy = panel_control(panel, "SpriteButton27");
   if (!expert.attached() || !buy || !input::move_to(input::centre_of(buy))) {
-    std::printf("cannot reach the panel's BUY button or its exchange fields\n");
+    std::fputs("cannot reach the panel's BUY button or its exchange fields\n", stderr);
     return 1;
   }
   timed_click(expert);  // the first click also brings the panel in front: not counted
@@ -57,16 +59,18 @@ int run(int clicks) {
       ms.push_back(taken);
     }
   }
-  std::printf("BUY click to OPEN_BUY read by the expert, under Wine (%d clicks):\n", clicks);
   if (ms.empty()) {
-    std::printf("  no command arrived\n");
+    std::fputs("BUY click: no command arrived\n", stderr);
     return 1;
   }
   std::sort(ms.begin(), ms.end());
   const size_t n = ms.size();
   const double median = n % 2 ? ms[n / 2] : (ms[n / 2 - 1] + ms[n / 2]) / 2;
-  std::printf("  min %7.1f ms   median %7.1f ms   max %7.1f ms\n", ms.front(), median, ms.back());
-  if (lost) std::printf("  %d clicks gave no OPEN_BUY command\n", lost);
+  std::printf(
+      "| BUY click to OPEN_BUY read by the expert, median of %zu | %.1f ms | "
+      "min %.1f ms, max %.1f ms |\n",
+      n, median, ms.front(), ms.back());
+  if (lost) std::fprintf(stderr, "BUY click: %d clicks gave no OPEN_BUY command\n", lost);
   return 0;
 }
 

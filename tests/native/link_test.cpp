@@ -103,6 +103,53 @@ TEST(LinkOrdersList, SelectionFollowsThePositionNotTheTicket) {
   }
 }
 
+std::string order_lines(int count, int changed = -1) {
+  std::string text;
+  for (int i = 0; i < count; ++i) {
+    text += std::to_string(1000 + i) + (i == changed ? " (sell 0.20)\r\n" : " (buy 0.10)\r\n");
+  }
+  return text;
+}
+
+// A tick that finds everything as it was writes no field and leaves the list and its repainting
+// alone; what did change is still taken in that tick, and only that.
+TEST(LinkIdle, ATickWritesAndRepaintsOnlyWhatChanged) {
+  const struct {
+    std::string before, after;
+    const char* ticket_written_between;  // by the terminal side; nullptr for none
+    int field_writes, item_writes, suspensions;
+    const char* ticket;
+  } cases[] = {{order_lines(100), order_lines(100), nullptr, 0, 0, 0, "1000 "},
+               {"", "", nullptr, 0, 0, 0, "-1"},
+               {order_lines(100), order_lines(100), "1099 ", 1, 0, 0, "1000 "},
+               {order_lines(100), order_lines(101).substr(0, order_lines(100).size() - 2), nullptr,
+                0, 0, 0, "1000 "},  // the same lines in another text
+               {order_lines(100), order_lines(100, 50), nullptr, 0, 1, 1, "1000 "},
+               {order_lines(100), order_lines(100, 0), nullptr, 0, 1, 1, "1000 "},
+               {order_lines(100), order_lines(99), nullptr, 0, 0, 1, "1000 "},
+               {order_lines(100), "", nullptr, 1, 0, 0, "-1"}};
+  for (const auto& c : cases) {
+    Panel p;
+    p.IN_ORDER_PROPERTY.type("1000;0;1.3050;0;0;0.0001;5;2;0.01;");
+    p.tick(c.before);
+    p.tick(c.before);
+    if (c.ticket_written_between) p.OUT_SELECTED_ORDER.type(c.ticket_written_between);
+    const auto writes = [&] {
+      return p.OUT_SELECTED_ORDER.writes() + p.OUT_COMMAND.writes() + p.IN_READ_COMMAND.writes() +
+             p.Edit12.writes();
+    };
+    const int writes_before = writes();
+    const int items_before = p.ORDERS_LIST_m.item_writes();
+    const int suspensions_before = p.ORDERS_LIST_m.redraw_suspensions();
+    p.tick(c.after);
+    p.tick(c.after);
+    EXPECT_EQ(writes() - writes_before, c.field_writes) << c.after.size();
+    EXPECT_EQ(p.ORDERS_LIST_m.item_writes() - items_before, c.item_writes) << c.after.size();
+    EXPECT_EQ(p.ORDERS_LIST_m.redraw_suspensions() - suspensions_before, c.suspensions);
+    EXPECT_EQ(p.OUT_SELECTED_ORDER.text(), c.ticket);
+  }
+}
+
 TEST(LinkSelectedOrder, LotIsKeptAtLeastTheLotStep) {
   const struct {
     const char* record;
@@ -151,7 +198,8 @@ TEST(LinkFailures, AnyTextInTheInFieldsIsHandled) {
     p.IN_READ_COMMAND.type(text);
     p.Edit12.type(text);
     p.tick(text);
-    EXPECT_LE(p.ORDERS_LIST_m.count(), static_cast<int>(kMaxOrderLines));
+    EXPECT_LE(p.ORDERS_LIST_m.count(), 10000);
+    for (const auto& item : p.ORDERS_LIST_m.items()) EXPECT_LE(item.size(), 1000u);
     EXPECT_NE(p.order.LotStep, 0);
   }
   EXPECT_EQ(p.ORDERS_LIST_m.items(), Strings{odd});

@@ -2,6 +2,9 @@
 // reads, and the command texts it writes (a wire format: every ";" and every blank counts).
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
+
 #include "link/command_writer.h"
 #include "link/order_lines.h"
 #include "link/order_property.h"
@@ -29,6 +32,36 @@ TEST(OrderLines, SplitAtEveryKindOfBreakDroppingOnlyAnEmptyLastLine) {
   EXPECT_EQ(lines, (L{"A", "B"}));
   EXPECT_EQ(ticket_of_line("1 (a) (b)"), "1 ");
   EXPECT_EQ(ticket_of_line("12345(buy)"), "");
+}
+
+// The list shows only the start of a long line, but always enough of it for the same ticket,
+// and never half a character.
+TEST(OrderLines, ALongLineIsShownByItsStartWithItsWholeTicket) {
+  const std::string x(100000, 'x');
+  std::string cyrillic;
+  for (int i = 0; i < 50000; ++i) cyrillic += "Я";
+  const struct {
+    std::string line;
+    bool whole_characters;
+  } cases[] = {{"12345 (buy 0.10)", true},
+               {"12345 (" + x, true},
+               {x, true},
+               {"12345 (" + cyrillic, true},
+               {"1 (" + std::string(396, 'a') + cyrillic, true},
+               {std::string(399, '1') + " (" + x, true},
+               {std::string(5000, '7') + " (" + x, true},
+               {std::string(397, '1') + " (" + std::string(100000, '\x80'), false}};
+  for (const auto& c : cases) {
+    const std::string_view shown = shown_line(c.line);
+    const std::string_view ticket = ticket_of_line(c.line);
+    EXPECT_EQ(c.line.substr(0, shown.size()), shown);
+    EXPECT_EQ(ticket_of_line(shown), ticket);
+    EXPECT_GE(shown.size(), std::min<size_t>(c.line.size(), 200));
+    EXPECT_LE(shown.size(), std::max<size_t>(1000, ticket.size() + 1));
+    if (c.whole_characters && shown.size() < c.line.size()) {
+      EXPECT_NE(static_cast<unsigned char>(c.line[shown.size()]) & 0xC0, 0x80);
+    }
+  }
 }
 
 TEST(OrderProperty, AMissingSeparatorRestartsTheSearchFromTheBeginning) {

@@ -71,13 +71,14 @@ TEST(HostWindow, MenuCommandsReachOnlyEnabledItemsOfTheRightMenu) {
   EXPECT_FALSE(menu.dispatch(99));
 }
 
-TEST(Controls, TheOrdersFieldWrapsWithoutScrollBarsAndFieldsUseTheGuiFont) {
+TEST(Controls, TheOrdersFieldNeitherWrapsNorShowsScrollBarsAndFieldsUseTheGuiFont) {
   HostWindow host = top_level();
   Edit orders(EditArgs{.parent = host.hwnd(), .id = 1001, .multi_line = true});
   const LONG_PTR style = GetWindowLongPtrW(orders.hwnd(), GWL_STYLE);
   EXPECT_TRUE(style & ES_MULTILINE);
   EXPECT_TRUE(style & ES_WANTRETURN);
-  EXPECT_FALSE(style & (ES_AUTOHSCROLL | WS_HSCROLL | WS_VSCROLL));
+  EXPECT_TRUE(style & ES_AUTOHSCROLL);
+  EXPECT_FALSE(style & (WS_HSCROLL | WS_VSCROLL));
   EXPECT_EQ(reinterpret_cast<HGDIOBJ>(SendMessageW(orders.hwnd(), WM_GETFONT, 0, 0)),
             GetStockObject(DEFAULT_GUI_FONT));
 }

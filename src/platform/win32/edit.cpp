@@ -14,8 +14,12 @@ namespace pelmora::platform::win32 {
 namespace {
 constexpr UINT_PTR kSubclassId = 1;
 
+// The multi-line field scrolls sideways instead of wrapping words: its lines are taken at line
+// breaks only, and wrapping a long line costs time that grows with the square of its length.
 DWORD edit_style(bool multi_line) {
-  if (multi_line) return WS_TABSTOP | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN;
+  if (multi_line) {
+    return WS_TABSTOP | ES_MULTILINE | ES_AUTOVSCROLL | ES_AUTOHSCROLL | ES_WANTRETURN;
+  }
   return WS_TABSTOP | ES_AUTOHSCROLL;
 }
 }  // namespace

@@ -1,4 +1,4 @@
-// EDIT control: a single-line edit, or the multi-line field (word wrap, no scroll bars) that
+// EDIT control: a single-line edit, or the multi-line field (no word wrap, no scroll bars) that
 // IN_ORDERS uses. The change handler follows the contract of platform::Edit whoever writes.
 #pragma once
 
@@ -16,7 +16,7 @@ struct EditArgs {
   int id = 0;
   Bounds bounds{};
   std::string text{};
-  bool multi_line = false;  // ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN, wrapped words
+  bool multi_line = false;  // ES_MULTILINE | ES_AUTOVSCROLL | ES_AUTOHSCROLL | ES_WANTRETURN
   HFONT font = nullptr;     // held, not owned; nullptr: DEFAULT_GUI_FONT
 };
 

@@ -39,6 +39,7 @@ void ListBox::replace(int index, std::string_view text) {
   if (index < 0 || index >= count() || item(index) == text) return;
   const int kept = selected();
   const LRESULT top = send(LB_GETTOPINDEX);
+  changed_ = true;
   send(LB_DELETESTRING, static_cast<WPARAM>(index));
   send(LB_INSERTSTRING, static_cast<WPARAM>(index),
        reinterpret_cast<LPARAM>(to_wide(text).c_str()));
@@ -47,16 +48,20 @@ void ListBox::replace(int index, std::string_view text) {
 }
 
 void ListBox::append(std::string_view text) {
+  changed_ = true;
   send(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(to_wide(text).c_str()));
 }
 
 void ListBox::truncate(int index) {
   if (index < 0) index = 0;
-  for (int last = count() - 1; last >= index; --last)
+  for (int last = count() - 1; last >= index; --last) {
+    changed_ = true;
     send(LB_DELETESTRING, static_cast<WPARAM>(last));
+  }
 }
 
 void ListBox::clear() {
+  changed_ = true;
   send(LB_RESETCONTENT);
 }
 
@@ -70,9 +75,12 @@ void ListBox::select(int index) {
   send(LB_SETCURSEL, static_cast<WPARAM>(index));
 }
 
+// Resuming repaints the whole list only when an item changed while it was suspended: a full
+// repaint a hundred times a second is most of an idle panel's cost.
 void ListBox::set_redraw(bool on) {
+  if (!on) changed_ = false;
   send(WM_SETREDRAW, on ? TRUE : FALSE);
-  if (on) InvalidateRect(hwnd(), nullptr, TRUE);
+  if (on && changed_) InvalidateRect(hwnd(), nullptr, TRUE);
 }
 
 void ListBox::on_command(WORD code) {

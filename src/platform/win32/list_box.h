@@ -38,6 +38,7 @@ class ListBox final : public ChildControl<platform::ListBox> {
   }
 
   Handler on_select_;
+  bool changed_ = false;  // an item changed since repainting was last suspended
 };
 
 }  // namespace pelmora::platform::win32
