@@ -3,7 +3,7 @@
 SHELL := /bin/bash
 WINE_DISPLAY := scripts/with-display
 
-.PHONY: all bootstrap native windows test test-native test-windows asan bench run shots clean
+.PHONY: all bootstrap native windows test test-native test-windows asan bench mutate run shots clean
 
 all: native windows
 
@@ -30,6 +30,10 @@ asan: bootstrap
 	cmake --preset native-asan >/dev/null
 	cmake --build --preset native-asan
 	ctest --preset native-asan
+
+# Small faults put into the core one at a time; prints those the native tests let through.
+mutate: native
+	scripts/mutate
 
 # The builds report on stderr, so that stdout carries the figures' table alone.
 bench:

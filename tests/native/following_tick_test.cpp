@@ -46,9 +46,11 @@ struct Following : testing::TerminalTree {
   platform::fake::FakeEdit Label10{"1.2345 / 1.2348"}, IN_ASK_BID;
   platform::fake::FakeProgram program{parameter()};
   int updates = 0;
+  std::function<void()> during_update;  // stands for a message loop run inside the tick
   FollowingTick following{
       {window, Timer1, Timer3, Timer4, Label10, IN_ASK_BID}, terminal, program, [this] {
         ++updates;
+        if (during_update) during_update();
       }};
 
   Following() {
@@ -73,18 +75,34 @@ TEST(FollowingTick, CoversTheChartAreaLessTwoPixelsClippedByTheMainWindowPlacing
   f.tick(2);
   EXPECT_EQ(f.window.placements, 1);  // nothing changed: no placement call
 
-  f.terminal.set_rect(f.area, {150, 50, 950, 650});  // moved, same size
+  f.terminal.set_rect(f.area, {150, 50, 950, 650});  // moved sideways, same size
   f.tick();
   EXPECT_EQ(f.window.rect(), (ScreenRect{152, 52, 948, 648}));
-  f.terminal.set_rect(f.area, {150, 50, 950, 640});  // resized, same place
+  f.terminal.set_rect(f.area, {150, 80, 950, 680});  // moved down only
+  f.tick();
+  EXPECT_EQ(f.window.rect(), (ScreenRect{152, 82, 948, 678}));
+  f.terminal.set_rect(f.area, {150, 80, 950, 670});  // resized, same place
   f.tick();
   EXPECT_EQ(f.following.last_height(), 586);
   // The main window clips the right and bottom edges only.
   f.terminal.set_rect(f.main, {170, 70, 870, 600});
   f.tick();
-  EXPECT_EQ(f.window.rect(), (ScreenRect{152, 52, 868, 598}));
-  EXPECT_EQ(f.window.placements, 4);
+  EXPECT_EQ(f.window.rect(), (ScreenRect{152, 82, 868, 598}));
+  EXPECT_EQ(f.window.placements, 5);
   EXPECT_EQ(f.window.shows, 0);
+}
+
+// A tick reached again from inside a tick (a message loop run by one of its steps) does nothing.
+TEST(FollowingTick, ATickStartedInsideATickDoesNothing) {
+  Following f;
+  int inner_ticks = 0;
+  f.during_update = [&] {
+    if (inner_ticks++ == 0) f.tick();
+  };
+  f.tick();
+  EXPECT_EQ(inner_ticks, 1);
+  EXPECT_EQ(f.updates, 1);
+  EXPECT_EQ(f.window.placements, 1);
 }
 
 TEST(FollowingTick, HidingStopsTheThreeTimersAndShowingAgainRunsTheShowSequenceOnce) {

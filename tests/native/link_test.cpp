@@ -5,7 +5,6 @@
 #include <stdexcept>
 
 #include "link/link.h"
-#include "link/order_lines.h"
 #include "platform/fake/fake_controls.h"
 
 namespace pelmora::link {
@@ -158,7 +157,8 @@ TEST(LinkSelectedOrder, LotIsKeptAtLeastTheLotStep) {
     double step_after;
   } cases[] = {
       {"x;1;1.3050;1.3100;1.2950;0.0001;5;0;0.1;", "0.05", "0.10", 0.1},
-      {"x;1;1.3050;1.3100;1.2950;0.0001;5;0;0.1", "0.05", "0.05", 0.01},  // field 9 empty
+      {"x;1;1.3050;1.3100;1.2950;0.0001;5;0;0.1", "0.05", "0.05", 0.01},     // field 9 empty
+      {"x;1;1.3050;1.3100;1.2950;0.0001;5;0;\t 0.1;", "0.05", "0.10", 0.1},  // padded
       {";0;;;;;;;1;", "0,5", "1.00", 1},
       {";0;;;;;;;1;", "1,5", "1,5", 1},
       {";0;;;;;;;1;", "", "1.00", 1},
@@ -204,6 +204,13 @@ TEST(LinkFailures, AnyTextInTheInFieldsIsHandled) {
   }
   EXPECT_EQ(p.ORDERS_LIST_m.items(), Strings{odd});
   EXPECT_EQ(p.OUT_SELECTED_ORDER.text(), std::string("1\0 ", 3));
+
+  // Ten thousand order lines are mirrored, no more.
+  std::string lines;
+  for (int i = 0; i <= 10000; ++i) lines += std::to_string(i) + " (x)\n";
+  p.tick(lines);
+  EXPECT_EQ(p.ORDERS_LIST_m.count(), 10000);
+  EXPECT_EQ(p.ORDERS_LIST_m.item(9999), "9999 (x)");
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include <string>
 
 #include "app/form.h"
+#include "link/exchange_fields.h"
 #include "platform/fake/fake_platform.h"
 #include "platform/virtual_keys.h"
 #include "shell/layout.h"
@@ -68,6 +69,13 @@ struct PanelWorld : TerminalTree {
   Bounds place(std::string_view name) { return c().control(name).bounds(); }
   bool in_shape(std::string_view name) {
     return std::ranges::count(c().window().shape(), place(name)) == 1;
+  }
+  // The window's shape is made of exactly these panels' places and the exchange fields'.
+  bool shape_is(std::initializer_list<std::string_view> panels) {
+    std::vector<Bounds> expected;
+    for (std::string_view name : panels) expected.push_back(place(name));
+    for (const auto& field : link::kExchangeFields) expected.push_back(place(field.name));
+    return std::ranges::is_permutation(c().window().shape(), expected);
   }
   std::string command() { return text("OUT_COMMAND"); }
   size_t messages() { return roles->messages.messages().size(); }

@@ -57,8 +57,9 @@ TEST_F(StartUp, AttachesToTheChartAndResetsTheTesterSpeed) {
   EXPECT_TRUE(fields_at(-10000));
   EXPECT_EQ(place("IN_ASK_BID").top, 160);  // only the horizontal place changes
   EXPECT_EQ(text("Edit12"), "0.01");
-  EXPECT_EQ(text("OUT_SELECTED_ORDER"), "-1");                   // the selected order was published
-  EXPECT_EQ(window().shape().back(), (Bounds{0, 0, 285, 257}));  // main alone, at its first place
+  EXPECT_EQ(text("OUT_SELECTED_ORDER"), "-1");         // the selected order was published
+  EXPECT_EQ(place("main"), (Bounds{0, 0, 285, 257}));  // at its first place
+  EXPECT_TRUE(shape_is({"main"}));                     // the floating panels are hidden
   EXPECT_TRUE(errors().empty());
   EXPECT_EQ(program().quit_requests(), 0);
 }

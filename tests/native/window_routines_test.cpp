@@ -42,6 +42,20 @@ TEST(FindWindowByText, AWindowVanishingAtAnyPointOfTheWalkEndsItCleanly) {
   }
 }
 
+// Windows moving between siblings during a walk can lead it round in a circle: it must end.
+TEST(FindWindowByText, AWalkLedRoundInACircleEnds) {
+  struct CirclingTerminal : FakeTerminal {
+    WindowRef next_sibling(WindowRef window) const override {
+      const WindowRef next = FakeTerminal::next_sibling(window);
+      return next == kNoWindow ? first_child(parent(window)) : next;
+    }
+  } t;
+  const WindowRef root = t.add_window(kNoWindow);
+  t.add_window(root, "a");
+  t.add_window(root, "b");
+  EXPECT_EQ(FindWindowByText(t, root, "Стоп"), kNoWindow);
+}
+
 TEST(ChartParameter, ReadsA32BitWholeNumberOrFailsWithTheToolkitMessage) {
   EXPECT_EQ(chart_window_of("  +12"), WindowRef{12});
   EXPECT_EQ(chart_window_of("2147483647"), WindowRef{2147483647});

@@ -19,7 +19,6 @@ void pump_for(int ms) {
 
 RealForm::RealForm(const RealFormRoles& roles) {
   if (!roles.program_path.empty()) program.set_program_path(roles.program_path);
-  program.set_first_parameter(roles.first_parameter);
   controls = std::make_unique<platform::win32::FormControls>();
   tform = std::make_unique<app::TForm1>(
       platform::Platform{*controls, terminal, program, roles.boxes ? *roles.boxes : messages, ui,

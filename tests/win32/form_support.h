@@ -42,7 +42,6 @@ struct RealFormRoles {
   platform::Http* http = nullptr;               // the fake HTTP below when none
   platform::SettingsStore* settings = nullptr;  // the memory store below when none
   std::string program_path = {};                // the fake program's default when empty
-  std::string first_parameter = "100";
 };
 
 struct RealForm {

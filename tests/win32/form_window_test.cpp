@@ -1,6 +1,6 @@
 // The real form under Wine: the window's shape after panel changes, panel drags made of real
-// mouse messages, the shortcut menu, RefreshPanelButtons on the native windows, the exchange
-// fields as the expert finds them, and Tab.
+// mouse messages, RefreshPanelButtons on the native windows, the exchange fields as the expert
+// finds them, and Tab. The shortcut menu is opened by real right clicks in tests/e2e.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -57,36 +57,6 @@ TEST(FormWindow, PanelsLandWhereTheMouseWentOnlyOnReleaseAndTheShapeFollows) {
   }
   shell::RebuildWindowRegion(*f.controls);
   EXPECT_TRUE(f.shape_is_visible_children());
-}
-
-// Closes any shortcut menu once it is open and notes that one was.
-bool g_menu_seen = false;
-void CALLBACK close_menu(HWND, UINT, UINT_PTR id, DWORD) {
-  HWND menu = FindWindowW(L"#32768", nullptr);
-  if (menu && IsWindowVisible(menu)) {
-    g_menu_seen = true;
-    EndMenu();
-    KillTimer(nullptr, id);
-  }
-}
-
-TEST(FormWindow, RightButtonOpensTheMenuAndNeverDrags) {
-  RealForm f;
-  for (std::string_view name : shell::kPanelNames) {
-    f.controls->control(name).set_visible(true);
-    HWND panel = f.hwnd(name);
-    const RECT before = f.place(name);
-    g_menu_seen = false;
-    const UINT_PTR timer = SetTimer(nullptr, 0, 50, close_menu);
-    mouse(panel, WM_RBUTTONDOWN, MK_RBUTTON, 5, 5);
-    mouse(panel, WM_MOUSEMOVE, MK_RBUTTON, 60, 60);
-    mouse(panel, WM_RBUTTONUP, 0, 60, 60);  // the menu runs until the timer closes it
-    KillTimer(nullptr, timer);
-    EXPECT_TRUE(g_menu_seen) << name;
-    EXPECT_FALSE(f.tform->drag_state().Dragging) << name;
-    const RECT after = f.place(name);
-    EXPECT_TRUE(EqualRect(&before, &after)) << name;
-  }
 }
 
 // Counts WM_SHOWWINDOW per window: hiding and showing a window sends two.

@@ -1,5 +1,6 @@
 // The SL/TP window on the real form under Wine: the modal message of a spin step read and closed
-// by a user thread, the fill by the real 500 ms timer, and the user's decimal separator.
+// by a user thread, and the user's decimal separator. Its fill and Apply run end to end in
+// tests/e2e.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -17,8 +18,6 @@ namespace pelmora::win32_test {
 namespace {
 
 using platform::win32::window_text;
-
-constexpr const char* kBuy = "x;0;1.25;1.245;1.26;0.0001;0;0;0.01;";
 
 void set_text(HWND hwnd, const wchar_t* text) {
   SendMessageW(hwnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
@@ -48,32 +47,6 @@ TEST(TpSlWindow, ASpinStepOnAFieldThatIsNoNumberShowsTheMessageAndGivesTheFocusB
     EXPECT_EQ(window_text(f.hwnd(field)), "abc.");
     EXPECT_EQ(GetFocus(), f.hwnd(field)) << spin;
   }
-}
-
-TEST(TpSlWindow, TheRealTimerLoadsBothSidesInTwoTicksAndApplyWritesTheCommand) {
-  RealForm f;
-  f.controls->edit("IN_ORDERS").set_text("12345 (buy 0.10)\r\n");
-  f.tform->link().Timer1Timer();  // publishes the ticket, which the expert answers
-  f.controls->edit("IN_ORDER_PROPERTY").set_text(kBuy);
-  f.tform->link().Timer1Timer();
-  const ULONGLONG opened = GetTickCount64();
-  SendMessageW(f.hwnd("Button3"), BM_CLICK, 0, 0);
-  EXPECT_TRUE(IsWindowVisible(f.hwnd("SET_TP_SL_WND")));
-  EXPECT_FALSE(IsWindowVisible(f.hwnd("main")));
-
-  ASSERT_TRUE(pump_until([&] { return window_text(f.hwnd("Edit2")) == "100"; }));
-  const ULONGLONG elapsed = GetTickCount64() - opened;
-  EXPECT_GE(elapsed, 900u);   // the second tick, not the first
-  EXPECT_LT(elapsed, 2400u);  // and no wait for an answer that was there
-  EXPECT_EQ(window_text(f.hwnd("Label1")), "Задать SL/TP для сделки #12345 ");
-  EXPECT_EQ(window_text(f.hwnd("Edit3")), "50");
-  EXPECT_EQ(window_text(f.hwnd("Edit1")), "1.245");
-  EXPECT_EQ(window_text(f.hwnd("Edit4")), "1.26");
-
-  SendMessageW(f.hwnd("Button9"), BM_CLICK, 0, 0);
-  EXPECT_EQ(window_text(f.hwnd("OUT_COMMAND")), "SET_TP_SL;12345 ;1.245;1.26;");
-  EXPECT_TRUE(IsWindowVisible(f.hwnd("main")));
-  EXPECT_TRUE(f.controls->timer("Timer1").enabled());
 }
 
 TEST(Win32Locale, FollowsTheUsersDecimalSeparator) {
