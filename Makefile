@@ -3,7 +3,7 @@
 SHELL := /bin/bash
 WINE_DISPLAY := scripts/with-display
 
-.PHONY: all bootstrap native windows test test-native test-windows asan bench run shots clean
+.PHONY: all bootstrap native windows test test-native test-windows asan bench fuzz run shots clean
 
 all: native windows
 
@@ -36,6 +36,13 @@ bench: native windows
 	$(WINE_DISPLAY) scripts/bench-startup
 	$(WINE_DISPLAY) scripts/bench-click
 	$(WINE_DISPLAY) scripts/wine-run build/windows/tests/win32/pelmora_update_bench.exe
+
+# Each fuzz target for FUZZ_SECONDS (all together about ten minutes by default).
+fuzz:
+	@scripts/bootstrap fuzz
+	cmake --preset fuzz >/dev/null
+	cmake --build --preset fuzz
+	scripts/fuzz
 
 run: windows
 	$(WINE_DISPLAY) scripts/run-demo
