@@ -2,7 +2,11 @@
 // digits, optionally "E", an optional "-" and digits. Anything else has no shape.
 #pragma once
 
+#include <charconv>
+#include <cmath>
+#include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -56,6 +60,24 @@ inline std::optional<NumberShape> shape_of(std::string_view text) {
   }
   if (!text.empty()) return std::nullopt;
   return shape;
+}
+
+// A finite double from 8 input bytes, written in its shortest form in one of the three notations
+// (chosen by `format`, which is taken modulo 3); nothing for an infinity or NaN.
+struct WrittenDouble {
+  double value;
+  std::string text;
+};
+inline std::optional<WrittenDouble> written_double(const uint8_t* data, uint8_t format) {
+  double value;
+  std::memcpy(&value, data, sizeof value);
+  if (!std::isfinite(value)) return std::nullopt;
+  static constexpr std::chars_format kFormats[] = {
+      std::chars_format::general, std::chars_format::fixed, std::chars_format::scientific};
+  char buf[400];
+  const auto written = std::to_chars(buf, buf + sizeof buf, value, kFormats[format % 3]);
+  FUZZ_CHECK(written.ec == std::errc{});
+  return WrittenDouble{value, std::string(buf, written.ptr)};
 }
 
 // The value of a number text through the C library, independent of the code under test.
