@@ -3,7 +3,7 @@
 SHELL := /bin/bash
 WINE_DISPLAY := scripts/with-display
 
-.PHONY: all bootstrap native windows test test-native test-windows asan bench fuzz run shots clean
+.PHONY: all bootstrap native windows test test-native test-windows asan bench fuzz dist run shots clean
 
 all: native windows
 
@@ -36,6 +36,7 @@ bench: native windows
 	$(WINE_DISPLAY) scripts/bench-startup
 	$(WINE_DISPLAY) scripts/bench-click
 	$(WINE_DISPLAY) scripts/wine-run build/windows/tests/win32/pelmora_update_bench.exe
+	scripts/bench-size
 
 # Each fuzz target for FUZZ_SECONDS (all together about ten minutes by default).
 fuzz:
@@ -43,6 +44,13 @@ fuzz:
 	cmake --preset fuzz >/dev/null
 	cmake --build --preset fuzz
 	scripts/fuzz
+
+# The shipped program: an optimised, stripped pelmora.exe and a zip with the README and the link
+# contract, in build/dist/.
+dist: bootstrap
+	cmake --preset windows-release >/dev/null
+	cmake --build --preset windows-release
+	scripts/dist
 
 run: windows
 	$(WINE_DISPLAY) scripts/run-demo
