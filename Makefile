@@ -3,7 +3,7 @@
 SHELL := /bin/bash
 WINE_DISPLAY := scripts/with-display
 
-.PHONY: all bootstrap native windows test test-native test-windows asan bench mutate run shots clean
+.PHONY: all bootstrap native windows test test-native test-windows asan bench mutate fuzz dist run shots clean
 
 all: native windows
 
@@ -39,6 +39,20 @@ mutate: native
 bench:
 	@$(MAKE) --no-print-directory native windows >&2
 	@scripts/bench
+
+# Each fuzz target for FUZZ_SECONDS (all together about ten minutes by default).
+fuzz:
+	@scripts/bootstrap fuzz
+	cmake --preset fuzz >/dev/null
+	cmake --build --preset fuzz
+	scripts/fuzz
+
+# The shipped program: an optimised, stripped pelmora.exe and a zip with the README and the link
+# contract, in build/dist/.
+dist: bootstrap
+	cmake --preset windows-release >/dev/null
+	cmake --build --preset windows-release
+	scripts/dist
 
 run: windows
 	$(WINE_DISPLAY) scripts/run-demo

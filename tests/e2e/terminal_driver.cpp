@@ -7,6 +7,7 @@
 #include "control_client.h"
 #include "control_protocol.h"
 #include "panel_observation.h"
+#include "win32/relative_program.h"
 
 namespace pelmora::e2e {
 
@@ -16,13 +17,7 @@ namespace {
 
 // sim-terminal.exe, found from this test program's own place in the build tree.
 std::wstring terminal_program() {
-  std::wstring path(MAX_PATH, L'\0');
-  path.resize(GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size())));
-  path = path.substr(0, path.find_last_of(L"\\/") + 1) + PELMORA_SIM_TERMINAL_RELATIVE;
-  for (wchar_t& c : path) {
-    if (c == L'/') c = L'\\';
-  }
-  return path;
+  return win32_test::program_beside_this_one(PELMORA_SIM_TERMINAL_RELATIVE);
 }
 
 HWND child_of_class(HWND parent, const wchar_t* window_class, const wchar_t* text = nullptr) {
