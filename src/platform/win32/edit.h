@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 
 #include "platform/controls.h"
@@ -34,11 +35,12 @@ class Edit final : public ChildControl<platform::Edit> {
 
  private:
   void on_command(WORD code) override;
-  static LRESULT CALLBACK subclass_proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam,
-                                        UINT_PTR id, DWORD_PTR self);
+  static LRESULT CALLBACK subclass_proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
   // Runs the handler when the control's text differs from the last text seen here.
   void notice_text();
 
+  WNDPROC original_proc_ = nullptr;
+  mutable std::optional<std::string> remembered_;  // the control's text, while unchanged
   std::string last_seen_;
   Handler on_change_;
   Handler on_key_down_;

@@ -18,19 +18,12 @@ ListBox::ListBox(const ListBoxArgs& args)
                         .font = args.font})) {}
 
 int ListBox::count() const {
-  const LRESULT n = send(LB_GETCOUNT);
-  return n == LB_ERR ? 0 : static_cast<int>(n);
+  return static_cast<int>(items_.size());
 }
 
 std::string ListBox::item(int index) const {
-  if (index < 0) return {};
-  const LRESULT length = send(LB_GETTEXTLEN, static_cast<WPARAM>(index));
-  if (length == LB_ERR) return {};
-  std::wstring buffer(static_cast<size_t>(length) + 1, L'\0');
-  const LRESULT copied =
-      send(LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(buffer.data()));
-  buffer.resize(copied == LB_ERR ? 0 : static_cast<size_t>(copied));
-  return to_utf8(buffer);
+  if (index < 0 || index >= count()) return {};
+  return items_[static_cast<size_t>(index)];
 }
 
 // Deleting and inserting the item loses the selection when it is the selected one and may
@@ -41,15 +34,22 @@ void ListBox::replace(int index, std::string_view text) {
   const LRESULT top = send(LB_GETTOPINDEX);
   changed_ = true;
   send(LB_DELETESTRING, static_cast<WPARAM>(index));
-  send(LB_INSERTSTRING, static_cast<WPARAM>(index),
-       reinterpret_cast<LPARAM>(to_wide(text).c_str()));
+  const LRESULT inserted = send(LB_INSERTSTRING, static_cast<WPARAM>(index),
+                                reinterpret_cast<LPARAM>(to_wide(text).c_str()));
+  if (inserted < 0) {  // no room: the control lost the item, so the copy loses it too
+    items_.erase(items_.begin() + index);
+  } else {
+    items_[static_cast<size_t>(index)] = std::string(text);
+  }
   if (kept != kNoSelection) send(LB_SETCURSEL, static_cast<WPARAM>(kept));
   send(LB_SETTOPINDEX, static_cast<WPARAM>(top));
 }
 
 void ListBox::append(std::string_view text) {
   changed_ = true;
-  send(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(to_wide(text).c_str()));
+  if (send(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(to_wide(text).c_str())) >= 0) {
+    items_.emplace_back(text);
+  }
 }
 
 void ListBox::truncate(int index) {
@@ -57,12 +57,14 @@ void ListBox::truncate(int index) {
   for (int last = count() - 1; last >= index; --last) {
     changed_ = true;
     send(LB_DELETESTRING, static_cast<WPARAM>(last));
+    items_.pop_back();
   }
 }
 
 void ListBox::clear() {
   changed_ = true;
   send(LB_RESETCONTENT);
+  items_.clear();
 }
 
 int ListBox::selected() const {

@@ -4,6 +4,9 @@
 
 #include <windows.h>
 
+#include <string>
+#include <vector>
+
 #include "platform/controls.h"
 #include "platform/win32/child_window.h"
 
@@ -39,6 +42,10 @@ class ListBox final : public ChildControl<platform::ListBox> {
 
   Handler on_select_;
   bool changed_ = false;  // an item changed since repainting was last suspended
+  // The items as this program wrote them. Only this program fills the list, so the count and the
+  // items are answered from here: the link asks for them a hundred times a second, and each
+  // message to the control may cost far more than the lookup.
+  std::vector<std::string> items_;
 };
 
 }  // namespace pelmora::platform::win32
