@@ -3,7 +3,7 @@
 SHELL := /bin/bash
 WINE_DISPLAY := scripts/with-display
 
-.PHONY: all bootstrap native windows test test-native test-windows asan bench run shots clean
+.PHONY: all bootstrap native windows test test-native test-windows asan bench soak run shots clean
 
 all: native windows
 
@@ -36,6 +36,10 @@ bench: native windows
 	$(WINE_DISPLAY) scripts/bench-startup
 	$(WINE_DISPLAY) scripts/bench-click
 	$(WINE_DISPLAY) scripts/wine-run build/windows/tests/win32/pelmora_update_bench.exe
+
+# SOAK_MINUTES sets the length (default 30); not part of make test.
+soak: windows
+	scripts/soak
 
 run: windows
 	$(WINE_DISPLAY) scripts/run-demo
