@@ -2,9 +2,10 @@
 // 0, as Wine answers for GDI and USER objects) is left out rather than taken as a value.
 #include "process_census.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cstdlib>
 #include <cwctype>
-#include <string_view>
 #include <vector>
 
 namespace pelmora::soak {
@@ -62,7 +63,7 @@ std::vector<std::string> linux_arguments(const std::wstring& pid) {
   const std::string line = linux_file(L"\\proc\\" + pid + L"\\cmdline");
   size_t start = 0;
   for (size_t i = 0; i <= line.size(); ++i) {
-    if (i == line.size() || line[i] == '\0' || line[i] == ' ') {
+    if (i == line.size() || line[i] == '\0') {
       if (i > start) words.push_back(line.substr(start, i - start));
       start = i + 1;
     }
@@ -70,29 +71,32 @@ std::vector<std::string> linux_arguments(const std::wstring& pid) {
   return words;
 }
 
-bool names_the_panel(const std::vector<std::string>& words, const std::string& command_word) {
-  bool panel = false, word = false;
-  for (const auto& w : words) {
-    panel = panel || (w.size() >= 11 && w.compare(w.size() - 11, 11, "pelmora.exe") == 0);
-    word = word || w == command_word;
-  }
-  return panel && word;
+std::string narrow(const std::wstring& text) {
+  return {text.begin(), text.end()};  // paths and numbers: ASCII
 }
 
-int find_linux_pid(const std::wstring& command_word) {
-  const std::string word(command_word.begin(), command_word.end());
+bool same_path(const std::string& a, const std::string& b) {
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+           return std::tolower(static_cast<unsigned char>(x)) ==
+                  std::tolower(static_cast<unsigned char>(y));
+         });
+}
+
+int find_linux_pid(const std::wstring& program, const std::wstring& parameter) {
   WIN32_FIND_DATAW entry{};
   HANDLE first = FindFirstFileW(L"Z:\\proc\\*", &entry);
   if (first == INVALID_HANDLE_VALUE) return 0;
   const UniqueSearch search(first);
-  int found = 0;
   do {
     const std::wstring name = entry.cFileName;
     if (name.empty() || !std::iswdigit(name[0])) continue;
-    if (names_the_panel(linux_arguments(name), word))
-      found = std::wcstol(name.c_str(), nullptr, 10);
-  } while (!found && FindNextFileW(search.get(), &entry));
-  return found;
+    const auto words = linux_arguments(name);
+    if (words.size() >= 2 && same_path(words[0], narrow(program)) &&
+        words[1] == narrow(parameter)) {
+      return std::wcstol(name.c_str(), nullptr, 10);
+    }
+  } while (FindNextFileW(search.get(), &entry));
+  return 0;
 }
 
 std::optional<double> resident_kb(int linux_pid) {
@@ -105,16 +109,22 @@ std::optional<double> resident_kb(int linux_pid) {
 
 }  // namespace
 
-ProcessCensus::ProcessCensus(DWORD process_id, std::wstring command_word)
+ProcessCensus::ProcessCensus(DWORD process_id, const std::wstring& program,
+                             const std::wstring& parameter)
     : process_id_(process_id),
       process_(OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_QUERY_LIMITED_INFORMATION, FALSE,
                            process_id)),
-      linux_pid_(find_linux_pid(command_word)) {}
+      linux_pid_(find_linux_pid(program, parameter)) {}
 
 Census ProcessCensus::take() {
   Census c;
   WindowTally tally{process_id_};
   EnumWindows(tally_top_level, reinterpret_cast<LPARAM>(&tally));
+  // Message-only windows (the panel's timers) are not in that tree.
+  for (HWND w = FindWindowExW(HWND_MESSAGE, nullptr, nullptr, nullptr); w;
+       w = FindWindowExW(HWND_MESSAGE, w, nullptr, nullptr)) {
+    tally_child(w, reinterpret_cast<LPARAM>(&tally));
+  }
   c.windows = tally.count;
   if (HANDLE process = process_.get()) {
     DWORD handles = 0;

@@ -20,9 +20,10 @@ struct Census {
 
 class ProcessCensus {
  public:
-  // `process_id` is the panel's; `command_word` a word of its command line that no other
-  // process of this machine has (its chart parameter), to find its Linux process by.
-  ProcessCensus(DWORD process_id, std::wstring command_word);
+  // `process_id` is the panel's. Its Linux process is the one whose command line is
+  // `program` (the full Windows path, unique to this build tree) then `parameter`: other
+  // builds on the machine run panels too, often with the same parameter.
+  ProcessCensus(DWORD process_id, const std::wstring& program, const std::wstring& parameter);
   Census take();
   // The Linux process whose memory is read; 0 when none was found (not under Wine).
   int linux_pid() const { return linux_pid_; }

@@ -66,7 +66,7 @@ class Soak {
       : run_(run),
         panel_(run.panel_window()),
         expert_(panel_),
-        census_(GetProcessId(run.panel_process()), run.parameter()),
+        census_(GetProcessId(run.panel_process()), e2e::panel_program(), run.parameter()),
         sample_every_(sample_every),
         next_sample_(Clock::now()) {}
 
@@ -232,6 +232,9 @@ int run(double minutes, std::chrono::seconds sample_every) {
   if (!soak.attached()) {
     std::fprintf(stderr, "soak: the panel's exchange fields were not found\n");
     return 2;
+  }
+  if (!soak.linux_pid()) {
+    std::fprintf(stderr, "soak: the panel's Linux process was not found: memory not sampled\n");
   }
   const auto end = Clock::now() + std::chrono::duration<double, std::ratio<60>>(minutes);
   int cycles = 0;
