@@ -1,5 +1,5 @@
-// Medians over whole quarters: with n samples each quarter holds n / 4 of them, and the samples
-// a division leaves over fall into the middle, which neither median reads.
+// Whole quarters: with n samples each quarter holds n / 4 of them, and the samples a division
+// leaves over fall into the middle, which neither quarter reads.
 #include "growth_check.h"
 
 #include <algorithm>
@@ -8,12 +8,6 @@
 namespace pelmora::soak {
 
 namespace {
-
-double median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  const size_t n = values.size();
-  return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
-}
 
 std::string number(double value) {
   char text[32];
@@ -30,8 +24,8 @@ std::optional<Growth> measure_growth(const std::vector<double>& samples) {
   Growth g;
   g.first = samples.front();
   g.last = samples.back();
-  g.baseline = median({begin + quarter, begin + 2 * quarter});
-  g.late = median({samples.end() - quarter, samples.end()});
+  g.baseline = *std::min_element(begin + quarter, begin + 2 * quarter);
+  g.late = *std::min_element(samples.end() - quarter, samples.end());
   return g;
 }
 
@@ -57,7 +51,7 @@ std::string table_row(const Series& series, const Judgement& j) {
   const std::string unit = series.unit.empty() ? "" : " " + series.unit;
   const Growth& g = j.growth;
   const double growth = g.growth() / series.scale;
-  return head + shown(g.first) + " / " + shown(g.last) + unit + " | median 2nd quarter " +
+  return head + shown(g.first) + " / " + shown(g.last) + unit + " | lowest in 2nd quarter " +
          shown(g.baseline) + ", last quarter " + shown(g.late) + ": " + (growth >= 0 ? "+" : "") +
          number(growth) + unit + ", limit +" + shown(series.limit) + (j.grew ? ", GREW" : "") +
          " |";

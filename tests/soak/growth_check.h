@@ -1,6 +1,8 @@
-// Whether a series of samples taken over a long run grew: the median of the last quarter
-// against the median of the second, so that start-up (the first quarter) and single spikes
-// (a shortcut menu open at one sample) do not count. No Windows calls.
+// Whether a series of samples taken over a long run grew: the lowest sample of the last quarter
+// against the lowest of the second. Start-up (the first quarter) does not count, and neither do
+// rises that come and go: a shortcut menu open at one sample, or under Wine the panel's memory,
+// which moves in whole window surfaces (about 3 MB) as the panel is hidden and shown and falls
+// back to the same floor. What a leak keeps raises that floor. No Windows calls.
 #pragma once
 
 #include <optional>
@@ -12,8 +14,8 @@ namespace pelmora::soak {
 struct Growth {
   double first = 0;     // the first sample
   double last = 0;      // the last sample
-  double baseline = 0;  // median of the second quarter
-  double late = 0;      // median of the last quarter
+  double baseline = 0;  // lowest sample of the second quarter
+  double late = 0;      // lowest sample of the last quarter
   double growth() const { return late - baseline; }
 };
 

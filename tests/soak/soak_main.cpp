@@ -27,9 +27,11 @@ namespace {
 using Clock = std::chrono::steady_clock;
 using namespace std::chrono_literals;
 
-// How much each figure may grow between the second and the last quarter of the run. A real
-// leak exceeds them within minutes (a few hundred bytes per link tick, one window, handle or
-// GDI object per cycle); a quiet panel stays well inside them.
+// How much each figure's floor may rise between the second and the last quarter of the run.
+// The memory limit lies above one window surface (about 3 MB under Wine), the step in which a
+// clean panel's memory moves: 2 KB kept per link tick exceeds it in a 3-minute run, a few
+// hundred bytes per tick in the default 30 minutes. One window, handle or GDI object kept per
+// cycle exceeds its limit within a few minutes.
 constexpr double kRssLimitKb = 4096;
 constexpr double kWindowLimit = 2;
 constexpr double kHandleLimit = 8;
