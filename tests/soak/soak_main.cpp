@@ -253,7 +253,9 @@ int run(double minutes, std::chrono::seconds sample_every) {
       std::fprintf(stderr, "\n");
     }
     if (j.grew) {
-      std::fprintf(stderr, "soak FAILED: the panel's %s grew from %.1f to %.1f (limit +%.1f)\n",
+      std::fprintf(stderr,
+                   "soak FAILED: the panel's %s rose from a low of %.1f in the second quarter to "
+                   "%.1f in the last (limit +%.1f)\n",
                    series->name.c_str(), j.growth.baseline / series->scale,
                    j.growth.late / series->scale, series->limit / series->scale);
     }
@@ -262,6 +264,11 @@ int run(double minutes, std::chrono::seconds sample_every) {
   if (!soak.fault().empty()) {
     std::fprintf(stderr, "soak FAILED after %d cycles: %s\n", cycles, soak.fault().c_str());
     return 1;
+  }
+  // A run too short to judge must not pass for one that found nothing.
+  if (!judge(soak.figures().windows).enough) {
+    std::fprintf(stderr, "soak FAILED: too few samples to judge; run longer\n");
+    return 2;
   }
   if (soak.answered() == 0) {
     std::fprintf(stderr, "soak FAILED: no click on the panel reached the expert\n");
