@@ -3,7 +3,7 @@
 SHELL := /bin/bash
 WINE_DISPLAY := scripts/with-display
 
-.PHONY: all bootstrap native windows test test-native test-windows asan bench mutate fuzz dist run shots clean
+.PHONY: all bootstrap native windows test test-native test-windows asan bench mutate fuzz dist soak run shots clean
 
 all: native windows
 
@@ -53,6 +53,10 @@ dist: bootstrap
 	cmake --preset windows-release >/dev/null
 	cmake --build --preset windows-release
 	scripts/dist
+
+# SOAK_MINUTES sets the length (default 30); not part of make test.
+soak: windows
+	scripts/soak
 
 run: windows
 	$(WINE_DISPLAY) scripts/run-demo
