@@ -45,6 +45,21 @@ TEST_P(EditContract, RaisesTheChangeInsideTheWriteOnlyOnARealChangeWhoeverWrites
   EXPECT_EQ(seen, (Texts{lines, "READ_OK", "Стоп", ""}));
 }
 
+// Reads between writes may be answered without asking the control again; whoever writes next,
+// the following read must see it.
+TEST_P(EditContract, EachReadSeesTheLastWriteWhoeverWrote) {
+  edit.set_on_change({});
+  for (int round = 0; round < 2; ++round) {
+    edit.set_text("1");
+    EXPECT_EQ(edit.text(), "1");
+    b.write_from_outside(edit, "READ_OK");
+    EXPECT_EQ(edit.text(), "READ_OK");
+    EXPECT_EQ(edit.text(), "READ_OK");
+    b.user_paste(edit, "Стоп");
+    EXPECT_EQ(edit.text(), "Стоп");
+  }
+}
+
 TEST_P(EditContract, HandlerThatRewritesTheFieldSeesEachTextOnce) {
   edit.set_on_change([this] {
     seen.push_back(edit.text());
