@@ -1,7 +1,6 @@
-// The Win32 error box and the way back to the UI thread with its rule for a task that throws,
-// each box read and closed by a user thread. The first parameter and quit are the end-to-end
-// tests' (the panel attaches to its chart and ends with exit code 0), the plain box the lot
-// spin's Wine test.
+// The way back to the UI thread with its rule for a task that throws: the error box, read and
+// closed by a user thread. The first parameter and quit are the end-to-end tests' (the panel
+// attaches to its chart and ends with exit code 0), the plain box the lot spin's Wine test.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -10,22 +9,12 @@
 
 #include "box_user.h"
 #include "form_support.h"
-#include "platform/win32/message_boxes.h"
 #include "platform/win32/ui_thread.h"
 
 namespace pelmora::platform::win32 {
 namespace {
 
 using win32_test::BoxUser;
-
-TEST(Win32MessageBoxes, TheErrorBoxShowsItsTextBesideAnIcon) {
-  BoxUser user;
-  Win32MessageBoxes().show_error("'abc' is not a valid integer value");
-  const auto seen = user.seen();
-  ASSERT_TRUE(seen);
-  EXPECT_EQ(seen->text, L"'abc' is not a valid integer value");
-  EXPECT_TRUE(seen->icon);
-}
 
 TEST(Win32UiThread, TasksPostedFromAnotherThreadRunHereInOrderAndAFailureIsShown) {
   Win32UiThread ui;
@@ -52,6 +41,7 @@ TEST(Win32UiThread, TasksPostedFromAnotherThreadRunHereInOrderAndAFailureIsShown
   const auto seen = user.seen();
   ASSERT_TRUE(seen);
   EXPECT_EQ(seen->text, L"the download failed");
+  EXPECT_TRUE(seen->icon);  // an error box, unlike the lot spin's plain one
 }
 
 }  // namespace
