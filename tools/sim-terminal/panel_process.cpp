@@ -31,10 +31,21 @@ bool PanelProcess::start(const std::wstring& program, const std::wstring& parame
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION info{};
-  if (!CreateProcessW(program.c_str(), command_line.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                      folder.empty() ? nullptr : folder.c_str(), &startup, &info)) {
-    *error = L"cannot start " + program + L" (error " + std::to_wstring(GetLastError()) + L")";
-    return false;
+  // A start can fail for a moment while an earlier panel is still being torn down (seen under
+  // Wine as an internal error); the program is there, so it is tried a few times.
+  constexpr int kTries = 3;
+  for (int attempt = 1;; ++attempt) {
+    if (CreateProcessW(program.c_str(), command_line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                       folder.empty() ? nullptr : folder.c_str(), &startup, &info)) {
+      break;
+    }
+    const DWORD failure = GetLastError();
+    if (attempt == kTries) {
+      *error = L"cannot start " + program + L" (error " + std::to_wstring(failure) + L")";
+      return false;
+    }
+    log_line(L"starting the panel failed (error " + std::to_wstring(failure) + L"); trying again");
+    Sleep(300);
   }
   CloseHandle(info.hThread);
   process_ = UniqueKernelHandle(info.hProcess);
