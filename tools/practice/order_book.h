@@ -1,0 +1,77 @@
+// The orders the practice expert keeps: market orders filled at the ask (buy) or the bid
+// (sell), optional stop-loss and take-profit, an optional trailing stop, and the closed trades.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "replay.h"
+
+namespace pelmora::practice {
+
+enum class Side { buy, sell };
+
+// Lots are whole counts of the lot step (0.01): 10 is 0.10.
+inline constexpr double kLotStep = 0.01;
+inline constexpr std::int64_t kMaxLotSteps = 10000;  // 100.00 lots
+
+struct Order {
+  std::int64_t ticket = 0;
+  Side side = Side::buy;
+  std::int64_t lots = 0;  // in lot steps
+  Price open_price = 0;
+  std::int64_t open_time = 0;
+  Price stop_loss = 0;    // 0: none
+  Price take_profit = 0;  // 0: none
+  Price trailing = 0;     // trailing distance in points; 0: off
+};
+
+enum class CloseReason { by_command, close_all, stop_loss, take_profit, test_end };
+
+struct ClosedTrade {
+  Order order;
+  Price close_price = 0;
+  std::int64_t close_time = 0;
+  CloseReason reason = CloseReason::by_command;
+  Price points = 0;  // result per lot in points, signed
+  double money = 0;  // points * lots * money per point per lot, signed
+};
+
+class OrderBook {
+ public:
+  explicit OrderBook(Instrument instrument, std::int64_t first_ticket = 1001);
+
+  const Instrument& instrument() const { return instrument_; }
+  const std::vector<Order>& open_orders() const { return open_; }  // oldest first
+  const std::vector<ClosedTrade>& closed_trades() const { return closed_; }
+  const Order* find(std::int64_t ticket) const;
+
+  // The operations check nothing but existence; the command reader refuses bad input first.
+  const Order& open(Side side, std::int64_t lots, const Quote& quote, std::int64_t time);
+  std::optional<ClosedTrade> close(std::int64_t ticket, const Quote& quote, std::int64_t time,
+                                   CloseReason reason = CloseReason::by_command);
+  std::vector<ClosedTrade> close_all(const Quote& quote, std::int64_t time,
+                                     CloseReason reason = CloseReason::close_all);
+  bool set_levels(std::int64_t ticket, Price stop_loss, Price take_profit);
+  // Sets the distance and at once moves the stop-loss to it when that tightens it.
+  bool set_trailing(std::int64_t ticket, Price distance, const Quote& quote);
+
+  // A new price: trailing stops follow, then stop-losses and take-profits that the price
+  // reached or crossed close their orders: at the level inside a bar, at the price itself
+  // when the tick is a gap past the level. Gives the trades it closed.
+  std::vector<ClosedTrade> on_tick(const Tick& tick);
+
+ private:
+  Instrument instrument_;
+  std::int64_t next_ticket_;
+  std::vector<Order> open_;
+  std::vector<ClosedTrade> closed_;
+};
+
+std::string side_text(Side side);          // "buy" / "sell"
+std::string lots_text(std::int64_t lots);  // 10 -> "0.10"
+std::string reason_text(CloseReason reason);
+
+}  // namespace pelmora::practice

@@ -1,0 +1,27 @@
+// The figures shown when the test stops, and the trades file.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "order_book.h"
+
+namespace pelmora::practice {
+
+struct Summary {
+  int trades = 0;
+  Price net_points = 0;     // sum of every trade's points (per lot)
+  double net_money = 0;     // sum of every trade's money
+  double win_rate = 0;      // share of trades with money > 0, 0..1; 0 without trades
+  double max_drawdown = 0;  // largest fall of the closed-trade balance from a peak, money, >= 0
+};
+
+Summary summarise(const std::vector<ClosedTrade>& trades);
+
+// Header line and one line per trade: ticket,type,lots,open_time,open_price,close_time,
+// close_price,stop_loss,take_profit,reason,points,money; times "YYYY-MM-DD HH:MM:SS".
+std::string trades_csv(const std::vector<ClosedTrade>& trades, const Instrument& instrument);
+
+std::string time_text(std::int64_t seconds);  // "2026-12-06 18:20:00"
+
+}  // namespace pelmora::practice
