@@ -82,6 +82,16 @@ bool right_click(POINT point) {
   return press_at(point, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
 }
 
+bool click_until_foreground(HWND control, HWND window) {
+  // On a loaded machine Wine may hand the keyboard to the desktop more than once.
+  for (int attempt = 0; attempt < 8; ++attempt) {
+    if (!click(centre_of(control))) return false;
+    std::this_thread::sleep_for(400ms);  // past the moment the desktop may take it back
+    if (GetForegroundWindow() == window) return true;
+  }
+  return false;
+}
+
 void left_button(bool down) {
   send_mouse(down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP);
 }

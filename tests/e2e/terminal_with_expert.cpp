@@ -55,13 +55,7 @@ bool TerminalWithExpert::text_becomes(std::string_view name, const std::wstring&
 }
 
 bool TerminalWithExpert::take_keyboard(std::string_view name) {
-  // On a loaded machine Wine may hand the keyboard to the desktop more than once.
-  for (int attempt = 0; attempt < 8; ++attempt) {
-    if (!click(name)) return false;
-    Sleep(400);
-    if (GetForegroundWindow() == panel_) return true;
-  }
-  return false;
+  return input::click_until_foreground(control(name), panel_);
 }
 
 bool TerminalWithExpert::swapped(std::string_view shown, std::string_view hidden, POINT place) {

@@ -28,8 +28,7 @@ class TerminalWithExpert : public ::testing::Test {
   bool click(std::string_view name);
   // Waits until the control reads `expected`.
   bool text_becomes(std::string_view name, const std::wstring& expected);
-  // Clicks the control until the panel holds the keyboard. Under Wine a click that takes the
-  // keyboard from another window is sometimes followed by the desktop taking it.
+  // Clicks the control until the panel holds the keyboard.
   bool take_keyboard(std::string_view name);
   // Waits until the floating panel `shown` is visible with its top-left at `place` and
   // `hidden` is not visible: how one panel takes another's place.

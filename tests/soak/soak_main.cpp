@@ -153,11 +153,7 @@ void Soak::sample_if_due() {
 
 bool Soak::take_keyboard() {
   HWND lot = e2e::panel_control(panel_, "Edit12");
-  for (int attempt = 0; lot && attempt < 8; ++attempt) {
-    if (!e2e::input::click(e2e::input::centre_of(lot))) return false;
-    if (wait_for([&] { return GetForegroundWindow() == panel_; }, 400ms)) return true;
-  }
-  return false;
+  return lot && e2e::input::click_until_foreground(lot, panel_);
 }
 
 // A click that the expert must see as a command of `verb`.
