@@ -58,8 +58,9 @@ dist: bootstrap
 soak: windows
 	scripts/soak
 
+# ARGS go to the substitute terminal, e.g. make run ARGS="--history my.csv".
 run: windows
-	$(WINE_DISPLAY) scripts/run-demo
+	$(WINE_DISPLAY) scripts/run-demo $(ARGS)
 
 shots: windows
 	scripts/make-shots build/windows
