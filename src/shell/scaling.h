@@ -46,7 +46,8 @@ platform::Bounds scale_bounds(const platform::Bounds& bounds, int dpi);
 
 // A control of the layout at `dpi`: places, sizes, font height (the form's font named and
 // sized), list item height, slider thumb, panel border. The exchange fields are not scaled:
-// they lie out of sight, and the expert relies on how the orders field wraps its lines.
+// the expert finds them by identifier and they lie out of sight, so at every scale they stay
+// exactly what the expert has always seen.
 ControlSpec scaled_control(const ControlSpec& spec, int dpi);
 
 // The panels' look at `dpi`: corner radius, the order buttons' corners and border, the spin
