@@ -14,7 +14,6 @@
 #include "platform/win32/host_window.h"
 #include "platform/win32/image_button.h"
 #include "platform/win32/panel_paint.h"
-#include "platform/win32/slider.h"
 
 namespace pelmora::win32_test {
 namespace {
