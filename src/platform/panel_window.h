@@ -17,6 +17,9 @@ class PanelWindow : public Window {
   // The client area's size (the window has no frame, so it equals the window's).
   virtual int client_width() const = 0;
   virtual int client_height() const = 0;
+  // Dots per inch of the monitor the window is on (96 at 100%): the scale its panels are laid
+  // out at now. Places and sizes read from and given to controls are pixels at this scale.
+  virtual int dpi() const = 0;
 
   virtual bool visible() const = 0;
   // Shows or hides the window. A change from hidden to shown raises the show handler once,

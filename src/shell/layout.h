@@ -52,6 +52,9 @@ struct Font {
 };
 
 inline constexpr Font kFormFont{};
+// What the form's font is: MS Sans Serif, 8 points at 96 dots per inch.
+inline constexpr std::string_view kFormFontName = "MS Sans Serif";
+inline constexpr int kFormFontHeight = 11;
 
 struct SliderRange {
   int min = 0;
@@ -93,7 +96,11 @@ struct PanelLook {
   Colour fill_bottom = kSilver;
   Colour border = kGrey;
   int corner_radius = 10;
-  Colour line_border = kSilver;  // border of the separator lines
+  Colour line_border = kSilver;    // border of the separator lines
+  int button_corner_diameter = 8;  // the order buttons' rounded corners
+  int button_border = 1;           // the order buttons' border
+  int spin_rim = 1;                // key-coloured rim round the spin pairs' two faces
+  int spin_focus_inset = 2;        // the spin pairs' focus outline inside their edge
 };
 inline constexpr PanelLook kPanelLook{};
 

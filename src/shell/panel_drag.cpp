@@ -1,13 +1,16 @@
 // Press, move and release of a panel drag.
 #include "shell/panel_drag.h"
 
+#include "shell/scaling.h"
+
 namespace pelmora::shell {
 
 using platform::MouseButton;
 
 void PlaceDraggedPanel(platform::Control& panel, int x, int y, int last_x, int last_y,
-                       const DragRectangle& rect) {
-  panel.set_position(rect.Left + (x - last_x), rect.Top + (y - last_y));
+                       const DragRectangle& rect, int dpi) {
+  panel.set_position(snap_to_base_grid(rect.Left + (x - last_x), dpi),
+                     snap_to_base_grid(rect.Top + (y - last_y), dpi));
 }
 
 void PanelDrag::mouse_down(const platform::Control& panel, MouseButton button, int x, int y) {
@@ -35,7 +38,8 @@ void PanelDrag::mouse_move(DragOutline outline, int x, int y) {
 bool PanelDrag::mouse_up(platform::Control& panel, MouseButton button, int x, int y) {
   if (button != MouseButton::kLeft) return false;
   hide_outline();
-  PlaceDraggedPanel(panel, x, y, state_.DragLastX, state_.DragLastY, state_.DragRect);
+  PlaceDraggedPanel(panel, x, y, state_.DragLastX, state_.DragLastY, state_.DragRect,
+                    surface_.dpi());
   state_.Dragging = false;
   return true;
 }

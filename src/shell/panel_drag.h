@@ -27,9 +27,11 @@ struct DragState {
 
 enum class DragOutline { kNone, kFocusRect };
 
-// The panel's Left := rect.Left + (x - last_x), Top := rect.Top + (y - last_y).
+// The panel's Left := rect.Left + (x - last_x), Top := rect.Top + (y - last_y), taken to the
+// nearest place a whole 96-dpi place shows at when the window is at `dpi` (the same place at 96),
+// so that the stored place brings the panel back to exactly that spot.
 void PlaceDraggedPanel(platform::Control& panel, int x, int y, int last_x, int last_y,
-                       const DragRectangle& rect);
+                       const DragRectangle& rect, int dpi = 96);
 
 class PanelDrag {
  public:

@@ -6,6 +6,7 @@
 
 #include "shell/control_names.h"
 #include "shell/refresh_panel_buttons.h"
+#include "shell/scaling.h"
 #include "shell/settings_key.h"
 #include "shell/window_shape.h"
 
@@ -83,9 +84,11 @@ void Settings::LoadSettings(bool Full) {
   if (!Full) return;
   // The variables take the stored numbers as they are; only the groups clamp.
   variables_.SlTpSetType = read_or(key, kSlTpSetType, 0);
+  // The place is stored in 96-dpi units, so that it means the same spot at every scale.
+  const int dpi = controls_.window().dpi();
   const std::int32_t top = read_or(key, kWndX, 0);
   const std::int32_t left = read_or(key, kWndY, 0);
-  c_.main.set_position(left, top);
+  c_.main.set_position(scale(left, dpi), scale(top, dpi));
   const std::int32_t speed = read_or(key, kTrackBarPos, kStandardSpeed);
   if (routines_.LoadTrackBar1Position) routines_.LoadTrackBar1Position(speed);
   variables_.NewVersionType = read_or(key, kNewVersionType, 0);
@@ -100,8 +103,9 @@ void Settings::SaveSettings() {
   // Any choice but the first, no choice included, stores the fixed start values.
   const bool keep_place = c_.RadioGroup2.selected() == kFirstChoice;
   const platform::Bounds main = c_.main.bounds();
-  write(key, kWndX, keep_place ? main.top : 0);
-  write(key, kWndY, keep_place ? main.left : 0);
+  const int dpi = controls_.window().dpi();
+  write(key, kWndX, keep_place ? unscale(main.top, dpi) : 0);
+  write(key, kWndY, keep_place ? unscale(main.left, dpi) : 0);
   const bool keep_speed = c_.RadioGroup3.selected() == kFirstChoice;
   write(key, kTrackBarPos, keep_speed ? c_.TrackBar1.position() : kStandardSpeed);
 }

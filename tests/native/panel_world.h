@@ -40,6 +40,7 @@ struct PanelWorld : TerminalTree {
   std::unique_ptr<FakePlatform> roles = renewed("100");
   std::optional<app::TForm1> form;
   int runs = 0;
+  int dpi = 96;  // the scale of the monitor each run starts on
 
   ~PanelWorld() { form.reset(); }
 
@@ -48,6 +49,7 @@ struct PanelWorld : TerminalTree {
   void start() {
     form.reset();
     if (runs++ > 0) roles = renewed(roles->program.first_parameter());
+    roles->controls.window().set_dpi(dpi);
     const platform::Platform p = roles->roles();
     form.emplace(platform::Platform{p.controls, p.terminal, p.program, p.messages, p.ui, p.locale,
                                     p.http, p.shell, p.sites, store});

@@ -193,6 +193,31 @@ TEST_F(Settings, OpenedOverAFloatingPanelItStaysOpenBesideAndLeavingStoresWhatIs
   EXPECT_EQ(stored().at("WND_Y"), Values::mapped_type{10});  // main's place before opening
 }
 
+// The place is stored in 96-dpi units. Dropped at 150% between two places that a whole 96-dpi
+// place shows at, main takes the nearer one, so it comes back at exactly that spot at 150%, and
+// at the equivalent spot at 100%.
+TEST_F(Settings, ThePlaceIsStoredIn96DpiUnitsAndComesBackAtEveryScale) {
+  put("WND_X", 11);  // the Top
+  put("WND_Y", 17);  // the Left
+  const auto corner = [&] { return std::pair{place("main").left, place("main").top}; };
+  dpi = 144;
+  start();
+  EXPECT_EQ(corner(), (std::pair{26, 17}));
+  auto& main = c().fake<FakePanel>("main");
+  main.press(MouseButton::kLeft, 5, 5);
+  main.release(MouseButton::kLeft, 31, 9);  // by 26, 4: to 52, 21
+  EXPECT_EQ(corner(), (std::pair{53, 21}));
+  leave();
+  EXPECT_EQ(stored().at("WND_Y"), Values::mapped_type{35});
+  EXPECT_EQ(stored().at("WND_X"), Values::mapped_type{14});
+  start();
+  EXPECT_EQ(corner(), (std::pair{53, 21}));
+  leave();
+  dpi = 96;
+  start();
+  EXPECT_EQ(corner(), (std::pair{35, 14}));
+}
+
 TEST_F(Settings, WithoutRightsOnTheMachineKeyTheUsersKeyServesSilently) {
   put("WND_X", 5);  // an old machine key this user cannot open with full access
   put("WND_X", 33, SettingsRoot::kUser);

@@ -5,6 +5,21 @@
 
 namespace pelmora::win32_test {
 
+namespace {
+// The panel's manifest makes it aware of each monitor's scale; these test programs carry no
+// manifest, so they ask for the same awareness before their first window.
+bool take_the_panels_dpi_awareness() {
+  using SetContext = BOOL(WINAPI*)(HANDLE);
+  HMODULE user32 = GetModuleHandleW(L"user32.dll");
+  const auto set = user32 ? reinterpret_cast<SetContext>(reinterpret_cast<void*>(
+                                GetProcAddress(user32, "SetProcessDpiAwarenessContext")))
+                          : nullptr;
+  const auto per_monitor_v2 = reinterpret_cast<HANDLE>(static_cast<INT_PTR>(-4));
+  return set && set(per_monitor_v2);
+}
+[[maybe_unused]] const bool kDpiAware = take_the_panels_dpi_awareness();
+}  // namespace
+
 void pump_for(int ms) {
   const ULONGLONG end = GetTickCount64() + static_cast<ULONGLONG>(ms);
   MSG msg;
@@ -57,6 +72,15 @@ bool RealForm::shape_is_visible_children() const {
   DeleteObject(expected);
   DeleteObject(actual);
   return same;
+}
+
+COLORREF screen_pixel(HWND hwnd, int x, int y) {
+  POINT p{x, y};
+  ClientToScreen(hwnd, &p);
+  HDC screen = GetDC(nullptr);
+  const COLORREF c = GetPixel(screen, p.x, p.y);
+  ReleaseDC(nullptr, screen);
+  return c;
 }
 
 void mouse(HWND hwnd, UINT message, WPARAM keys, int x, int y) {

@@ -73,6 +73,9 @@ struct RealForm {
   std::unique_ptr<app::TForm1> tform;
 };
 
+// The colour on the screen at a point of a window's client area.
+COLORREF screen_pixel(HWND hwnd, int x, int y);
+
 // Sends a mouse message to a window with a position in its client coordinates.
 void mouse(HWND hwnd, UINT message, WPARAM keys, int x, int y);
 

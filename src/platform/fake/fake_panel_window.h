@@ -20,6 +20,8 @@ class FakePanelWindow : public PanelWindow {
   ScreenRect rect() const override { return rect_; }
   int client_width() const override { return rect_.right - rect_.left; }
   int client_height() const override { return rect_.bottom - rect_.top; }
+  int dpi() const override { return dpi_; }
+  void set_dpi(int dpi) { dpi_ = dpi; }
   bool visible() const override { return visible_; }
   void set_visible(bool shown) override;
   void set_on_show(Handler handler) override { on_show_ = std::move(handler); }
@@ -50,6 +52,7 @@ class FakePanelWindow : public PanelWindow {
   ScreenRect rect_;
   std::string caption_;
   bool visible_ = false;
+  int dpi_ = 96;
   Handler on_show_;
   std::vector<Bounds> shape_;
   int shape_changes_ = 0;

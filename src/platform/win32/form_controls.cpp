@@ -17,14 +17,15 @@
 #include "platform/win32/slider.h"
 #include "platform/win32/spin_buttons.h"
 #include "platform/win32/wide.h"
+#include "shell/scaling.h"
 #include "shell/tab_order.h"
+#include "shell/window_shape.h"
 
 namespace pelmora::platform::win32 {
 
 namespace {
 constexpr int kFirstControlId = 2000;
 constexpr int kFirstMenuId = 100;
-constexpr int kFormFontHeight = 11;  // 8 points at 96 dots per inch
 
 void strip_style(HWND hwnd, LONG_PTR style, LONG_PTR ex_style) {
   SetWindowLongPtrW(hwnd, GWL_STYLE, GetWindowLongPtrW(hwnd, GWL_STYLE) & ~style);
@@ -38,7 +39,10 @@ FormControls::FormControls() : tooltips_(window_.hwnd()) {
   INITCOMMONCONTROLSEX init{sizeof(init), ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&init);
   int id = kFirstControlId;
-  for (const shell::ControlSpec& spec : shell::controls()) create(spec, id++);
+  for (const shell::ControlSpec& spec : shell::controls()) {
+    create(shell::scaled_control(spec, window_.dpi()), id++);
+  }
+  window_.set_on_scale_change([this](int old_dpi, int new_dpi) { rescale(old_dpi, new_dpi); });
 
   int menu_id = kFirstMenuId;
   for (const shell::MenuItemSpec& item : shell::popup_menu()) {
@@ -67,8 +71,8 @@ HWND FormControls::parent_of(const shell::ControlSpec& spec) const {
 
 HFONT FormControls::font(const shell::Font& f) {
   const bool form_font = f.name.empty();
-  std::tuple<std::string, int, bool> key{form_font ? "MS Sans Serif" : std::string(f.name),
-                                         form_font ? kFormFontHeight : f.height, f.bold};
+  std::tuple<std::string, int, bool> key{std::string(form_font ? shell::kFormFontName : f.name),
+                                         form_font ? shell::kFormFontHeight : f.height, f.bold};
   auto it = fonts_.find(key);
   if (it == fonts_.end()) {
     const std::wstring face = to_wide(std::get<0>(key));
@@ -212,6 +216,48 @@ void FormControls::finish(const shell::ControlSpec& s, HWND hwnd) {
   SetWindowPos(hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   if (!s.hint.empty()) tooltips_.set(hwnd, s.hint);
   if (!s.visible) ShowWindow(hwnd, SW_HIDE);
+}
+
+void FormControls::rescale(int old_dpi, int new_dpi) {
+  for (const shell::ControlSpec& spec : shell::controls()) rescale(spec, old_dpi, new_dpi);
+  RedrawWindow(window_.hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+  shell::RebuildWindowRegion(*this);
+}
+
+void FormControls::rescale(const shell::ControlSpec& spec, int old_dpi, int new_dpi) {
+  using shell::ControlKind;
+  if (spec.control_id != 0) return;  // the exchange fields keep their own units
+  const shell::ControlSpec s = shell::scaled_control(spec, new_dpi);
+  const Bounds& b = s.bounds;
+  HWND hwnd = hwnd_of(spec.name);
+  switch (spec.kind) {
+    case ControlKind::kPanel: {
+      // A panel keeps the place it was moved to, as the same 96-dpi place at the new scale.
+      PanelControl& panel = *panels_.find(spec.name)->second;
+      const Bounds now = panel.bounds();
+      const int left = shell::scale(shell::unscale(now.left, old_dpi), new_dpi);
+      const int top = shell::scale(shell::unscale(now.top, old_dpi), new_dpi);
+      panel.set_geometry({left, top, b.width, b.height}, s.border_width);
+      return;
+    }
+    case ControlKind::kLabel:
+      dynamic_cast<Label&>(label(spec.name)).set_geometry(b, font(s.font));
+      return;
+    case ControlKind::kRadioGroup:
+      dynamic_cast<RadioGroup&>(radio_group(spec.name)).set_geometry(b, font(s.font));
+      return;
+    default:
+      break;
+  }
+  SetWindowPos(hwnd, nullptr, b.left, b.top, b.width, b.height, SWP_NOZORDER | SWP_NOACTIVATE);
+  const bool has_font = spec.kind != ControlKind::kLine && spec.kind != ControlKind::kSlider &&
+                        spec.kind != ControlKind::kSpinButtons;
+  if (has_font) SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font(s.font)), TRUE);
+  // After the font, which gives a list its font's item height.
+  if (spec.kind == ControlKind::kListBox) SendMessageW(hwnd, LB_SETITEMHEIGHT, 0, s.item_height);
+  if (spec.kind == ControlKind::kSlider) {
+    SendMessageW(hwnd, TBM_SETTHUMBLENGTH, static_cast<WPARAM>(s.slider.thumb_length), 0);
+  }
 }
 
 void FormControls::set_hint(std::string_view name, std::string_view hint) {

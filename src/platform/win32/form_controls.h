@@ -1,7 +1,8 @@
-// The Win32 form built from the layout data: the form window, the four panels and every control
-// on them, the exchange fields at their fixed identifiers, fonts, hints, the shortcut menu and
-// the timers, each reached by its given name. It also moves the keyboard focus along each
-// panel's tab order.
+// The Win32 form built from the layout data at the scale of the form's monitor: the form window,
+// the four panels and every control on them, the exchange fields at their fixed identifiers,
+// fonts, hints, the shortcut menu and the timers, each reached by its given name. It lays the
+// panels out again when the scale changes, and moves the keyboard focus along each panel's tab
+// order.
 #pragma once
 
 #include <windows.h>
@@ -44,6 +45,10 @@ class FormControls final : public ControlRegistry {
 
  private:
   void create(const shell::ControlSpec& spec, int id);
+  // Places, sizes and fonts at the new scale; texts, selections, visibility and the panels'
+  // places (converted) stay.
+  void rescale(int old_dpi, int new_dpi);
+  void rescale(const shell::ControlSpec& spec, int old_dpi, int new_dpi);
   HWND parent_of(const shell::ControlSpec& spec) const;
   HFONT font(const shell::Font& font);
   void finish(const shell::ControlSpec& spec, HWND hwnd);

@@ -5,9 +5,11 @@
 #include <cstdlib>
 
 #include "platform/win32/app_icon.h"
+#include "platform/win32/dpi.h"
 #include "platform/win32/panel_paint.h"
 #include "platform/win32/window_text.h"
 #include "shell/layout.h"
+#include "shell/scaling.h"
 
 namespace pelmora::platform::win32 {
 
@@ -39,7 +41,8 @@ FormWindow::FormWindow()
              .ex_style = WS_EX_LAYERED,
              .quit_on_destroy = true}),
       key_brush_(CreateSolidBrush(to_colorref(shell::kFormSpec.colour))),
-      icon_(make_app_icon()) {
+      icon_(make_app_icon()),
+      dpi_(window_dpi(form_.hwnd())) {
   // Every pixel in exactly the key colour is see-through, wherever it is drawn.
   SetLayeredWindowAttributes(hwnd(), to_colorref(shell::kFormSpec.colour), 255, LWA_COLORKEY);
   for (HWND window : {hwnd(), owner()}) {
@@ -48,6 +51,19 @@ FormWindow::FormWindow()
   }
   form_.set_message_hook(
       [this](UINT m, WPARAM w, LPARAM l, LRESULT* r) { return on_message(m, w, l, r); });
+  if (dpi_ != shell::kBaseDpi) {
+    const Bounds b = shell::scale_bounds(shell::kFormSpec.bounds, dpi_);
+    SetWindowPos(hwnd(), nullptr, b.left, b.top, b.width, b.height, SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+}
+
+// The window moved to a monitor of another scale, or the user changed the scale.
+void FormWindow::change_scale(int new_dpi, const RECT& suggested) {
+  const int old_dpi = dpi_;
+  dpi_ = new_dpi > 0 ? new_dpi : window_dpi(hwnd());
+  SetWindowPos(hwnd(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  if (dpi_ != old_dpi && on_scale_change_) call_handler([&] { on_scale_change_(old_dpi, dpi_); });
 }
 
 bool FormWindow::on_message(UINT message, WPARAM wparam, LPARAM lparam, LRESULT* result) {
@@ -65,6 +81,10 @@ bool FormWindow::on_message(UINT message, WPARAM wparam, LPARAM lparam, LRESULT*
       if ((pos->flags & SWP_SHOWWINDOW) || !(pos->flags & SWP_NOSIZE)) key_outside_shape();
       return false;
     }
+    case WM_DPICHANGED:
+      change_scale(LOWORD(wparam), *reinterpret_cast<const RECT*>(lparam));
+      *result = 0;
+      return true;
     case WM_MOVING: {
       // Only moves by the user snap; the program places the window exactly where it means to.
       auto* rect = reinterpret_cast<RECT*>(lparam);

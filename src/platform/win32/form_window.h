@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+#include <functional>
+
 #include "platform/panel_window.h"
 #include "platform/win32/gdi_handles.h"
 #include "platform/win32/host_window.h"
@@ -21,8 +23,11 @@ void snap_to_work_area(RECT& rect, const RECT& work_area);
 
 class FormWindow final : public PanelWindow {
  public:
-  // Creates the owner and the form, hidden, at the layout's place and size. Throws
-  // std::runtime_error when the system refuses.
+  // Runs after the window took the place the system suggests for a new scale.
+  using ScaleChange = std::function<void(int old_dpi, int new_dpi)>;
+
+  // Creates the owner and the form, hidden, at the layout's place and size at the scale of
+  // the monitor it is on. Throws std::runtime_error when the system refuses.
   FormWindow();
 
   HWND hwnd() const { return form_.hwnd(); }
@@ -35,6 +40,8 @@ class FormWindow final : public PanelWindow {
   ScreenRect rect() const override;
   int client_width() const override;
   int client_height() const override;
+  int dpi() const override { return dpi_; }
+  void set_on_scale_change(ScaleChange handler) { on_scale_change_ = std::move(handler); }
   bool visible() const override { return IsWindowVisible(hwnd()) != FALSE; }
   void set_visible(bool shown) override;
   void set_on_show(Handler handler) override { on_show_ = std::move(handler); }
@@ -52,12 +59,15 @@ class FormWindow final : public PanelWindow {
   void shown_if(bool was_visible);
   // Paints the part of the window outside its region in the key colour.
   void key_outside_shape();
+  void change_scale(int new_dpi, const RECT& suggested);
 
   HostWindow owner_;
   HostWindow form_;
   UniqueBrush key_brush_;
   UniqueIcon icon_;
   Handler on_show_;
+  int dpi_;
+  ScaleChange on_scale_change_;
 };
 
 }  // namespace pelmora::platform::win32

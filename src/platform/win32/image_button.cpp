@@ -9,10 +9,6 @@
 
 namespace pelmora::platform::win32 {
 
-namespace {
-constexpr int kCornerDiameter = 8;
-}  // namespace
-
 std::array<ButtonPicture, 3> sell_pictures() {
   return {{{RGB(255, 94, 94), RGB(255, 2, 2), RGB(68, 68, 68)},
            {RGB(255, 129, 129), RGB(255, 2, 2), RGB(93, 93, 93)},
@@ -61,8 +57,12 @@ bool ImageButton::mouse_inside() const {
   return WindowFromPoint(p) == hwnd();
 }
 
-bool ImageButton::on_message(UINT message, WPARAM, LPARAM lparam, LRESULT*) {
+bool ImageButton::on_message(UINT message, WPARAM wparam, LPARAM lparam, LRESULT*) {
   switch (message) {
+    case WM_SETFONT:  // the word at another scale
+      font_ = reinterpret_cast<HFONT>(wparam);
+      if (LOWORD(lparam)) InvalidateRect(hwnd(), nullptr, FALSE);
+      return true;
     case WM_MOUSEMOVE: {
       RECT rect{};
       GetClientRect(hwnd(), &rect);
@@ -109,8 +109,10 @@ void ImageButton::paint() {
   paint_buffered(hwnd(), [&](HDC dc, RECT& rect) {
     paint_parent_face(hwnd(), dc);  // behind the transparent corners
     const ButtonPicture& pic = pictures_[static_cast<size_t>(state())];
-    UniqueRegion bar(CreateRoundRectRgn(0, 0, rect.right + 1, rect.bottom + 1, kCornerDiameter,
-                                        kCornerDiameter));
+    // Drawn at the button's own size and scale, so the edges stay crisp at every scale.
+    const shell::PanelLook look = look_of(hwnd());
+    const int corner = look.button_corner_diameter;
+    UniqueRegion bar(CreateRoundRectRgn(0, 0, rect.right + 1, rect.bottom + 1, corner, corner));
     SelectClipRgn(dc, bar.get());
     const int last = rect.bottom > 1 ? rect.bottom - 1 : 1;
     for (int y = 0; y < rect.bottom; ++y) {
@@ -120,7 +122,7 @@ void ImageButton::paint() {
     }
     SelectClipRgn(dc, nullptr);
     UniqueBrush border(CreateSolidBrush(pic.border));
-    FrameRgn(dc, bar.get(), border.get(), 1, 1);
+    FrameRgn(dc, bar.get(), border.get(), look.button_border, look.button_border);
     Selected font(dc, font_);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, RGB(255, 255, 255));

@@ -19,7 +19,11 @@ Label::Label(const LabelArgs& args)
       font_(args.font),
       design_width_(args.bounds.width),
       colour_(args.colour),
-      hand_cursor_(args.hand_cursor) {}
+      hand_cursor_(args.hand_cursor) {
+  // Text does not grow in step with the scale (hinting rounds each glyph), so a caption that
+  // fits at 96 dots per inch may not at another scale.
+  fit_width();
+}
 
 std::string Label::text() const {
   return window_text(hwnd());
@@ -27,6 +31,14 @@ std::string Label::text() const {
 
 void Label::set_text(std::string_view text) {
   set_window_text(hwnd(), text);
+  fit_width();
+  InvalidateRect(hwnd(), nullptr, FALSE);
+}
+
+void Label::set_geometry(const Bounds& b, HFONT font) {
+  font_ = font;
+  design_width_ = b.width;
+  SetWindowPos(hwnd(), nullptr, b.left, b.top, b.width, b.height, SWP_NOZORDER | SWP_NOACTIVATE);
   fit_width();
   InvalidateRect(hwnd(), nullptr, FALSE);
 }

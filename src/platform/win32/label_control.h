@@ -1,7 +1,7 @@
 // A label: its caption drawn in its font and colour over the panel face behind it (it has no
 // background of its own), optionally with the hand cursor; it reports the mouse. A caption
-// written while running widens it to fit (a ticket after "Сделка #"), never below its design
-// width.
+// that does not fit widens it (a ticket written after "Сделка #", a caption at a large scale),
+// never below its design width.
 #pragma once
 
 #include <windows.h>
@@ -29,6 +29,9 @@ class Label final : public CustomControl<platform::Label> {
 
   std::string text() const override;
   void set_text(std::string_view text) override;
+  // The label at another scale: its design place and size and its font; the caption it holds
+  // widens it again where it needs to.
+  void set_geometry(const Bounds& bounds, HFONT font);
   void set_on_mouse_down(MouseButtonHandler h) override { mouse_.set_on_down(std::move(h)); }
   void set_on_mouse_move(MouseMoveHandler h) override { mouse_.set_on_move(std::move(h)); }
   void set_on_mouse_up(MouseButtonHandler h) override { mouse_.set_on_up(std::move(h)); }

@@ -34,22 +34,32 @@ void PanelControl::set_position(int left, int top) {
   SetWindowPos(hwnd(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+void PanelControl::set_geometry(const Bounds& b, int border_width) {
+  border_width_ = border_width;
+  mark_panel(hwnd(), border_width_);
+  SetWindowPos(hwnd(), nullptr, b.left, b.top, b.width, b.height, SWP_NOZORDER | SWP_NOACTIVATE);
+  InvalidateRect(hwnd(), nullptr, TRUE);
+}
+
+void PanelControl::paint_face(HDC dc) {
+  RECT rect{};
+  GetClientRect(hwnd(), &rect);
+  paint_panel_face(dc, rect.right, rect.bottom, border_width_, look_of(hwnd()).corner_radius);
+}
+
 bool PanelControl::on_message(UINT message, WPARAM wparam, LPARAM lparam, LRESULT* result) {
   switch (message) {
     case WM_ERASEBKGND: {
       RECT rect{};
       GetClientRect(hwnd(), &rect);
       BufferedPaint buffer(reinterpret_cast<HDC>(wparam), rect.right, rect.bottom);
-      paint_panel_face(buffer.dc(), rect.right, rect.bottom, border_width_);
+      paint_face(buffer.dc());
       *result = 1;
       return true;
     }
-    case WM_PRINTCLIENT: {
-      RECT rect{};
-      GetClientRect(hwnd(), &rect);
-      paint_panel_face(reinterpret_cast<HDC>(wparam), rect.right, rect.bottom, border_width_);
+    case WM_PRINTCLIENT:
+      paint_face(reinterpret_cast<HDC>(wparam));
       return true;
-    }
     // The slider, the buttons' corners and read-only texts sit on the silver lower part.
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:

@@ -17,7 +17,7 @@ struct PanelArgs {
   HWND parent = nullptr;
   int id = 0;
   Bounds bounds{};
-  int border_width = 0;
+  int border_width = 0;  // pixels at the panel's scale
   bool visible = true;
 };
 
@@ -31,6 +31,8 @@ class PanelControl final : public platform::Panel {
   HWND hwnd() const { return host_.hwnd(); }
   HostWindow& host() { return host_; }
   void set_on_menu_request(MenuRequest request) { on_menu_ = std::move(request); }
+  // Moves and sizes the panel and gives it a new border width: the panel at another scale.
+  void set_geometry(const Bounds& bounds, int border_width);
 
   bool enabled() const override { return IsWindowEnabled(hwnd()) != FALSE; }
   void set_enabled(bool on) override { EnableWindow(hwnd(), on); }
@@ -44,6 +46,7 @@ class PanelControl final : public platform::Panel {
 
  private:
   bool on_message(UINT message, WPARAM wparam, LPARAM lparam, LRESULT* result);
+  void paint_face(HDC dc);
 
   HostWindow host_;
   int border_width_;

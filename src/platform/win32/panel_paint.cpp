@@ -2,7 +2,9 @@
 // rounded corners (see-through outside them) and a grey border of the panel's width.
 #include "platform/win32/panel_paint.h"
 
+#include "platform/win32/dpi.h"
 #include "platform/win32/gdi_handles.h"
+#include "shell/scaling.h"
 
 namespace pelmora::platform::win32 {
 
@@ -29,13 +31,17 @@ COLORREF panel_fill_at(int y, int height) {
   return blend(to_colorref(look.fill_top), to_colorref(look.fill_bottom), y, half);
 }
 
-void paint_panel_face(HDC dc, int width, int height, int border_width) {
+shell::PanelLook look_of(HWND hwnd) {
+  return shell::scaled_look(window_dpi(hwnd));
+}
+
+void paint_panel_face(HDC dc, int width, int height, int border_width, int corner_radius) {
   const shell::PanelLook& look = shell::kPanelLook;
   RECT all{0, 0, width, height};
   UniqueBrush key(CreateSolidBrush(to_colorref(shell::kKeyColour)));
   FillRect(dc, &all, key.get());
 
-  const int diameter = look.corner_radius * 2;
+  const int diameter = corner_radius * 2;
   UniqueRegion face(CreateRoundRectRgn(0, 0, width + 1, height + 1, diameter, diameter));
   // A clipping region is in device units: follow the caller's viewport origin.
   POINT origin{};
@@ -73,7 +79,8 @@ void paint_parent_face(HWND child, HDC dc) {
   }
   POINT previous{};
   SetViewportOrgEx(dc, -origin.x, -origin.y, &previous);
-  paint_panel_face(dc, parent_rect.right, parent_rect.bottom, static_cast<int>(border));
+  paint_panel_face(dc, parent_rect.right, parent_rect.bottom, static_cast<int>(border),
+                   look_of(parent).corner_radius);
   SetViewportOrgEx(dc, previous.x, previous.y, nullptr);
 }
 

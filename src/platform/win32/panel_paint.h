@@ -10,14 +10,18 @@
 
 namespace pelmora::platform::win32 {
 
-// Paints a whole panel face of that size into `dc` at its origin.
-void paint_panel_face(HDC dc, int width, int height, int border_width);
+// Paints a whole panel face of that size into `dc` at its origin; the border width and the
+// corner radius are pixels at the panel's scale.
+void paint_panel_face(HDC dc, int width, int height, int border_width, int corner_radius);
 
 // The face's fill colour at row y (without corners and border).
 COLORREF panel_fill_at(int y, int height);
 
-// Marks `panel` as a panel with that border, for paint_parent_face.
+// Marks `panel` as a panel with that border (pixels at its scale), for paint_parent_face.
 void mark_panel(HWND panel, int border_width);
+
+// The panels' corner radius, the order buttons' corners and the like at `hwnd`'s scale.
+shell::PanelLook look_of(HWND hwnd);
 
 // Paints, into a child's DC, the part of its parent panel's face that lies behind the child.
 // A child whose parent is not a panel gets the form's key colour.

@@ -4,11 +4,14 @@
 #include <algorithm>
 
 #include "platform/win32/child_window.h"
+#include "platform/win32/dpi.h"
 #include "platform/win32/wide.h"
+#include "shell/scaling.h"
 
 namespace pelmora::platform::win32 {
 
 namespace {
+// At 96 dots per inch.
 constexpr int kCaptionHeight = 14;
 constexpr int kInset = 8;
 }  // namespace
@@ -22,19 +25,45 @@ RadioGroup::RadioGroup(const RadioGroupArgs& args)
       font_(args.font),
       background_(args.background),
       brush_(CreateSolidBrush(args.background)) {
-  const int rows_top = kCaptionHeight + 2;
-  const int row_height = (args.bounds.height - rows_top - 4) / 2;
   for (int i = 0; i < 2; ++i) {
     const std::wstring text = to_wide(args.choices[static_cast<size_t>(i)]);
     choices_[static_cast<size_t>(i)] = CreateWindowExW(
-        0, L"BUTTON", text.c_str(), WS_CHILD | WS_VISIBLE | BS_RADIOBUTTON | (i ? 0 : WS_GROUP),
-        kInset, rows_top + i * row_height, args.bounds.width - 2 * kInset, row_height, hwnd(),
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(i + 1)), GetModuleHandleW(nullptr), nullptr);
-    SendMessageW(choices_[static_cast<size_t>(i)], WM_SETFONT, reinterpret_cast<WPARAM>(font_),
-                 FALSE);
+        0, L"BUTTON", text.c_str(), WS_CHILD | WS_VISIBLE | BS_RADIOBUTTON | (i ? 0 : WS_GROUP), 0,
+        0, 0, 0, hwnd(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(i + 1)),
+        GetModuleHandleW(nullptr), nullptr);
   }
+  lay_out_choices();
   host_.set_message_hook(
       [this](UINT m, WPARAM w, LPARAM l, LRESULT* r) { return on_message(m, w, l, r); });
+}
+
+int RadioGroup::caption_height() const {
+  return shell::scale(kCaptionHeight, window_dpi(hwnd()));
+}
+
+int RadioGroup::inset() const {
+  return shell::scale(kInset, window_dpi(hwnd()));
+}
+
+void RadioGroup::lay_out_choices() {
+  RECT rect{};
+  GetClientRect(hwnd(), &rect);
+  const int dpi = window_dpi(hwnd());
+  const int rows_top = caption_height() + shell::scale(2, dpi);
+  const int row_height = (rect.bottom - rows_top - shell::scale(4, dpi)) / 2;
+  for (int i = 0; i < 2; ++i) {
+    HWND choice = choices_[static_cast<size_t>(i)];
+    SetWindowPos(choice, nullptr, inset(), rows_top + i * row_height, rect.right - 2 * inset(),
+                 row_height, SWP_NOZORDER | SWP_NOACTIVATE);
+    SendMessageW(choice, WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
+  }
+}
+
+void RadioGroup::set_geometry(const Bounds& b, HFONT font) {
+  font_ = font;
+  SetWindowPos(hwnd(), nullptr, b.left, b.top, b.width, b.height, SWP_NOZORDER | SWP_NOACTIVATE);
+  lay_out_choices();
+  InvalidateRect(hwnd(), nullptr, TRUE);
 }
 
 void RadioGroup::set_enabled(bool on) {
@@ -100,14 +129,16 @@ void RadioGroup::paint_frame(HDC dc) {
   RECT rect{};
   GetClientRect(hwnd(), &rect);
   FillRect(dc, &rect, brush_.get());
-  RECT frame{rect.left, rect.top + kCaptionHeight / 2, rect.right, rect.bottom};
+  const int caption_height = this->caption_height();
+  RECT frame{rect.left, rect.top + caption_height / 2, rect.right, rect.bottom};
   DrawEdge(dc, &frame, EDGE_ETCHED, BF_RECT);
   Selected font(dc, font_);
   SetBkColor(dc, background_);
   SetBkMode(dc, OPAQUE);
   SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
   const std::wstring text = L" " + to_wide(caption_) + L" ";
-  RECT caption{rect.left + kInset - 2, rect.top, rect.right, rect.top + kCaptionHeight};
+  RECT caption{rect.left + inset() - shell::scale(2, window_dpi(hwnd())), rect.top, rect.right,
+               rect.top + caption_height};
   DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &caption,
             DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
 }

@@ -35,12 +35,19 @@ class RadioGroup final : public platform::RadioGroup {
   int selected() const override;
   void select(int choice) override;
 
+  // The group at another scale: place, size and font, its choices laid out again inside.
+  void set_geometry(const Bounds& bounds, HFONT font);
+
   HWND hwnd() const { return host_.hwnd(); }
   HWND choice_window(int index) const { return choices_[static_cast<size_t>(index)]; }
 
  private:
   bool on_message(UINT message, WPARAM wparam, LPARAM lparam, LRESULT* result);
   void paint_frame(HDC dc);
+  // Places the two choices under the caption and gives them the group's font.
+  void lay_out_choices();
+  int caption_height() const;
+  int inset() const;
 
   HostWindow host_;
   std::string caption_;

@@ -6,8 +6,10 @@
 
 #include <algorithm>
 
+#include "platform/win32/dpi.h"
 #include "platform/win32/gdi_handles.h"
 #include "platform/win32/notify_target.h"
+#include "shell/scaling.h"
 
 namespace pelmora::platform::win32 {
 
@@ -23,7 +25,8 @@ LRESULT CALLBACK TrackBarFrameProc(HWND hwnd, UINT message, WPARAM wparam, LPARA
   const LRESULT result = previous ? CallWindowProcW(previous, hwnd, message, wparam, lparam)
                                   : DefWindowProcW(hwnd, message, wparam, lparam);
   if (message == WM_PAINT) {
-    const int width = GetSystemMetrics(SM_CXBORDER);
+    // The system's border width, taken as a 96-dpi figure and scaled to the slider's monitor.
+    const int width = shell::scale(GetSystemMetrics(SM_CXBORDER), window_dpi(hwnd));
     RECT rect{};
     GetWindowRect(hwnd, &rect);
     HDC dc = GetWindowDC(hwnd);

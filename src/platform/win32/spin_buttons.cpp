@@ -102,9 +102,11 @@ void SpinButtons::paint() {
     UniqueBrush back(CreateSolidBrush(background_));
     FillRect(dc, &rect, back.get());
     const int mid = rect.right / 2;
-    // A one-pixel rim of the background stays around the two faces.
-    RECT down{1, 1, mid, rect.bottom - 1};
-    RECT up{mid, 1, rect.right - 1, rect.bottom - 1};
+    // A rim of the background stays around the two faces.
+    const shell::PanelLook look = look_of(hwnd());
+    const int rim = look.spin_rim;
+    RECT down{rim, rim, mid, rect.bottom - rim};
+    RECT up{mid, rim, rect.right - rim, rect.bottom - rim};
     const bool down_pushed = pressed_ == Half::kDown && hover_ == Half::kDown;
     const bool up_pushed = pressed_ == Half::kUp && hover_ == Half::kUp;
     const UINT off = enabled() ? 0 : DFCS_INACTIVE;
@@ -113,7 +115,7 @@ void SpinButtons::paint() {
     DrawFrameControl(dc, &up, DFC_SCROLL, DFCS_SCROLLRIGHT | off | (up_pushed ? DFCS_PUSHED : 0));
     if (GetFocus() == hwnd()) {
       RECT focus = rect;
-      InflateRect(&focus, -2, -2);
+      InflateRect(&focus, -look.spin_focus_inset, -look.spin_focus_inset);
       DrawFocusRect(dc, &focus);
     }
   });
