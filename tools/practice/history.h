@@ -56,11 +56,11 @@ struct HistoryReading {
 // decimals; the symbol is `symbol`.
 // - The separator is the first line's tab, else semicolon, else comma. The first non-blank line
 //   is a header when it does not start with a digit. LF or CR LF; a UTF-8 BOM and blank lines
-//   are skipped.
-// - Columns by position: date and time (one column, "2024.01.02 10:05", or two), open, high,
-//   low, close, then an optional volume (decimals dropped); further columns (tick volume,
-//   spread) are ignored. A second column that is not a time (no ':' nor HHMMSS) makes the
-//   file daily bars at 00:00.
+//   are skipped. Fields may be in double quotes.
+// - Columns by position: date and time (in one column, "2024.01.02 10:05" or
+//   "2024-01-02T10:05:00", or two), open, high, low, close, then an optional volume (decimals
+//   dropped); further columns (tick volume, spread) are ignored. A second column that is not a
+//   time (no ':' nor HHMMSS) makes the file daily bars at 00:00.
 // - Dates YYYY.MM.DD, YYYY-MM-DD, YYYY/MM/DD, YYYYMMDD or DD.MM.YYYY; times HH:MM, HH:MM:SS
 //   (a fraction of a second dropped) or HHMMSS. Prices with '.', or ',' when the separator is
 //   not a comma; the digits are the most decimals seen, at most 8 (more are rounded).

@@ -16,6 +16,8 @@ namespace {
 constexpr std::size_t kMaxFileBytes = std::size_t{256} << 20;
 constexpr int kMaxDigits = 8;
 constexpr const char* kPriceNames[] = {"open", "high", "low", "close"};
+// Between the date and the time in one column: a blank, or ISO 8601's 'T'.
+constexpr const char* kDateTimeBreak = " T";
 
 enum class Layout { one_column, two_columns, date_only };
 
@@ -39,7 +41,12 @@ std::vector<std::string_view> split(std::string_view line, char separator) {
   std::vector<std::string_view> fields;
   for (std::size_t at = 0;;) {
     const std::size_t end = line.find(separator, at);
-    fields.push_back(trim(line.substr(at, end - at)));
+    std::string_view field = trim(line.substr(at, end - at));
+    // Some exports quote every field.
+    if (field.size() >= 2 && field.front() == '"' && field.back() == '"') {
+      field = trim(field.substr(1, field.size() - 2));
+    }
+    fields.push_back(field);
     if (end == std::string_view::npos) return fields;
     at = end + 1;
   }
@@ -52,7 +59,7 @@ char detect_separator(std::string_view line) {
 }
 
 Layout detect_layout(const std::vector<std::string_view>& fields) {
-  if (fields[0].find(' ') != std::string_view::npos) return Layout::one_column;
+  if (fields[0].find_first_of(kDateTimeBreak) != std::string_view::npos) return Layout::one_column;
   if (fields.size() > 1 && looks_like_time(fields[1])) return Layout::two_columns;
   return Layout::date_only;
 }
@@ -61,8 +68,8 @@ std::int64_t read_time(std::size_t number, const std::vector<std::string_view>& 
                        Layout layout) {
   std::string_view date = fields[0], time;
   if (layout == Layout::one_column) {
-    const std::size_t blank = date.find(' ');
-    time = blank == std::string_view::npos ? std::string_view() : trim(date.substr(blank));
+    const std::size_t blank = date.find_first_of(kDateTimeBreak);
+    time = blank == std::string_view::npos ? std::string_view() : trim(date.substr(blank + 1));
     date = date.substr(0, blank);
   } else if (layout == Layout::two_columns) {
     time = fields[1];
@@ -172,8 +179,8 @@ History read_bars(std::string_view text, std::string_view symbol) {
     if (first_line) {
       first_line = false;
       // A header names its columns; data starts with a date.
-      const char first = trim(line).front();
-      if (first < '0' || first > '9') continue;
+      const std::string_view first = split(line, detect_separator(line))[0];
+      if (first.empty() || first[0] < '0' || first[0] > '9') continue;
     }
     if (!reader) {
       format.separator = detect_separator(line);
