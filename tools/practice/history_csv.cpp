@@ -27,14 +27,12 @@ struct Format {
   std::size_t date_columns() const { return layout == Layout::two_columns ? 2 : 1; }
 };
 
-class ReadError {
- public:
-  explicit ReadError(std::string message) : message(std::move(message)) {}
+struct ReadError {
   std::string message;
 };
 
 [[noreturn]] void fail(std::size_t line, const std::string& what) {
-  throw ReadError("line " + std::to_string(line) + ": " + what);
+  throw ReadError{"line " + std::to_string(line) + ": " + what};
 }
 
 std::vector<std::string_view> split(std::string_view line, char separator) {
@@ -163,7 +161,7 @@ int usual_distance(const std::vector<Bar>& bars) {
 }
 
 History read_bars(std::string_view text, std::string_view symbol) {
-  if (text.size() > kMaxFileBytes) throw ReadError("the file is larger than 256 MB");
+  if (text.size() > kMaxFileBytes) throw ReadError{"the file is larger than 256 MB"};
   if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
   History history;
   history.instrument.symbol = std::string(symbol);
@@ -194,7 +192,7 @@ History read_bars(std::string_view text, std::string_view symbol) {
     }
     history.bars.push_back(bar);
   }
-  if (history.bars.empty()) throw ReadError("no bars");
+  if (history.bars.empty()) throw ReadError{"no bars"};
   const int digits = reader->decimals;
   const std::int64_t unit = power_of_ten(kMaxDigits - digits);
   for (Bar& bar : history.bars) {
