@@ -37,7 +37,8 @@ TEST(OrderBook, FillsAndHitsLevelsOnThePath) {
       {Side::buy, 0, 0, 50, {100080, 100040, 100030}, true, sl, 100030},
       {Side::buy, 99990, 0, 50, {99995}, false, sl, 99990},  // trailing only tightens
       {Side::sell, 0, 0, 50, {99900, 99950}, true, sl, 99960},
-      {Side::sell, 0, 0, 50, {}, false, sl, 100060},  // set at once
+      {Side::sell, 0, 0, 50, {}, false, sl, 100060},     // set at once
+      {Side::buy, 0, 0, 100000, {99000}, false, sl, 0},  // never a level at or below 0
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(&c - cases);

@@ -29,7 +29,7 @@ TEST(Replay, GivesEachBarsPathWithItsTimeAndMarksGaps) {
   History history;
   history.instrument.spread = 3;
   history.bars = {
-      {600, 100, 104, 99, 102, 8}, {900, 102, 106, 101, 105, 0}, {1200, 108, 108, 108, 108, 0}};
+      {600, 100, 104, 99, 102, 8}, {900, 102, 106, 101, 105, 0}, {1200, 108, 109, 108, 109, 0}};
   Replay replay(history, 1);
   std::string seen;  // the bids, a bar per group, '*' before a gap
   while (auto tick = replay.next_tick()) {
@@ -44,11 +44,11 @@ TEST(Replay, GivesEachBarsPathWithItsTimeAndMarksGaps) {
                 (std::vector<Price>{100, 104, 99, 104}));
     }
   }
-  EXPECT_EQ(seen, " 100 99 104 102 | 102 101 106 105 | *108");
+  EXPECT_EQ(seen, " 100 99 104 102 | 102 101 106 105 | *108 109");
   EXPECT_TRUE(replay.finished());
   EXPECT_EQ(replay.completed_bars(), 3u);
   EXPECT_FALSE(replay.forming_bar());
-  EXPECT_EQ(replay.current()->quote.bid, 108);
+  EXPECT_EQ(replay.current()->quote.bid, 109);
 }
 
 TEST(Replay, PaceRisesWithTheSpeedAndKeepsTheFraction) {
