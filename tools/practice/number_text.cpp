@@ -90,10 +90,6 @@ std::string quoted(std::string_view text) {
   return result + "\"";
 }
 
-}  // namespace pelmora::practice
-
-namespace pelmora::practice {
-
 std::string money_text(double money, bool plus) {
   const long long cents = std::llround(money * 100);
   const unsigned long long magnitude = cents < 0 ? 0 - static_cast<unsigned long long>(cents)

@@ -1,5 +1,5 @@
-// Reading the number texts of history files and panel commands exactly, as whole counts of a
-// decimal unit, so that a price or a lot never passes through a binary fraction.
+// The number texts of history files and panel commands, read exactly as whole counts of a
+// decimal unit so that a price or a lot never passes through a binary fraction, and money.
 #pragma once
 
 #include <cstdint>
@@ -28,11 +28,6 @@ std::optional<std::int64_t> parse_whole(std::string_view text);
 std::int64_t power_of_ten(int exponent);  // 0..18
 // The text in double quotes for a message, cut short when long.
 std::string quoted(std::string_view text);
-
-}  // namespace pelmora::practice
-
-namespace pelmora::practice {
-
 // Money to the cent: "1.20", "-0.35"; with `plus`, gains get a '+' ("+1.20").
 std::string money_text(double money, bool plus = false);
 
