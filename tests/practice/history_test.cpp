@@ -73,6 +73,8 @@ TEST(ReadHistory, NamesTheLineAndWhatWasWrong) {
        "line 2: expected at least 6 columns (date, time, open, high, low, close), found 4"},
       {good + "2024.01.02,10:05,1.2,x,1.1,1.2\n", "line 2: expected the high price, found \"x\""},
       {good + "2024.01.02,10:05,0,1.3,0,1.2\n", "line 2: the open 0 is not a positive price"},
+      {good + "2024.01.02,10:05,1.2,10000000000,1.1,1.2\n",
+       "line 2: the high 10000000000 is too large"},
       {good + "2024.01.02,10:05,1.2,1.3,1.1,1.2,lots\n",
        "line 2: expected a volume, found \"lots\""},
       {"2024.01.02,10:00,1,2,1,1,0\n2024.01.02,10:05,1,2,1,1,0\n" + std::string(9, '\n') +

@@ -15,6 +15,7 @@ namespace {
 
 constexpr std::size_t kMaxFileBytes = std::size_t{256} << 20;
 constexpr int kMaxDigits = 8;
+constexpr Price kMaxPrice = 1'000'000'000'000'000'000;  // 10^10 at eight decimals
 constexpr const char* kPriceNames[] = {"open", "high", "low", "close"};
 // Between the date and the time in one column: a blank, or ISO 8601's 'T'.
 constexpr const char* kDateTimeBreak = " T";
@@ -111,16 +112,16 @@ struct LineReader {
   }
 
   Price price(std::size_t number, const char* name, std::string_view text) {
+    const std::string what = std::string("the ") + name + " ";
     const auto value = parse_decimal(text, format.separator != ',');
     const auto at_eight = value ? scaled(*value, kMaxDigits) : std::nullopt;
-    if (!at_eight)
-      fail(number, std::string("expected the ") + name + " price, found " + quoted(text));
-    if (*at_eight <= 0) {
-      fail(number,
-           std::string("the ") + name + " " + std::string(text) + " is not a positive price");
-    }
+    if (!at_eight.has_value()) fail(number, "expected " + what + "price, found " + quoted(text));
+    const Price price = at_eight.value();
+    if (price <= 0) fail(number, what + std::string(text) + " is not a positive price");
+    // Below 10^10, so that every price written back with the file's digits reads again.
+    if (price >= kMaxPrice) fail(number, what + std::string(text) + " is too large");
     decimals = std::max(decimals, std::min(value->decimals, kMaxDigits));
-    return *at_eight;
+    return price;
   }
 
   static void check_range(std::size_t number, const Bar& bar,
