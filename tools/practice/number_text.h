@@ -19,7 +19,8 @@ struct Decimal {
 // Blanks and tabs off both ends.
 std::string_view trim(std::string_view text);
 // An optional '-', digits, optionally one decimal mark ('.', or ',' when `comma` is allowed)
-// and more digits; at least one digit, at most 18 significant ones. Anything else: nothing.
+// and more digits; at least one digit, at most 18 significant ones and 18 decimals. Anything
+// else: nothing.
 std::optional<Decimal> parse_decimal(std::string_view text, bool comma = false);
 // The value as a whole count of 10^-digits, rounded half away from zero; nothing on overflow.
 std::optional<std::int64_t> scaled(const Decimal& value, int digits);
