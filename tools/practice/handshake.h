@@ -15,11 +15,12 @@ class ExpertHandshake {
   // The command to carry out now (then write "WAIT", carry it out, write "READ_OK"), or
   // nothing.
   std::optional<std::string> poll(std::string_view out_command, std::string_view read_command);
-  // After "READ_OK" was written for the command taken.
+  // After "READ_OK" was written for the command taken. Until then poll() takes nothing more.
   void acknowledged();
   bool waiting_for_panel() const { return acknowledged_; }
 
  private:
+  bool taken_ = false;  // a command was handed out and is not acknowledged yet
   bool acknowledged_ = false;
 };
 

@@ -64,6 +64,10 @@ class OrderBook {
   std::vector<ClosedTrade> on_tick(const Tick& tick);
 
  private:
+  Order* find_mutable(std::int64_t ticket);
+  // Records the order as closed at `price`.
+  ClosedTrade settle(const Order& order, Price price, std::int64_t time, CloseReason reason);
+
   Instrument instrument_;
   std::int64_t next_ticket_;
   std::vector<Order> open_;

@@ -24,6 +24,8 @@ class Tester {
     std::vector<ClosedTrade> closed;  // closed by stop-loss or take-profit on the way
     bool stopped = false;             // the history ran out: the test stopped (see stop())
   };
+  // When the history runs out, `closed` also holds the orders stop() closed at its end
+  // (reason test_end), so that every closed trade is reported once.
   // Replays the ticks due after `elapsed_ms` of real time at slider position `speed` (0..32);
   // nothing while paused or stopped. At the end of the history the test stops by itself.
   Advance advance(double elapsed_ms, int speed);
@@ -50,6 +52,8 @@ class Tester {
   std::int64_t time() const;
 
  private:
+  Advance replay_ticks(int count);
+
   Replay replay_;
   OrderBook book_;
   bool paused_ = false;

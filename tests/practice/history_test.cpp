@@ -1,0 +1,135 @@
+// Reading users' history files, and the bundled series.
+#include <gtest/gtest.h>
+
+#include "history.h"
+#include "summary.h"
+
+namespace pelmora::practice {
+namespace {
+
+struct Form {
+  const char* text;
+  const char* second_time;  // the second bar's time
+  int digits;
+  Bar second;  // its prices and volume, in points at `digits`
+};
+
+TEST(ReadHistory, ReadsTheCommonExportForms) {
+  const Form forms[] = {
+      {"2024.01.02,10:00,1.10010,1.10050,1.10000,1.10020,120\n"
+       "2024.01.02,10:05,1.10020,1.10060,1.10010,1.10030,130\n",
+       "2024-01-02 10:05:00",
+       5,
+       {0, 110020, 110060, 110010, 110030, 130}},
+      {"\xEF\xBB\xBF<DATE>\t<TIME>\t<OPEN>\t<HIGH>\t<LOW>\t<CLOSE>\t<TICKVOL>\t<VOL>\t<SPREAD>\r\n"
+       "2024.01.02\t10:00:00\t1.1001\t1.1005\t1.1000\t1.1002\t5\t0\t8\r\n"
+       "\r\n"
+       "2024.01.02\t10:05:00\t1,1002\t1,1006\t1,1001\t1,10035\t7\t0\t8\r\n",
+       "2024-01-02 10:05:00",
+       5,
+       {0, 110020, 110060, 110010, 110035, 7}},
+      {"Date;Open;High;Low;Close\n2024-01-02 10:00;1.10;1.20;1.00;1.10\n"
+       "2024-01-02 10:05:30;1.1;1.3;1.05;1.25\n",
+       "2024-01-02 10:05:30",
+       2,
+       {0, 110, 130, 105, 125, 0}},
+      {"20240102 100000;1.10389;1.10389;1.10389;1.10389;0\n"
+       "20240102 100100;1.10389;1.10400;1.10380;1.10390;0\n",
+       "2024-01-02 10:01:00",
+       5,
+       {0, 110389, 110400, 110380, 110390, 0}},
+      {"2024/01/02,100500,150.1,150.3,150.0,150.2\n2024/01/"
+       "03,100500,150.2,150.4,150.1,150.3,99.7\n",
+       "2024-01-03 10:05:00",
+       1,
+       {0, 1502, 1504, 1501, 1503, 99}},
+      {"02.01.2024 10:00:00.000,1.1,1.2,1.0,1.1,5\n02.01.2024 10:05:00.000,1.1,1.2,1.0,1.1,5\n",
+       "2024-01-02 10:05:00",
+       1,
+       {0, 11, 12, 10, 11, 5}},
+      {"2024-01-02,4500,4510,4490,4505\n2024-01-03,4505,4520,4500,4515\n",
+       "2024-01-03 00:00:00",
+       0,
+       {0, 4505, 4520, 4500, 4515, 0}},
+  };
+  for (const Form& form : forms) {
+    SCOPED_TRACE(form.text);
+    const HistoryReading reading = read_history(form.text, "XAUUSD");
+    ASSERT_TRUE(reading.ok()) << reading.error;
+    const History& history = reading.history;
+    ASSERT_EQ(history.bars.size(), 2u);
+    EXPECT_EQ(history.instrument.symbol, "XAUUSD");
+    EXPECT_EQ(history.instrument.digits, form.digits);
+    const Bar& bar = history.bars[1];
+    EXPECT_EQ(time_text(bar.time), form.second_time);
+    EXPECT_EQ(history.bar_seconds, bar.time - history.bars[0].time);
+    EXPECT_EQ((std::vector<Price>{bar.open, bar.high, bar.low, bar.close, bar.volume}),
+              (std::vector<Price>{form.second.open, form.second.high, form.second.low,
+                                  form.second.close, form.second.volume}));
+  }
+}
+
+TEST(ReadHistory, NamesTheLineAndWhatWasWrong) {
+  const std::string good = "2024.01.02,10:00,1.2350,1.2360,1.2340,1.2350\n";
+  const std::pair<std::string, const char*> files[] = {
+      {"", "no bars"},
+      {"Date,Time,Open,High,Low,Close\r\n\r\n", "no bars"},
+      {good + "2024.01.02,10:05,1.2350,1.2340,1.2330,1.2335\n",
+       "line 2: the high 1.2340 is below the open 1.2350"},
+      {good + "\n2024.01.02,10:05,1.2350,1.2360,1.2355,1.2358\n",
+       "line 3: the low 1.2355 is above the open 1.2350"},
+      {"Date,Time,O,H,L,C\n" + good + "abc,10:05,1,1,1,1\n",
+       "line 3: expected a date, found \"abc\""},
+      {good + "2024.02.30,10:05,1,1,1,1\n", "line 2: expected a date, found \"2024.02.30\""},
+      {good + "2024.01.02,24:00,1,1,1,1\n", "line 2: expected a time, found \"24:00\""},
+      {good + "2024.01.02,10:00,1,1,1,1\n",
+       "line 2: the time 2024.01.02 10:00 is not after the previous bar's"},
+      {good + "2024.01.02,10:05,1.2,1.3\n",
+       "line 2: expected at least 6 columns (date, time, open, high, low, close), found 4"},
+      {good + "2024.01.02,10:05,1.2,x,1.1,1.2\n", "line 2: expected the high price, found \"x\""},
+      {good + "2024.01.02,10:05,0,1.3,0,1.2\n", "line 2: the open 0 is not a positive price"},
+      {good + "2024.01.02,10:05,1.2,1.3,1.1,1.2,lots\n",
+       "line 2: expected a volume, found \"lots\""},
+      {"2024.01.02,10:00,1,2,1,1,0\n2024.01.02,10:05,1,2,1,1,0\n" + std::string(9, '\n') +
+           "2024.01.02,10:10,1,2,1,1,0,0\n2024.01.02,10:15,1,2,1,3\n",
+       "line 13: the high 2 is below the close 3"},
+  };
+  for (const auto& [text, error] : files) {
+    SCOPED_TRACE(text);
+    const HistoryReading reading = read_history(text);
+    EXPECT_EQ(reading.error, error);
+    EXPECT_TRUE(reading.history.bars.empty());
+  }
+}
+
+TEST(GenerateHistory, IsTheSameSeriesForASeedAndLooksLikeAPair) {
+  const History history = generate_history();
+  ASSERT_EQ(history.bars.size(), static_cast<std::size_t>(kBundledBars));
+  EXPECT_EQ(history.instrument.digits, 5);
+  EXPECT_EQ(history.instrument.spread, 8);
+  // Pinned, so that the Windows and native builds are known to give the same bars.
+  const Bar& last = history.bars.back();
+  EXPECT_EQ(time_text(history.bars.front().time), "2025-01-06 00:00:00");
+  EXPECT_EQ(time_text(last.time), "2025-03-04 15:55:00");
+  EXPECT_EQ((std::vector<Price>{last.open, last.high, last.low, last.close}),
+            (std::vector<Price>{109085, 109092, 109030, 109040}));
+  int gaps = 0;
+  for (std::size_t i = 0; i < history.bars.size(); ++i) {
+    const Bar& bar = history.bars[i];
+    ASSERT_GE(bar.high, std::max(bar.open, bar.close));
+    ASSERT_LE(bar.low, std::min(bar.open, bar.close));
+    ASSERT_GT(bar.high - bar.low, 0);
+    ASSERT_LE(bar.high - bar.low, 600);
+    ASSERT_GT(bar.low, 100000);
+    ASSERT_LT(bar.high, 120000);
+    if (i == 0) continue;
+    ASSERT_GT(bar.time, history.bars[i - 1].time);
+    gaps += bar.open != history.bars[i - 1].close;
+  }
+  EXPECT_GT(gaps, 100);
+  EXPECT_EQ(generate_history(7, 500).bars.back().close, generate_history(7, 500).bars.back().close);
+  EXPECT_NE(generate_history(7, 500).bars.back().close, generate_history(8, 500).bars.back().close);
+}
+
+}  // namespace
+}  // namespace pelmora::practice

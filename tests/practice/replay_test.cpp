@@ -1,0 +1,82 @@
+// The price path inside a bar, the replay's ticks and its pace.
+#include <gtest/gtest.h>
+
+#include "replay.h"
+
+namespace pelmora::practice {
+namespace {
+
+TEST(BarPath, GoesOpenNearerExtremeOtherExtremeClose) {
+  struct Case {
+    Bar bar;
+    int steps;
+    std::vector<Price> path;
+  };
+  const Case cases[] = {
+      {{0, 100, 110, 95, 108}, 1, {100, 95, 110, 108}},
+      {{0, 100, 110, 95, 108}, 2, {100, 97, 95, 103, 110, 109, 108}},
+      {{0, 100, 105, 95, 98}, 1, {100, 105, 95, 98}},    // tie, falling: high first
+      {{0, 100, 105, 95, 102}, 1, {100, 95, 105, 102}},  // tie, rising: low first
+      {{0, 100, 100, 90, 95}, 1, {100, 90, 95}},         // opens at the high
+      {{0, 100, 100, 100, 100}, 3, {100}},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(bar_path(c.bar, c.steps), c.path) << c.bar.open << " " << c.steps;
+  }
+}
+
+TEST(Replay, GivesEachBarsPathWithItsTimeAndMarksGaps) {
+  History history;
+  history.instrument.spread = 3;
+  history.bars = {
+      {600, 100, 104, 99, 102, 8}, {900, 102, 106, 101, 105, 0}, {1200, 108, 108, 108, 108, 0}};
+  Replay replay(history, 1);
+  std::vector<std::pair<Price, bool>> seen;
+  std::vector<std::int64_t> times;
+  while (auto tick = replay.next_tick()) {
+    EXPECT_EQ(tick->quote.ask, tick->quote.bid + 3);
+    seen.push_back({tick->quote.bid, tick->gap});
+    times.push_back(tick->time);
+    if (tick->bar == 0 && tick->quote.bid == 104) {  // the high, mid-bar
+      EXPECT_EQ(replay.completed_bars(), 0u);
+      const Bar forming = *replay.forming_bar();
+      EXPECT_EQ((std::vector<Price>{forming.open, forming.high, forming.low, forming.close}),
+                (std::vector<Price>{100, 104, 99, 104}));
+    }
+  }
+  EXPECT_EQ(seen, (std::vector<std::pair<Price, bool>>{{100, false},
+                                                       {99, false},
+                                                       {104, false},
+                                                       {102, false},
+                                                       {102, false},
+                                                       {101, false},
+                                                       {106, false},
+                                                       {105, false},
+                                                       {108, true}}));
+  EXPECT_EQ(times, (std::vector<std::int64_t>{600, 600, 600, 600, 900, 900, 900, 900, 1200}));
+  EXPECT_TRUE(replay.finished());
+  EXPECT_EQ(replay.completed_bars(), 3u);
+  EXPECT_FALSE(replay.forming_bar());
+  EXPECT_EQ(replay.current()->quote.bid, 108);
+}
+
+TEST(Replay, PaceRisesWithTheSpeedAndKeepsTheFraction) {
+  for (int speed = 0; speed < 32; ++speed) {
+    EXPECT_LT(ticks_per_second(speed), ticks_per_second(speed + 1));
+  }
+  EXPECT_LE(ticks_per_second(0), 1);
+  EXPECT_GE(ticks_per_second(16), 2);
+  EXPECT_LE(ticks_per_second(16), 10);
+  EXPECT_GE(ticks_per_second(32), 1000);
+  EXPECT_EQ(ticks_per_second(40), ticks_per_second(32));
+
+  Replay replay(History{});
+  const double per_tick_ms = 1000 / ticks_per_second(16);
+  int ticks = 0;
+  for (int i = 0; i < 40; ++i) ticks += replay.ticks_due(per_tick_ms / 4, 16);
+  EXPECT_EQ(ticks, 10);
+  EXPECT_EQ(replay.ticks_due(-5, 32) + replay.ticks_due(0, 32), 0);
+}
+
+}  // namespace
+}  // namespace pelmora::practice

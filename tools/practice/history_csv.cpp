@@ -1,0 +1,215 @@
+// Reading a user's OHLC CSV export. The separator and the column layout are taken from the
+// file's first lines; every data line must then follow them. Prices are read exactly and held
+// at eight decimals until the file's digits are known, then scaled to points.
+#include <algorithm>
+#include <map>
+#include <vector>
+
+#include "date_time_text.h"
+#include "history.h"
+#include "number_text.h"
+
+namespace pelmora::practice {
+
+namespace {
+
+constexpr std::size_t kMaxFileBytes = std::size_t{256} << 20;
+constexpr int kMaxDigits = 8;
+constexpr const char* kPriceNames[] = {"open", "high", "low", "close"};
+
+enum class Layout { one_column, two_columns, date_only };
+
+struct Format {
+  char separator = ',';
+  Layout layout = Layout::two_columns;
+  std::size_t date_columns() const { return layout == Layout::two_columns ? 2 : 1; }
+};
+
+class ReadError {
+ public:
+  explicit ReadError(std::string message) : message(std::move(message)) {}
+  std::string message;
+};
+
+[[noreturn]] void fail(std::size_t line, const std::string& what) {
+  throw ReadError("line " + std::to_string(line) + ": " + what);
+}
+
+std::vector<std::string_view> split(std::string_view line, char separator) {
+  std::vector<std::string_view> fields;
+  for (std::size_t at = 0;;) {
+    const std::size_t end = line.find(separator, at);
+    fields.push_back(trim(line.substr(at, end - at)));
+    if (end == std::string_view::npos) return fields;
+    at = end + 1;
+  }
+}
+
+char detect_separator(std::string_view line) {
+  if (line.find('\t') != std::string_view::npos) return '\t';
+  if (line.find(';') != std::string_view::npos) return ';';
+  return ',';
+}
+
+Layout detect_layout(const std::vector<std::string_view>& fields) {
+  if (fields[0].find(' ') != std::string_view::npos) return Layout::one_column;
+  if (fields.size() > 1 && looks_like_time(fields[1])) return Layout::two_columns;
+  return Layout::date_only;
+}
+
+std::int64_t read_time(std::size_t number, const std::vector<std::string_view>& fields,
+                       Layout layout) {
+  std::string_view date = fields[0], time;
+  if (layout == Layout::one_column) {
+    const std::size_t blank = date.find(' ');
+    time = blank == std::string_view::npos ? std::string_view() : trim(date.substr(blank));
+    date = date.substr(0, blank);
+  } else if (layout == Layout::two_columns) {
+    time = fields[1];
+  }
+  const auto days = parse_date(date);
+  if (!days) fail(number, "expected a date, found " + quoted(date));
+  std::int64_t seconds = 0;
+  if (layout != Layout::date_only) {
+    const auto of_day = parse_time(time);
+    if (!of_day) fail(number, "expected a time, found " + quoted(time));
+    seconds = *of_day;
+  }
+  return *days * 86400 + seconds;
+}
+
+struct LineReader {
+  const Format& format;
+  int decimals = 0;  // the most seen
+
+  Bar read(std::size_t number, std::string_view line) {
+    const auto fields = split(line, format.separator);
+    const std::size_t first_price = format.date_columns();
+    if (fields.size() < first_price + 4) {
+      fail(number, "expected at least " + std::to_string(first_price + 4) + " columns (date" +
+                       (first_price == 2 ? ", time" : "") + ", open, high, low, close), found " +
+                       std::to_string(fields.size()));
+    }
+    Bar bar;
+    bar.time = read_time(number, fields, format.layout);
+    Price* prices[] = {&bar.open, &bar.high, &bar.low, &bar.close};
+    for (int i = 0; i < 4; ++i) *prices[i] = price(number, kPriceNames[i], fields[first_price + i]);
+    check_range(number, bar, fields, first_price);
+    if (fields.size() > first_price + 4 && !fields[first_price + 4].empty()) {
+      const auto volume = parse_decimal(fields[first_price + 4], format.separator != ',');
+      if (!volume || volume->negative) {
+        fail(number, "expected a volume, found " + quoted(fields[first_price + 4]));
+      }
+      bar.volume = volume->mantissa / power_of_ten(volume->decimals);
+    }
+    return bar;
+  }
+
+  Price price(std::size_t number, const char* name, std::string_view text) {
+    const auto value = parse_decimal(text, format.separator != ',');
+    const auto at_eight = value ? scaled(*value, kMaxDigits) : std::nullopt;
+    if (!at_eight)
+      fail(number, std::string("expected the ") + name + " price, found " + quoted(text));
+    if (*at_eight <= 0) {
+      fail(number,
+           std::string("the ") + name + " " + std::string(text) + " is not a positive price");
+    }
+    decimals = std::max(decimals, std::min(value->decimals, kMaxDigits));
+    return *at_eight;
+  }
+
+  static void check_range(std::size_t number, const Bar& bar,
+                          const std::vector<std::string_view>& fields, std::size_t first) {
+    struct Rule {
+      bool broken;
+      int extreme, other;
+      const char* relation;
+    };
+    const Rule rules[] = {{bar.high < bar.open, 1, 0, "below"},
+                          {bar.high < bar.close, 1, 3, "below"},
+                          {bar.low > bar.open, 2, 0, "above"},
+                          {bar.low > bar.close, 2, 3, "above"}};
+    for (const Rule& rule : rules) {
+      if (!rule.broken) continue;
+      fail(number, std::string("the ") + kPriceNames[rule.extreme] + " " +
+                       std::string(fields[first + rule.extreme]) + " is " + rule.relation +
+                       " the " + kPriceNames[rule.other] + " " +
+                       std::string(fields[first + rule.other]));
+    }
+  }
+};
+
+std::string time_as_written(const std::vector<std::string_view>& fields, Layout layout) {
+  std::string text(fields[0]);
+  if (layout == Layout::two_columns) text += " " + std::string(fields[1]);
+  return text;
+}
+
+int usual_distance(const std::vector<Bar>& bars) {
+  std::map<std::int64_t, int> counts;
+  const std::size_t end = std::min<std::size_t>(bars.size(), 10001);
+  for (std::size_t i = 1; i < end; ++i) ++counts[bars[i].time - bars[i - 1].time];
+  if (counts.empty()) return 300;
+  const auto most = std::max_element(counts.begin(), counts.end(),
+                                     [](auto& a, auto& b) { return a.second < b.second; });
+  return static_cast<int>(std::min<std::int64_t>(most->first, 1 << 30));
+}
+
+History read_bars(std::string_view text, std::string_view symbol) {
+  if (text.size() > kMaxFileBytes) throw ReadError("the file is larger than 256 MB");
+  if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
+  History history;
+  history.instrument.symbol = std::string(symbol);
+  Format format;
+  std::optional<LineReader> reader;
+  bool first_line = true;
+  for (std::size_t at = 0, number = 1; at < text.size(); ++number) {
+    const std::size_t end = std::min(text.find('\n', at), text.size());
+    std::string_view line = text.substr(at, end - at);
+    at = end + 1;
+    if (line.ends_with('\r')) line.remove_suffix(1);
+    if (trim(line).empty()) continue;
+    if (first_line) {
+      first_line = false;
+      // A header names its columns; data starts with a date.
+      const char first = trim(line).front();
+      if (first < '0' || first > '9') continue;
+    }
+    if (!reader) {
+      format.separator = detect_separator(line);
+      format.layout = detect_layout(split(line, format.separator));
+      reader.emplace(LineReader{format});
+    }
+    const Bar bar = reader->read(number, line);
+    if (!history.bars.empty() && bar.time <= history.bars.back().time) {
+      fail(number, "the time " + time_as_written(split(line, format.separator), format.layout) +
+                       " is not after the previous bar's");
+    }
+    history.bars.push_back(bar);
+  }
+  if (history.bars.empty()) throw ReadError("no bars");
+  const int digits = reader->decimals;
+  const std::int64_t unit = power_of_ten(kMaxDigits - digits);
+  for (Bar& bar : history.bars) {
+    for (Price* price : {&bar.open, &bar.high, &bar.low, &bar.close}) *price /= unit;
+  }
+  history.instrument.digits = digits;
+  // A fractional-pip quote (5 or 3 digits) gets the usual 0.8 pip; others one point.
+  history.instrument.spread = digits % 2 == 1 ? 8 : 1;
+  history.bar_seconds = usual_distance(history.bars);
+  return history;
+}
+
+}  // namespace
+
+HistoryReading read_history(std::string_view text, std::string_view symbol) {
+  HistoryReading reading;
+  try {
+    reading.history = read_bars(text, symbol);
+  } catch (const ReadError& error) {
+    reading.error = error.message;
+  }
+  return reading;
+}
+
+}  // namespace pelmora::practice
