@@ -15,16 +15,15 @@ namespace sim = pelmora::sim_terminal;
 
 namespace {
 
-// sim-terminal.exe, found from this test program's own place in the build tree.
-std::wstring terminal_program() {
-  return win32_test::program_beside_this_one(PELMORA_SIM_TERMINAL_RELATIVE);
-}
-
 HWND child_of_class(HWND parent, const wchar_t* window_class, const wchar_t* text = nullptr) {
   return FindWindowExW(parent, nullptr, window_class, text);
 }
 
 }  // namespace
+
+std::wstring terminal_program() {
+  return win32_test::program_beside_this_one(PELMORA_SIM_TERMINAL_RELATIVE);
+}
 
 std::wstring panel_program() {
   const std::wstring terminal = terminal_program();

@@ -31,6 +31,8 @@ bool answers(HWND window, UINT timeout_ms);
 
 std::wstring rect_text(const RECT& rect);
 
+// sim-terminal.exe, found from this test program's own place in the build tree.
+std::wstring terminal_program();
 // The full path of the panel program that sim-terminal.exe starts: pelmora.exe beside it.
 std::wstring panel_program();
 
