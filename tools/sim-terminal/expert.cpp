@@ -5,8 +5,8 @@
 
 #include <cstdio>
 
+#include "journal_lines.h"
 #include "practice/expert_commands.h"
-#include "practice/summary.h"
 #include "window_class.h"
 
 namespace pelmora::sim_terminal {
@@ -126,14 +126,17 @@ bool Expert::acknowledge() {
 
 void Expert::take_commands(Clock::time_point now) {
   if (ack_owed_ && !acknowledge()) return;
-  const auto command = fields_.read(Field::out_command);
+  auto command = fields_.read(Field::out_command);
   if (!command) return;
   // IN_READ_COMMAND matters only with a command standing or an acknowledgement to see cleared.
+  // It is read before OUT_COMMAND is read again: the panel clears OUT_COMMAND first, so once
+  // IN_READ_COMMAND reads empty, OUT_COMMAND read after it is no longer the command just taken.
   std::string read_command;
   if (!command->empty() || handshake_.waiting_for_panel()) {
     const auto read = fields_.read(Field::in_read_command);
     if (!read) return;
     read_command = *read;
+    if (read_command.empty() && !(command = fields_.read(Field::out_command))) return;
   }
   if (!command->empty() && !sighted_ && !handshake_.waiting_for_panel()) sighted_ = now;
   const auto taken = handshake_.poll(*command, read_command);
@@ -149,7 +152,7 @@ void Expert::carry_out(const std::string& command, Clock::time_point sighted) {
     handshake_ = {};
     return;
   }
-  const std::string bar_time = practice::time_text(tester_.time());
+  const std::int64_t bar_time = tester_.time();
   const auto quote = tester_.quote();
   const std::string quotes =
       quote ? practice::quotes_text(*quote, tester_.instrument().digits) : std::string("-");
@@ -157,9 +160,10 @@ void Expert::carry_out(const std::string& command, Clock::time_point sighted) {
   const bool acknowledged = acknowledge();
   const auto ms =
       std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - sighted).count();
-  journal_.add(
-      bar_time + " | " + wall_clock() + " | " + command + " | " + quotes + " | " + outcome.result +
-      " | " + (acknowledged ? std::to_string(ms) + " ms" : std::string("READ_OK not written yet")));
+  journal_.add(clock_text(bar_time) + " (" + wall_clock() + ") " + command + " at " + quotes +
+               ": " + outcome.result + "; " +
+               (acknowledged ? "READ_OK after " + std::to_string(ms) + " ms"
+                             : std::string("READ_OK not written yet")));
   publish();
 }
 
