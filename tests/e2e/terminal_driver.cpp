@@ -64,9 +64,11 @@ std::wstring rect_text(const RECT& r) {
          std::to_wstring(r.right) + L"," + std::to_wstring(r.bottom) + L")";
 }
 
-TerminalRun::TerminalRun(const std::vector<std::wstring>& options) {
+TerminalRun::TerminalRun(const std::vector<std::wstring>& options, ExpertSide expert) {
   const std::wstring program = terminal_program();
   std::wstring command_line = L"\"" + program + L"\"";
+  // Two experts on one link would each take the other's commands.
+  if (expert == ExpertSide::caller) command_line += L" --no-expert";
   for (const auto& option : options) command_line += L" " + option;
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;

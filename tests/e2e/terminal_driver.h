@@ -36,11 +36,16 @@ std::wstring terminal_program();
 // The full path of the panel program that sim-terminal.exe starts: pelmora.exe beside it.
 std::wstring panel_program();
 
+// Who answers the panel's commands: the caller playing the expert through the exchange fields,
+// or the terminal's own expert trading its replayed test.
+enum class ExpertSide { caller, terminal };
+
 class TerminalRun {
  public:
   // Starts sim-terminal.exe with these extra options; started() tells whether its windows
   // were found.
-  explicit TerminalRun(const std::vector<std::wstring>& options = {});
+  explicit TerminalRun(const std::vector<std::wstring>& options = {},
+                       ExpertSide expert = ExpertSide::caller);
   TerminalRun(const TerminalRun&) = delete;
   TerminalRun& operator=(const TerminalRun&) = delete;
   // Ends the panel, then asks the terminal to quit and ends it if it lingers.

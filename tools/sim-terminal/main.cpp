@@ -14,6 +14,7 @@
 #include "control_client.h"
 #include "control_command.h"
 #include "control_protocol.h"
+#include "expert.h"
 #include "log.h"
 #include "options.h"
 #include "panel_observation.h"
@@ -78,15 +79,15 @@ int send_to_running_terminal(const std::wstring& command) {
   return *reply == kReplyRefused ? 1 : 0;
 }
 
-// Everything one run of the terminal owns. Members go in reverse order: the probe stops first,
-// the windows go next, and the panel is waited for last.
+// Everything one run of the terminal owns. Members go in reverse order: the expert stops first,
+// then the probe, the windows go next, and the panel is waited for last.
 struct Session {
   explicit Session(practice::History history) : tester(std::move(history)) {}
   practice::Tester tester;  // the terminal's windows show it and feed it time
   PanelProcess panel;
   std::unique_ptr<Terminal> terminal;
   std::unique_ptr<StartupProbe> probe;
-  // The trading expert joins the session here when it comes.
+  std::unique_ptr<Expert> expert;  // trades the test through the panel's fields
 };
 
 // What the terminal does with the start-up probe's news: show it, and act on the options.
@@ -140,6 +141,12 @@ int run(HINSTANCE instance, const Options& options) {
     start_panel(session, options);
   } else if (options.quit_after_ms >= 0) {
     terminal.quit_after(options.quit_after_ms);
+  }
+  // Also without a panel of its own: the expert waits for one started by hand for this chart.
+  if (options.expert) {
+    session.expert = Expert::create(instance, panel_caption(chart_parameter(terminal.chart(1))),
+                                    terminal.tester(), terminal.journal());
+    if (!session.expert) log_line(L"cannot start the expert");
   }
   MSG message{};
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {

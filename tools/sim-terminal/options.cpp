@@ -8,7 +8,7 @@
 namespace pelmora::sim_terminal {
 
 const wchar_t kUsage[] =
-    L"usage: sim-terminal [--panel <pelmora.exe>] [--no-panel] [--tarsel]\n"
+    L"usage: sim-terminal [--panel <pelmora.exe>] [--no-panel] [--no-expert] [--tarsel]\n"
     L"                    [--pos <x>,<y>,<width>,<height>]\n"
     L"                    [--report-startup <file>] [--quit-after <ms>]\n"
     L"                    [--history <file.csv>] [--journal-dir <folder>]\n"
@@ -56,6 +56,8 @@ ParsedOptions parse_options(const std::vector<std::wstring>& args) {
     };
     if (name == L"--no-panel") {
       o.start_panel = false;
+    } else if (name == L"--no-expert") {
+      o.expert = false;
     } else if (name == L"--tarsel") {
       o.tarsel = true;
     } else if (name == L"--help" || name == L"-h") {

@@ -11,6 +11,7 @@ namespace pelmora::sim_terminal {
 struct Options {
   std::wstring panel_path;  // empty: pelmora.exe beside this program
   bool start_panel = true;
+  bool expert = true;   // the expert trades the test through the panel's fields
   bool tarsel = false;  // a "Tarsel" window for the chart exists before the panel starts
   RECT placement{40, 30, 1140, 790};  // left, top, right, bottom of the terminal main window
   std::wstring report_path;           // where the start-up probe writes its figures; empty: nowhere
