@@ -12,7 +12,8 @@ namespace pelmora::sim_terminal {
 
 namespace {
 
-constexpr DWORD kMaxHistoryBytes = 1u << 30;  // far above any export worth replaying
+// The history reader takes no more; a larger file is refused before it fills the memory.
+constexpr DWORD kMaxHistoryBytes = 256u << 20;
 
 std::wstring stamp_now() {
   SYSTEMTIME now{};
@@ -70,7 +71,7 @@ std::optional<std::string> read_whole_file(const std::filesystem::path& file, st
     return std::nullopt;
   }
   if (size.QuadPart > kMaxHistoryBytes) {
-    *error = file.wstring() + L": too large (over 1 GB)";
+    *error = file.wstring() + L": the file is larger than 256 MB";
     return std::nullopt;
   }
   std::string text(static_cast<size_t>(size.QuadPart), '\0');
