@@ -15,16 +15,15 @@ namespace sim = pelmora::sim_terminal;
 
 namespace {
 
-// sim-terminal.exe, found from this test program's own place in the build tree.
-std::wstring terminal_program() {
-  return win32_test::program_beside_this_one(PELMORA_SIM_TERMINAL_RELATIVE);
-}
-
 HWND child_of_class(HWND parent, const wchar_t* window_class, const wchar_t* text = nullptr) {
   return FindWindowExW(parent, nullptr, window_class, text);
 }
 
 }  // namespace
+
+std::wstring terminal_program() {
+  return win32_test::program_beside_this_one(PELMORA_SIM_TERMINAL_RELATIVE);
+}
 
 std::wstring panel_program() {
   const std::wstring terminal = terminal_program();
@@ -65,9 +64,11 @@ std::wstring rect_text(const RECT& r) {
          std::to_wstring(r.right) + L"," + std::to_wstring(r.bottom) + L")";
 }
 
-TerminalRun::TerminalRun(const std::vector<std::wstring>& options) {
+TerminalRun::TerminalRun(const std::vector<std::wstring>& options, ExpertSide expert) {
   const std::wstring program = terminal_program();
   std::wstring command_line = L"\"" + program + L"\"";
+  // Two experts on one link would each take the other's commands.
+  if (expert == ExpertSide::caller) command_line += L" --no-expert";
   for (const auto& option : options) command_line += L" " + option;
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;

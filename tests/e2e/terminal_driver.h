@@ -31,14 +31,21 @@ bool answers(HWND window, UINT timeout_ms);
 
 std::wstring rect_text(const RECT& rect);
 
+// sim-terminal.exe, found from this test program's own place in the build tree.
+std::wstring terminal_program();
 // The full path of the panel program that sim-terminal.exe starts: pelmora.exe beside it.
 std::wstring panel_program();
+
+// Who answers the panel's commands: the caller playing the expert through the exchange fields,
+// or the terminal's own expert trading its replayed test.
+enum class ExpertSide { caller, terminal };
 
 class TerminalRun {
  public:
   // Starts sim-terminal.exe with these extra options; started() tells whether its windows
   // were found.
-  explicit TerminalRun(const std::vector<std::wstring>& options = {});
+  explicit TerminalRun(const std::vector<std::wstring>& options = {},
+                       ExpertSide expert = ExpertSide::caller);
   TerminalRun(const TerminalRun&) = delete;
   TerminalRun& operator=(const TerminalRun&) = delete;
   // Ends the panel, then asks the terminal to quit and ends it if it lingers.

@@ -28,37 +28,42 @@ bool same_point(POINT a, POINT b) {
   return a.x == b.x && a.y == b.y;
 }
 
-void TerminalWithExpert::SetUp() {
+void PanelOverTerminal::SetUp() {
   ASSERT_TRUE(run_.started()) << "sim-terminal.exe did not start or show its window";
   ASSERT_TRUE(run_.wait_placed()) << run_.describe();
   panel_ = run_.panel_window();
-  expert_.emplace(panel_);
-  ASSERT_TRUE(expert_->attached()) << "the exchange fields were not found by their ids";
   // The user's first click: under Wine it can be followed by the desktop taking the keyboard,
   // which would cancel a click made at that moment.
   ASSERT_TRUE(take_keyboard("Edit12"));
 }
 
-HWND TerminalWithExpert::control(std::string_view name) {
+void TerminalWithExpert::SetUp() {
+  PanelOverTerminal::SetUp();
+  if (HasFatalFailure()) return;
+  expert_.emplace(panel_);
+  ASSERT_TRUE(expert_->attached()) << "the exchange fields were not found by their ids";
+}
+
+HWND PanelOverTerminal::control(std::string_view name) {
   HWND found = panel_control(panel_, name);
   EXPECT_NE(found, nullptr) << "no control " << name;
   return found;
 }
 
-bool TerminalWithExpert::click(std::string_view name) {
+bool PanelOverTerminal::click(std::string_view name) {
   return input::click(input::centre_of(control(name)));
 }
 
-bool TerminalWithExpert::text_becomes(std::string_view name, const std::wstring& expected) {
+bool PanelOverTerminal::text_becomes(std::string_view name, const std::wstring& expected) {
   HWND window = control(name);
   return wait_until([&] { return text_of(window) == expected; }, std::chrono::seconds(5));
 }
 
-bool TerminalWithExpert::take_keyboard(std::string_view name) {
+bool PanelOverTerminal::take_keyboard(std::string_view name) {
   return input::click_until_foreground(control(name), panel_);
 }
 
-bool TerminalWithExpert::swapped(std::string_view shown, std::string_view hidden, POINT place) {
+bool PanelOverTerminal::swapped(std::string_view shown, std::string_view hidden, POINT place) {
   return wait_until(
       [&] {
         return visible(shown) && !visible(hidden) && same_point(top_left(control(shown)), place);
@@ -66,7 +71,7 @@ bool TerminalWithExpert::swapped(std::string_view shown, std::string_view hidden
       5s);
 }
 
-bool TerminalWithExpert::choose_from_menu(POINT where, int index) {
+bool PanelOverTerminal::choose_from_menu(POINT where, int index) {
   if (!input::right_click(where)) return false;
   const DWORD pid = GetProcessId(run_.panel_process());
   HWND menu = nullptr;

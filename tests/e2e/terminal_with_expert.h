@@ -1,5 +1,6 @@
-// The fixture the trading end-to-end tests share: one substitute terminal with the panel placed
-// over its chart, this test playing the expert, and the user's hand on the panel's controls.
+// The fixtures the trading end-to-end tests share: one substitute terminal with the panel placed
+// over its chart and the user's hand on the panel's controls; either this test plays the expert,
+// or the terminal's own expert trades its replayed test.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -8,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "terminal_driver.h"
 #include "test_expert.h"
@@ -18,8 +20,10 @@ std::wstring text_of(HWND window);
 POINT top_left(HWND window);
 bool same_point(POINT a, POINT b);
 
-class TerminalWithExpert : public ::testing::Test {
+class PanelOverTerminal : public ::testing::Test {
  protected:
+  PanelOverTerminal(const std::vector<std::wstring>& options, ExpertSide expert)
+      : run_(options, expert) {}
   void SetUp() override;
 
   HWND control(std::string_view name);
@@ -35,11 +39,19 @@ class TerminalWithExpert : public ::testing::Test {
   bool swapped(std::string_view shown, std::string_view hidden, POINT place);
   // Right-clicks `where` and clicks the shortcut menu's item `index` (of its two).
   bool choose_from_menu(POINT where, int index);
-  // The command the expert takes next, after which the handshake must leave the link idle.
-  std::wstring command();
 
   TerminalRun run_;
   HWND panel_ = nullptr;
+};
+
+class TerminalWithExpert : public PanelOverTerminal {
+ protected:
+  TerminalWithExpert() : PanelOverTerminal({}, ExpertSide::caller) {}
+  void SetUp() override;
+
+  // The command the expert takes next, after which the handshake must leave the link idle.
+  std::wstring command();
+
   std::optional<TestExpert> expert_;
 };
 

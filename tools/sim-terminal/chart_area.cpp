@@ -46,8 +46,9 @@ ChartArea::ChartArea(HINSTANCE instance, HWND parent, News news)
                                        WS_CLIPCHILDREN | WS_CLIPSIBLINGS,
                                    0, 0, 200, 150, area_, nullptr, instance, this);
     if (chart->frame) {
-      chart->window = CreateWindowExW(0, kChartClass, L"", WS_CHILD | WS_VISIBLE, 0, 0, 10, 10,
-                                      chart->frame, nullptr, instance, this);
+      // Clipping children: the test's summary lies over the first chart.
+      chart->window = CreateWindowExW(0, kChartClass, L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN,
+                                      0, 0, 10, 10, chart->frame, nullptr, instance, this);
     }
     charts_[static_cast<size_t>(i)] = std::move(chart);
   }
@@ -102,6 +103,15 @@ void ChartArea::set_note(std::wstring_view note) {
   for (const auto& chart : charts_) {
     if (chart && chart->window) InvalidateRect(chart->window, nullptr, FALSE);
   }
+}
+
+void ChartArea::set_replay(const practice::Tester* tester) {
+  replay_ = tester;
+  repaint(1);
+}
+
+void ChartArea::repaint(int number) {
+  if (HWND window = chart(number)) InvalidateRect(window, nullptr, FALSE);
 }
 
 void ChartArea::on_f11(Chart& chart) {
@@ -178,18 +188,18 @@ LRESULT ChartArea::frame_message(HWND hwnd, UINT message, WPARAM wparam, LPARAM 
 LRESULT ChartArea::chart_message(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_PAINT: {
-      PAINTSTRUCT paint{};
-      HDC dc = BeginPaint(hwnd, &paint);
-      RECT client{};
-      GetClientRect(hwnd, &client);
+      const Painting painting(hwnd);
+      const RECT& client = painting.client();
       if (const Chart* chart = chart_of(GetParent(hwnd))) {
-        paint_chart(dc, client,
+        // Drawn off screen and copied in one go: a replayed chart repaints many times a second.
+        const platform::win32::BufferedPaint buffer(painting.dc(), client.right, client.bottom);
+        paint_chart(buffer.dc(), client,
                     {.title = chart->title,
                      .seed = chart->seed,
                      .close_up = chart->close_up,
-                     .note = note_});
+                     .note = note_,
+                     .replay = chart == charts_[0].get() ? replay_ : nullptr});
       }
-      EndPaint(hwnd, &paint);
       return 0;
     }
     case WM_ERASEBKGND:

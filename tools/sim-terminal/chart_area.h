@@ -13,6 +13,10 @@
 
 #include "handles.h"
 
+namespace pelmora::practice {
+class Tester;
+}
+
 namespace pelmora::sim_terminal {
 
 class ChartArea {
@@ -39,6 +43,10 @@ class ChartArea {
   bool close(int number);
   // The line every chart shows in its corner (the tester's state); repaints them.
   void set_note(std::wstring_view note);
+  // The test the first chart replays (held, not owned); null: still candles.
+  void set_replay(const practice::Tester* tester);
+  // Repaints the chart's window (a replayed chart after a new price).
+  void repaint(int number);
   // F11 key-downs the chart windows have taken so far.
   int f11_count() const { return f11_count_; }
 
@@ -65,6 +73,7 @@ class ChartArea {
   std::array<std::unique_ptr<Chart>, kCharts> charts_;
   News news_;
   std::wstring note_;
+  const practice::Tester* replay_ = nullptr;
   int f11_count_ = 0;
 };
 

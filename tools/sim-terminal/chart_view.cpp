@@ -1,23 +1,19 @@
-// Still chart drawing with plain GDI; everything created here is released by the end of it.
+// Chart drawing with plain GDI: the frame of every chart, and the still candles of a chart that
+// does not replay; everything created here is released by the end of it.
 #include "chart_view.h"
 
 #include <algorithm>
 #include <cmath>
 #include <vector>
 
+#include "chart_style.h"
 #include "handles.h"
+#include "replay_view.h"
 
 namespace pelmora::sim_terminal {
 
 namespace {
 
-constexpr COLORREF kBackground = RGB(18, 20, 26);
-constexpr COLORREF kGrid = RGB(44, 48, 58);
-constexpr COLORREF kText = RGB(170, 176, 190);
-constexpr COLORREF kUp = RGB(64, 190, 120);
-constexpr COLORREF kDown = RGB(220, 80, 80);
-constexpr int kCandleStep = 9;
-constexpr int kCloseUpCandleStep = 18;
 constexpr int kGridStep = 64;
 
 struct Candle {
@@ -44,7 +40,7 @@ std::vector<Candle> walk(unsigned seed, int count) {
 }
 
 void paint_grid(HDC dc, const RECT& client) {
-  UniquePen pen(CreatePen(PS_DOT, 1, kGrid));
+  UniquePen pen(CreatePen(PS_DOT, 1, kChartGrid));
   Selected selected(dc, pen.get());
   for (int x = client.left + kGridStep; x < client.right; x += kGridStep) {
     MoveToEx(dc, x, client.top, nullptr);
@@ -70,37 +66,29 @@ void paint_candles(HDC dc, const RECT& client, unsigned seed, int step) {
   const double span = std::max(high - low, 1e-9);
   const int top = client.top + 30, usable = height - 50;
   auto y_of = [&](double price) { return top + static_cast<int>((high - price) / span * usable); };
-  UniquePen up_pen(CreatePen(PS_SOLID, 1, kUp)), down_pen(CreatePen(PS_SOLID, 1, kDown));
-  UniqueBrush up_brush(CreateSolidBrush(kUp)), down_brush(CreateSolidBrush(kDown));
+  const CandleInk ink;
   for (int i = 0; i < count; ++i) {
     const Candle& c = candles[static_cast<size_t>(i)];
-    const bool rising = c.close >= c.open;
-    Selected pen(dc, rising ? up_pen.get() : down_pen.get());
-    const int x = client.left + 10 + i * step;
-    const int body_width = step - 2;
-    MoveToEx(dc, x + body_width / 2, y_of(c.high), nullptr);
-    LineTo(dc, x + body_width / 2, y_of(c.low) + 1);
-    RECT body{x, y_of(std::max(c.open, c.close)), x + body_width,
-              y_of(std::min(c.open, c.close)) + 1};
-    FillRect(dc, &body, rising ? up_brush.get() : down_brush.get());
+    ink.draw(dc, client.left + 10 + i * step, step, y_of(c.open), y_of(c.high), y_of(c.low),
+             y_of(c.close));
   }
-}
-
-void paint_text(HDC dc, int x, int y, std::wstring_view text, UINT align) {
-  SetTextAlign(dc, align);
-  TextOutW(dc, x, y, text.data(), static_cast<int>(text.size()));
 }
 
 }  // namespace
 
 void paint_chart(HDC dc, const RECT& client, const ChartLook& look) {
-  UniqueBrush background(CreateSolidBrush(kBackground));
+  UniqueBrush background(CreateSolidBrush(kChartBackground));
   FillRect(dc, &client, background.get());
   paint_grid(dc, client);
-  paint_candles(dc, client, look.seed, look.close_up ? kCloseUpCandleStep : kCandleStep);
-  SetBkMode(dc, TRANSPARENT);
-  SetTextColor(dc, kText);
+  const int step = look.close_up ? kCloseUpCandleStep : kCandleStep;
   Selected font(dc, GetStockObject(DEFAULT_GUI_FONT));
+  SetBkMode(dc, TRANSPARENT);
+  if (look.replay) {
+    paint_replay(dc, client, *look.replay, step);
+  } else {
+    paint_candles(dc, client, look.seed, step);
+  }
+  SetTextColor(dc, kChartText);
   paint_text(dc, client.left + 8, client.top + 6, look.title, TA_LEFT | TA_TOP);
   // On the right, clear of the panel, which lies over the chart's top-left corner.
   paint_text(dc, client.right - 8, client.top + 6, look.note, TA_RIGHT | TA_TOP);

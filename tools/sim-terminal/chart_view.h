@@ -5,6 +5,10 @@
 
 #include <string_view>
 
+namespace pelmora::practice {
+class Tester;
+}
+
 namespace pelmora::sim_terminal {
 
 struct ChartLook {
@@ -12,10 +16,11 @@ struct ChartLook {
   unsigned seed = 0;       // the candles come from a fixed walk chosen by it
   bool close_up = false;   // wider candles, fewer of them, and a mark saying so
   std::wstring_view note;  // one line in the top-right corner; empty: none
+  // The test this chart replays; null: still candles from `seed`.
+  const practice::Tester* replay = nullptr;
 };
 
-// Paints the whole client rectangle; the same look always gives the same picture (the
-// replayed chart will draw real bars here).
+// Paints the whole client rectangle; a still chart's look always gives the same picture.
 void paint_chart(HDC dc, const RECT& client, const ChartLook& look);
 
 }  // namespace pelmora::sim_terminal

@@ -29,6 +29,14 @@ constexpr Spec kSpecs[] = {
     {"f11-count", CommandKind::kF11Count, 0},
     {"speed", CommandKind::kSpeed, 0},
     {"test-state", CommandKind::kTestState, 0},
+    {"set-speed", CommandKind::kSetSpeed, 1},
+    {"pause", CommandKind::kPause, 0},
+    {"stop", CommandKind::kStop, 0},
+    {"open-count", CommandKind::kOpenCount, 0},
+    {"closed-count", CommandKind::kClosedCount, 0},
+    {"net-points", CommandKind::kNetPoints, 0},
+    {"summary-shown", CommandKind::kSummaryShown, 0},
+    {"ticks", CommandKind::kTicks, 0},
 };
 
 std::vector<std::string_view> split_words(std::string_view line) {
@@ -60,6 +68,8 @@ bool in_range(const Command& command) {
       return a[0] >= 0 && a[0] <= kMaxHangMs;
     case CommandKind::kMove:
       return a[2] > 0 && a[3] > 0;
+    case CommandKind::kSetSpeed:
+      return a[0] >= 0 && a[0] <= kMaxSpeed;
     default:
       return true;
   }
@@ -74,6 +84,11 @@ bool answers_a_value(CommandKind kind) {
     case CommandKind::kF11Count:
     case CommandKind::kSpeed:
     case CommandKind::kTestState:
+    case CommandKind::kOpenCount:
+    case CommandKind::kClosedCount:
+    case CommandKind::kNetPoints:
+    case CommandKind::kSummaryShown:
+    case CommandKind::kTicks:
       return true;
     default:
       return false;

@@ -22,6 +22,14 @@ enum class CommandKind {
   kF11Count,
   kSpeed,
   kTestState,
+  kSetSpeed,
+  kPause,
+  kStop,
+  kOpenCount,
+  kClosedCount,
+  kNetPoints,
+  kSummaryShown,
+  kTicks,
 };
 
 struct Command {
@@ -31,12 +39,14 @@ struct Command {
 
 inline constexpr int kChartCount = 2;
 inline constexpr int kMaxHangMs = 60000;
+inline constexpr int kMaxSpeed = 32;
 
 // Whether the command's reply is a value (any number, 0 included) rather than done or refused.
 bool answers_a_value(CommandKind kind);
 
 // The command, or nothing when the name is unknown, an argument is missing, extra or not a
-// whole number, or out of range (chart 1..kChartCount, hang 0..kMaxHangMs, size above 0).
+// whole number, or out of range (chart 1..kChartCount, hang 0..kMaxHangMs, speed 0..kMaxSpeed, size
+// above 0).
 std::optional<Command> parse_command(std::string_view line);
 
 }  // namespace pelmora::sim_terminal

@@ -7,22 +7,30 @@
 
 #include <chrono>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "control_client.h"
 #include "control_command.h"
 #include "control_protocol.h"
+#include "expert.h"
 #include "log.h"
 #include "options.h"
 #include "panel_observation.h"
 #include "panel_process.h"
+#include "platform/win32/wide.h"
+#include "practice/tester.h"
+#include "run_files.h"
 #include "startup_probe.h"
 #include "terminal.h"
 
 namespace pelmora::sim_terminal {
 
 namespace {
+
+using platform::win32::to_utf8;
+using platform::win32::to_wide;
 
 std::vector<std::wstring> program_arguments() {
   int count = 0;
@@ -33,23 +41,22 @@ std::vector<std::wstring> program_arguments() {
   return args;
 }
 
-std::wstring beside_this_program(const wchar_t* file) {
-  std::wstring path(MAX_PATH, L'\0');
-  DWORD n = 0;
-  while ((n = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()))) ==
-         path.size()) {
-    path.resize(path.size() * 2);
+// The history to replay: the user's file, or the bundled series; nothing (the reason on the
+// standard error stream) when the file cannot be read or is not a history.
+std::optional<practice::History> load_history(const std::wstring& file) {
+  if (file.empty()) return practice::generate_history();
+  std::wstring error;
+  const auto text = read_whole_file(file, &error);
+  if (!text) {
+    log_line(L"cannot read the history: " + error);
+    return std::nullopt;
   }
-  path.resize(n);
-  return path.substr(0, path.find_last_of(L"\\/") + 1) + file;
-}
-
-std::string to_utf8(const std::wstring& text) {
-  const int size = static_cast<int>(text.size());
-  const int n = WideCharToMultiByte(CP_UTF8, 0, text.data(), size, nullptr, 0, nullptr, nullptr);
-  std::string out(static_cast<size_t>(n), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, text.data(), size, out.data(), n, nullptr, nullptr);
-  return out;
+  practice::HistoryReading reading = practice::read_history(*text);
+  if (!reading.ok()) {
+    log_line(file + L": " + to_wide(reading.error));
+    return std::nullopt;
+  }
+  return std::move(reading.history);
 }
 
 // Driver mode: one command to the running terminal; the reply on standard output.
@@ -72,13 +79,15 @@ int send_to_running_terminal(const std::wstring& command) {
   return *reply == kReplyRefused ? 1 : 0;
 }
 
-// Everything one run of the terminal owns. Members go in reverse order: the probe stops first,
-// the windows go next, and the panel is waited for last.
+// Everything one run of the terminal owns. Members go in reverse order: the expert stops first,
+// then the probe, the windows go next, and the panel is waited for last.
 struct Session {
+  explicit Session(practice::History history) : tester(std::move(history)) {}
+  practice::Tester tester;  // the terminal's windows show it and feed it time
   PanelProcess panel;
   std::unique_ptr<Terminal> terminal;
   std::unique_ptr<StartupProbe> probe;
-  // The trading expert and the replayed chart join the session here when they come.
+  std::unique_ptr<Expert> expert;  // trades the test through the panel's fields
 };
 
 // What the terminal does with the start-up probe's news: show it, and act on the options.
@@ -93,8 +102,9 @@ void follow_startup(Terminal& terminal, const Options& options) {
 void start_panel(Session& session, const Options& options) {
   Terminal& terminal = *session.terminal;
   const std::wstring parameter = chart_parameter(terminal.chart(1));
-  const std::wstring program =
-      options.panel_path.empty() ? beside_this_program(L"pelmora.exe") : options.panel_path;
+  const std::wstring program = options.panel_path.empty()
+                                   ? (program_folder() / L"pelmora.exe").wstring()
+                                   : options.panel_path;
   const auto started = std::chrono::steady_clock::now();
   std::wstring error;
   if (!session.panel.start(program, parameter, &error)) {
@@ -114,10 +124,13 @@ void start_panel(Session& session, const Options& options) {
 }
 
 int run(HINSTANCE instance, const Options& options) {
+  auto history = load_history(options.history_path);
+  if (!history) return 2;  // a bad history starts nothing
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&controls);
-  Session session;
-  session.terminal = Terminal::create(instance, options.placement);
+  Session session(std::move(*history));
+  session.terminal = Terminal::create(
+      instance, {options.placement, session.tester, run_files(options.journal_dir)});
   if (!session.terminal) {
     log_line(L"cannot create the terminal's windows");
     return 1;
@@ -128,6 +141,12 @@ int run(HINSTANCE instance, const Options& options) {
     start_panel(session, options);
   } else if (options.quit_after_ms >= 0) {
     terminal.quit_after(options.quit_after_ms);
+  }
+  // Also without a panel of its own: the expert waits for one started by hand for this chart.
+  if (options.expert) {
+    session.expert = Expert::create(instance, panel_caption(chart_parameter(terminal.chart(1))),
+                                    terminal.tester(), terminal.journal());
+    if (!session.expert) log_line(L"cannot start the expert");
   }
   MSG message{};
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {

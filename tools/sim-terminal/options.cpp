@@ -8,9 +8,10 @@
 namespace pelmora::sim_terminal {
 
 const wchar_t kUsage[] =
-    L"usage: sim-terminal [--panel <pelmora.exe>] [--no-panel] [--tarsel]\n"
+    L"usage: sim-terminal [--panel <pelmora.exe>] [--no-panel] [--no-expert] [--tarsel]\n"
     L"                    [--pos <x>,<y>,<width>,<height>]\n"
     L"                    [--report-startup <file>] [--quit-after <ms>]\n"
+    L"                    [--history <file.csv>] [--journal-dir <folder>]\n"
     L"       sim-terminal --send \"<command>\"   (drives a running terminal)";
 
 namespace {
@@ -55,6 +56,8 @@ ParsedOptions parse_options(const std::vector<std::wstring>& args) {
     };
     if (name == L"--no-panel") {
       o.start_panel = false;
+    } else if (name == L"--no-expert") {
+      o.expert = false;
     } else if (name == L"--tarsel") {
       o.tarsel = true;
     } else if (name == L"--help" || name == L"-h") {
@@ -63,6 +66,10 @@ ParsedOptions parse_options(const std::vector<std::wstring>& args) {
       if (needs_value()) o.panel_path = value;
     } else if (name == L"--report-startup") {
       if (needs_value()) o.report_path = value;
+    } else if (name == L"--history") {
+      if (needs_value()) o.history_path = value;
+    } else if (name == L"--journal-dir") {
+      if (needs_value()) o.journal_dir = value;
     } else if (name == L"--send") {
       if (needs_value()) o.send = value;
     } else if (name == L"--pos") {

@@ -11,11 +11,15 @@ namespace pelmora::sim_terminal {
 struct Options {
   std::wstring panel_path;  // empty: pelmora.exe beside this program
   bool start_panel = true;
+  bool expert = true;   // the expert trades the test through the panel's fields
   bool tarsel = false;  // a "Tarsel" window for the chart exists before the panel starts
   RECT placement{40, 30, 1140, 790};  // left, top, right, bottom of the terminal main window
   std::wstring report_path;           // where the start-up probe writes its figures; empty: nowhere
-  int quit_after_ms = -1;  // quit this long after the probe's result; -1: run until closed
-  std::wstring send;       // driver mode: send this command to a running terminal and exit
+  int quit_after_ms = -1;     // quit this long after the probe's result; -1: run until closed
+  std::wstring send;          // driver mode: send this command to a running terminal and exit
+  std::wstring history_path;  // an OHLC CSV file to replay; empty: the bundled series
+  std::wstring journal_dir;   // where the journal and trades files go; empty: "journal" beside
+                              // this program
   bool help = false;
 };
 

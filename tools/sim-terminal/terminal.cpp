@@ -10,6 +10,7 @@
 #include "log.h"
 #include "panel_observation.h"
 #include "panel_process.h"
+#include "practice/tester.h"
 #include "window_class.h"
 
 namespace pelmora::sim_terminal {
@@ -19,13 +20,18 @@ namespace {
 constexpr UINT kHangMessage = WM_APP + 3;
 constexpr UINT_PTR kPanelTimer = 1;
 constexpr UINT_PTR kQuitTimer = 2;
+constexpr UINT_PTR kReplayTimer = 3;
 constexpr UINT kPanelCheckMs = 200;
+constexpr UINT kReplayBeatMs = 15;
+constexpr int kJournalHeight = 96;    // about six lines
 constexpr int kTakenPartWidth = 360;  // the status line's right part
 
 }  // namespace
 
-std::unique_ptr<Terminal> Terminal::create(HINSTANCE instance, const RECT& placement) {
+std::unique_ptr<Terminal> Terminal::create(HINSTANCE instance, const Setup& setup) {
+  const RECT& placement = setup.placement;
   std::unique_ptr<Terminal> terminal(new Terminal());
+  terminal->tester_ = &setup.tester;
   if (!register_window_class(instance, kMainClass, object_proc<Terminal, &Terminal::message>,
                              reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1)) ||
       !register_window_class(instance, kTarselClass, DefWindowProcW, nullptr)) {
@@ -41,16 +47,35 @@ std::unique_ptr<Terminal> Terminal::create(HINSTANCE instance, const RECT& place
   auto taken = [self](std::wstring_view line) { self->on_taken(line); };
   terminal->area_ = std::make_unique<ChartArea>(instance, main, taken);
   terminal->bar_ = std::make_unique<TesterBar>(instance, main, taken);
+  terminal->journal_pane_ =
+      CreateWindowExW(WS_EX_CLIENTEDGE, WC_LISTBOXW, L"",
+                      WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_NOINTEGRALHEIGHT | LBS_NOSEL, 0, 0,
+                      0, 0, main, nullptr, instance, nullptr);
   terminal->status_ =
       CreateWindowExW(0, STATUSCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, 0, 0, 0,
                       main, nullptr, instance, nullptr);
-  if (!terminal->area_->window() || !terminal->bar_->window() || !terminal->status_) return nullptr;
+  if (!terminal->area_->window() || !terminal->bar_->window() || !terminal->journal_pane_ ||
+      !terminal->status_ || !terminal->start_test(instance, setup.files)) {
+    return nullptr;
+  }
   terminal->parameter_ = chart_parameter(terminal->chart(1));
   terminal->area_->set_note(terminal->bar_->summary());
   terminal->layout();
   ShowWindow(main, SW_SHOWNORMAL);
   terminal->activate();
   return terminal;
+}
+
+bool Terminal::start_test(HINSTANCE instance, const RunFiles& files) {
+  SendMessageW(journal_pane_, WM_SETFONT,
+               reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+  journal_ = std::make_unique<Journal>(journal_pane_, files.log);
+  summary_ = std::make_unique<SummaryPane>(instance, chart(1));
+  if (!summary_->window()) return false;
+  area_->set_replay(tester_);
+  replay_ = std::make_unique<ReplayRun>(
+      ReplayRun::Parts{*tester_, *journal_, *bar_, *area_, *summary_, files.trades});
+  return SetTimer(main_.get(), kReplayTimer, kReplayBeatMs, nullptr) != 0;
 }
 
 Terminal::~Terminal() {
@@ -104,9 +129,12 @@ void Terminal::layout() {
   RECT status{};
   GetWindowRect(status_, &status);
   const int status_height = status.bottom - status.top;
-  const int bar_top = std::max<int>(0, client.bottom - status_height - TesterBar::kHeight);
+  const int journal_top = std::max<int>(0, client.bottom - status_height - kJournalHeight);
+  const int bar_top = std::max<int>(0, journal_top - TesterBar::kHeight);
+  MoveWindow(journal_pane_, 0, journal_top, client.right, kJournalHeight, TRUE);
   bar_->place(0, bar_top, client.right);
   area_->place(0, 0, client.right, bar_top);
+  if (summary_) summary_->centre();
 }
 
 void Terminal::check_panel() {
@@ -166,8 +194,40 @@ LRESULT Terminal::run(const Command& command) {
       return bar_->speed();
     case CommandKind::kTestState:
       return static_cast<LRESULT>(bar_->state());
+    case CommandKind::kSetSpeed:
+      bar_->set_speed(a[0]);
+      return kReplyDone;
+    case CommandKind::kPause:
+      bar_->press_pause();
+      return kReplyDone;
+    case CommandKind::kStop:
+      bar_->press_stop();
+      return kReplyDone;
+    case CommandKind::kOpenCount:
+    case CommandKind::kClosedCount:
+    case CommandKind::kNetPoints:
+    case CommandKind::kSummaryShown:
+    case CommandKind::kTicks:
+      return test_figure(command.kind);
   }
   return kReplyRefused;
+}
+
+LRESULT Terminal::test_figure(CommandKind kind) const {
+  switch (kind) {
+    case CommandKind::kOpenCount:
+      return static_cast<LRESULT>(tester_->book().open_orders().size());
+    case CommandKind::kClosedCount:
+      return static_cast<LRESULT>(tester_->book().closed_trades().size());
+    case CommandKind::kNetPoints:
+      return static_cast<LRESULT>(tester_->summary().net_points);
+    case CommandKind::kSummaryShown:
+      return summary_->shown() ? 1 : 0;
+    case CommandKind::kTicks:
+      return static_cast<LRESULT>(replay_->ticks());
+    default:
+      return kReplyRefused;
+  }
 }
 
 LRESULT Terminal::on_copy_data(const COPYDATASTRUCT& data) {
@@ -197,8 +257,15 @@ LRESULT Terminal::message(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam)
     case WM_TIMER:
       if (wparam == kPanelTimer) check_panel();
       if (wparam == kQuitTimer) DestroyWindow(hwnd);
+      if (wparam == kReplayTimer && replay_) {
+        replay_->on_timer();
+        // A stopped test draws nothing new.
+        if (replay_->finished()) KillTimer(hwnd, kReplayTimer);
+      }
       return 0;
     case WM_DESTROY:
+      // Closing the terminal ends a running test as the stop button would: nothing is lost.
+      if (replay_) replay_->finish();
       PostQuitMessage(0);
       return 0;
     case WM_NCDESTROY:

@@ -1,6 +1,7 @@
-// The terminal main window: the chart area above, the tester bar and a status line below. It
-// answers the control channel (control_protocol.h) and shows whether the panel still runs; the
-// status line's right part tells the last click or key the tester and the charts took.
+// The terminal main window: the chart area above, then the tester bar, the journal and a status
+// line. It replays the test on its first chart, answers the control channel
+// (control_protocol.h) and shows whether the panel still runs; the status line's right part
+// tells the last click or key the tester and the charts took.
 #pragma once
 
 #include <windows.h>
@@ -13,6 +14,10 @@
 #include "chart_area.h"
 #include "control_command.h"
 #include "handles.h"
+#include "journal.h"
+#include "replay_run.h"
+#include "run_files.h"
+#include "summary_pane.h"
 #include "tester_bar.h"
 
 namespace pelmora::sim_terminal {
@@ -24,9 +29,15 @@ class Terminal {
   // Posted to the main window by the start-up probe (startup_probe.h).
   static constexpr UINT kPanelPlacedMessage = WM_APP + 2;
 
-  // Creates and shows the main window at `placement` (screen) and brings it to the front;
+  struct Setup {
+    RECT placement;            // of the main window, screen coordinates
+    practice::Tester& tester;  // the test to replay; held, it outlives the terminal
+    RunFiles files;            // where the journal and the trades go
+  };
+
+  // Creates and shows the main window and brings it to the front, and starts the test;
   // nothing when a window cannot be created.
-  static std::unique_ptr<Terminal> create(HINSTANCE instance, const RECT& placement);
+  static std::unique_ptr<Terminal> create(HINSTANCE instance, const Setup& setup);
   Terminal(const Terminal&) = delete;
   Terminal& operator=(const Terminal&) = delete;
   ~Terminal();
@@ -35,6 +46,9 @@ class Terminal {
   HWND chart_area() const { return area_ ? area_->window() : nullptr; }
   HWND chart_frame(int number) const { return area_ ? area_->frame(number) : nullptr; }
   HWND chart(int number) const { return area_ ? area_->chart(number) : nullptr; }
+  // For the expert inside the terminal: the test it trades in, and the journal it writes to.
+  practice::Tester& tester() const { return *tester_; }
+  Journal& journal() const { return *journal_; }
 
   // The panel whose state the status line and the control channel report; held, not owned.
   void watch_panel(const PanelProcess* panel);
@@ -62,11 +76,19 @@ class Terminal {
   // A click or key the tester bar or a chart took: shown in the status line's right part, and
   // the charts' note follows the tester's state.
   void on_taken(std::wstring_view line);
+  bool start_test(HINSTANCE instance, const RunFiles& files);
+  // The test's figures for the control channel.
+  LRESULT test_figure(CommandKind kind) const;
 
   UniqueWindow main_;
   std::unique_ptr<ChartArea> area_;
   std::unique_ptr<TesterBar> bar_;
+  HWND journal_pane_ = nullptr;
   HWND status_ = nullptr;
+  practice::Tester* tester_ = nullptr;
+  std::unique_ptr<Journal> journal_;
+  std::unique_ptr<SummaryPane> summary_;
+  std::unique_ptr<ReplayRun> replay_;
   UniqueWindow tarsel_;
   std::wstring parameter_;  // the first chart's handle, as the panel gets it
   const PanelProcess* panel_ = nullptr;

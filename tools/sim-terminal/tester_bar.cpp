@@ -4,6 +4,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <string>
 
 #include "control_protocol.h"
@@ -90,6 +91,18 @@ int TesterBar::speed() const {
 std::wstring TesterBar::summary() const {
   return std::wstring(state_text(state())) + L", скорость " + std::to_wstring(speed()) + L" из " +
          std::to_wstring(kSpeedMax);
+}
+
+void TesterBar::set_speed(int speed) {
+  SendMessageW(slider_, TBM_SETPOS, TRUE, std::clamp(speed, 0, kSpeedMax));
+  on_speed_change();
+}
+
+void TesterBar::stop(std::wstring_view why) {
+  if (stopped_) return;
+  stopped_ = true;
+  show_state();
+  if (news_) news_(why);
 }
 
 void TesterBar::on_pause_click() {

@@ -12,6 +12,7 @@
 #include <string>
 #include <string_view>
 
+#include "control_command.h"
 #include "control_protocol.h"
 
 namespace pelmora::sim_terminal {
@@ -28,7 +29,7 @@ class TesterBar {
   using News = std::function<void(std::wstring_view line)>;
 
   static constexpr int kHeight = 44;
-  static constexpr int kSpeedMax = 32;
+  static constexpr int kSpeedMax = kMaxSpeed;
 
   // Creates the bar inside `parent`; window() is null when creation failed.
   TesterBar(HINSTANCE instance, HWND parent, News news);
@@ -41,6 +42,13 @@ class TesterBar {
   // Once stopped, the test stays stopped; the pause button still toggles its caption.
   TestState state() const;
   int speed() const;
+  // Moves the slider as the user would (the news tells it); clamped to 0..kSpeedMax.
+  void set_speed(int speed);
+  // Press the pause and stop buttons as a click would.
+  void press_pause() { SendMessageW(pause_, BM_CLICK, 0, 0); }
+  void press_stop() { SendMessageW(stop_, BM_CLICK, 0, 0); }
+  // The test ended without the stop button (its history ran out): shown as stopped.
+  void stop(std::wstring_view why);
   // The state and speed in a few words, for the chart.
   std::wstring summary() const;
 

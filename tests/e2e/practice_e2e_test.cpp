@@ -1,0 +1,229 @@
+// End to end under Wine: the substitute terminal's own expert trades its replayed test while the
+// user drives the panel by real mouse and keyboard input, from the first buy to "Стоп". The
+// checks read what the terminal shows and writes: its trade counts, the order record its expert
+// publishes, the trades file, the summary and the journal.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "control_protocol.h"
+#include "link/exchange_fields.h"
+#include "real_input.h"
+#include "terminal_with_expert.h"
+
+namespace pelmora::e2e {
+namespace {
+
+namespace fs = std::filesystem;
+namespace sim = sim_terminal;
+
+fs::path fresh_folder() {
+  const fs::path folder =
+      fs::temp_directory_path() / ("pelmora-practice-" + std::to_string(GetCurrentProcessId()));
+  fs::remove_all(folder);
+  fs::create_directories(folder);
+  return folder;
+}
+
+std::vector<std::string> split(const std::string& text, char separator) {
+  std::vector<std::string> parts;
+  std::stringstream stream(text);
+  for (std::string part; std::getline(stream, part, separator);) {
+    if (!part.empty() && part.back() == '\r') part.pop_back();
+    parts.push_back(part);
+  }
+  return parts;
+}
+
+// The lines of the one file in `folder` whose name starts with `prefix`; none when there is none.
+std::vector<std::string> lines_of(const fs::path& folder, const std::string& prefix) {
+  for (const auto& entry : fs::directory_iterator(folder)) {
+    if (entry.path().filename().string().rfind(prefix, 0) != 0) continue;
+    std::ifstream file(entry.path(), std::ios::binary);
+    std::stringstream text;
+    text << file.rdbuf();
+    return split(text.str(), '\n');
+  }
+  return {};
+}
+
+template <class Text>
+double number(const Text& text) {
+  try {
+    return std::stod(text);
+  } catch (...) {
+    return -1;
+  }
+}
+
+class PracticeOverTerminal : public PanelOverTerminal {
+ protected:
+  PracticeOverTerminal() : PracticeOverTerminal(fresh_folder()) {}
+  explicit PracticeOverTerminal(fs::path folder)
+      : PanelOverTerminal({L"--journal-dir", L"\"" + folder.wstring() + L"\""},
+                          ExpertSide::terminal),
+        folder_(std::move(folder)) {}
+  // What the expert did tells most about a failure.
+  void TearDown() override {
+    if (!HasFailure()) return;
+    for (const auto& line : lines_of(folder_, "journal-"))
+      std::printf("journal: %s\n", line.c_str());
+  }
+  ~PracticeOverTerminal() override {
+    std::error_code ignored;
+    fs::remove_all(folder_, ignored);
+  }
+
+  LRESULT ask(std::string_view command) { return run_.send(command).value_or(-100); }
+  // Waits for the terminal's answer, then for the link to be idle: a click that comes after the
+  // expert's READ_OK but before the panel's next tick would have its command cleared with the
+  // acknowledged one, as the panel's handshake does.
+  bool answer_becomes(std::string_view command, LRESULT value) {
+    HWND out_command = GetDlgItem(panel_, link::kOutCommand.control_id);
+    HWND read_command = GetDlgItem(panel_, link::kInReadCommand.control_id);
+    return wait_until([&] { return ask(command) == value; }, 10s) && wait_until([&] {
+             return text_of(out_command).empty() && text_of(read_command).empty();
+           });
+  }
+  // Field `index` (from 1) of the order record the terminal's expert publishes, as a number.
+  double record_field(size_t index) {
+    std::string record;  // plain ASCII digits and separators
+    for (wchar_t c : text_of(GetDlgItem(panel_, link::kInOrderProperty.control_id))) {
+      record += static_cast<char>(c);
+    }
+    const auto fields = split(record, ';');
+    return fields.size() >= index ? number(fields[index - 1]) : -1;
+  }
+  // Types `text` over the field's whole text, as the user would with the keyboard.
+  void retype(std::string_view name, const std::wstring& text) {
+    ASSERT_TRUE(take_keyboard(name));
+    input::press_key(VK_END);
+    for (size_t i = this->text(name).size(); i > 0; --i) input::press_key(VK_BACK);
+    for (wchar_t c : text) input::press_key(static_cast<WORD>(c));
+    ASSERT_TRUE(text_becomes(name, text));
+  }
+  // A click on the tester's controls through the panel hands the terminal the keyboard under
+  // Wine, so the user takes it back after each.
+  void tester_button(std::string_view name, LRESULT state) {
+    ASSERT_TRUE(take_keyboard("Edit12"));
+    ASSERT_TRUE(click(name));
+    ASSERT_TRUE(answer_becomes("test-state", state));
+    ASSERT_TRUE(take_keyboard("Edit12"));
+  }
+
+  fs::path folder_;
+};
+
+TEST_F(PracticeOverTerminal, TradesFromTheFirstBuyToTheSummaryWithRealInput) {
+  // The expert's quotes reach the panel; then the test is paused so that prices hold still.
+  ASSERT_TRUE(wait_until([&] { return text("Label10").find(L" / ") != std::wstring::npos; }));
+  tester_button("Button1", sim::kTestPaused);
+  EXPECT_EQ(text("Button1"), L">>");
+  const std::wstring quotes = text("Label10");
+  const double bid = number(quotes.substr(0, quotes.find(L" / ")));
+
+  ASSERT_TRUE(click("SpriteButton27"));
+  ASSERT_TRUE(answer_becomes("open-count", 1));
+  HWND list = control("ORDERS_LIST_m");
+  ASSERT_TRUE(wait_until([&] { return SendMessageW(list, LB_GETCOUNT, 0, 0) == 1; }));
+  ASSERT_TRUE(wait_until([&] { return record_field(3) > 0; })) << "no record of the order";
+  const double open = record_field(3);
+  EXPECT_NEAR(open - bid, 8 * 0.00001, 1e-9) << "a buy fills at the ask";
+
+  // Stop-loss and take-profit 500 points away, typed as distances into the SL/TP window.
+  const POINT main_place = top_left(control("main"));
+  ASSERT_TRUE(click("Button3"));
+  ASSERT_TRUE(swapped("SET_TP_SL_WND", "main", main_place));
+  retype("Edit3", L"500");
+  retype("Edit2", L"500");
+  ASSERT_TRUE(click("Button9"));
+  ASSERT_TRUE(swapped("main", "SET_TP_SL_WND", main_place));
+  EXPECT_TRUE(wait_until([&] { return record_field(4) > 0 && record_field(5) > 0; }));
+  EXPECT_NEAR(record_field(4), open - 0.005, 1e-9);
+  EXPECT_NEAR(record_field(5), open + 0.005, 1e-9);
+
+  // A trailing stop 100 points behind the bid tightens the stop-loss at once.
+  ASSERT_TRUE(take_keyboard("Edit12"));  // the main panel is back in the SL/TP window's place
+  ASSERT_TRUE(click("Button4"));
+  ASSERT_TRUE(swapped("SET_TSL_WND", "main", main_place));
+  retype("Edit7", L"100");
+  ASSERT_TRUE(click("Button6"));
+  ASSERT_TRUE(swapped("main", "SET_TSL_WND", main_place));
+  EXPECT_TRUE(wait_until([&] { return std::abs(record_field(4) - (bid - 0.001)) < 1e-9; }))
+      << record_field(4);
+
+  ASSERT_TRUE(take_keyboard("Edit12"));
+  ASSERT_TRUE(click("Button7"));
+  ASSERT_TRUE(answer_becomes("open-count", 0));
+  EXPECT_EQ(ask("closed-count"), 1);
+
+  ASSERT_TRUE(click("SpriteButton9"));
+  ASSERT_TRUE(answer_becomes("open-count", 1));
+  ASSERT_TRUE(click("SpriteButton27"));
+  ASSERT_TRUE(answer_becomes("open-count", 2));
+  RECT main{};
+  GetWindowRect(control("main"), &main);
+  ASSERT_TRUE(choose_from_menu({main.left + 8, main.top + 50}, 0));
+  ASSERT_TRUE(answer_becomes("open-count", 0));
+  EXPECT_EQ(ask("closed-count"), 3);
+
+  // Resumed at the fastest speed the price moves on; an order left open closes at the stop.
+  tester_button("Button1", sim::kTestRunning);
+  ASSERT_TRUE(take_keyboard("TrackBar1"));
+  input::press_key(VK_END);
+  ASSERT_TRUE(wait_until([&] { return ask("speed") >= 31; }, 5s)) << ask("speed");
+  const LRESULT ticks = ask("ticks");
+  EXPECT_TRUE(wait_until([&] { return ask("ticks") > ticks + 50; }, 10s));
+  ASSERT_TRUE(take_keyboard("Edit12"));
+  ASSERT_TRUE(click("SpriteButton27"));
+  ASSERT_TRUE(answer_becomes("open-count", 1));
+  tester_button("Button2", sim::kTestStopped);
+  ASSERT_TRUE(answer_becomes("summary-shown", 1));
+
+  // The trades file: one line per trade, in the order they closed, with the reason.
+  std::vector<std::string> trades;
+  ASSERT_TRUE(wait_until([&] { return (trades = lines_of(folder_, "trades-")).size() == 5; }, 5s))
+      << trades.size() << " lines: a header and four trades expected";
+  const char* reasons[] = {"closed", "closed all", "closed all", "test end"};
+  long long points = 0;
+  for (size_t i = 0; i < 4; ++i) {
+    const auto columns = split(trades[i + 1], ',');
+    ASSERT_EQ(columns.size(), 12u) << trades[i + 1];
+    EXPECT_EQ(columns[9], reasons[i]) << trades[i + 1];
+    points += std::stoll(columns[10]);
+  }
+  EXPECT_EQ(ask("net-points"), points);
+  HWND summary = FindWindowExW(run_.chart(1), nullptr, sim::kSummaryClass, nullptr);
+  const std::wstring figures = text_of(summary);
+  EXPECT_NE(figures.find(L"Закрытых сделок: 4"), std::wstring::npos) << figures;
+  EXPECT_NE(figures.find(L"Итог в пунктах: " + std::to_wstring(points)), std::wstring::npos)
+      << figures;
+
+  // The journal: one line per command taken, with its result and its time to READ_OK.
+  const auto journal = lines_of(folder_, "journal-");
+  const std::pair<std::string, int> commands[] = {
+      {") OPEN_BUY;0.01;;; at ", 3},    {") SET_TP_SL;1001 ;", 1},
+      {") SET_TSL;1001 ;100;; at ", 1}, {") CLOSE;1001 ;;; at ", 1},
+      {") OPEN_SELL;0.01;;; at ", 1},   {") CLOSE_ALL;;;; at ", 1}};
+  for (const auto& [command, count] : commands) {
+    int found = 0;
+    for (const auto& line : journal) {
+      if (line.find(command) != std::string::npos && line.size() > 3 &&
+          line.compare(line.size() - 3, 3, " ms") == 0) {
+        ++found;
+      }
+    }
+    EXPECT_EQ(found, count) << command;
+  }
+}
+
+}  // namespace
+}  // namespace pelmora::e2e
