@@ -26,6 +26,7 @@ TEST(CarryOut, RefusesOddCommandsAndChangesNothing) {
       {"OPEN_BUY;;;;", "the lot is empty"},
       {"OPEN_BUY;abc;;;", "the lot \"abc\" is not a number"},
       {"OPEN_BUY;1e2;;;", "the lot \"1e2\" is not a number"},
+      {"OPEN_BUY;0.0000000000000000001;;;", "the lot \"0.0000000000000000001\" is not a number"},
       {"OPEN_SELL;0.001;;;", "the lot 0.001 is below the lot step 0.01"},
       {"OPEN_BUY;0;;;", "the lot 0 is below the lot step 0.01"},
       {"OPEN_BUY;-1;;;", "the lot -1 is below the lot step 0.01"},

@@ -7,65 +7,50 @@
 namespace pelmora::practice {
 namespace {
 
-struct Form {
-  const char* text;
-  const char* second_time;  // the second bar's time
-  int digits;
-  Bar second;  // its prices and volume, in points at `digits`
-};
+// The digits, then the second bar: time, prices in points, volume.
+std::string second_bar(const History& history) {
+  const Bar& bar = history.bars.at(1);
+  std::string text = std::to_string(history.instrument.digits) + " " + time_text(bar.time);
+  for (std::int64_t value : {bar.open, bar.high, bar.low, bar.close, bar.volume}) {
+    text += " " + std::to_string(value);
+  }
+  return text;
+}
 
 TEST(ReadHistory, ReadsTheCommonExportForms) {
-  const Form forms[] = {
+  const std::pair<const char*, const char*> forms[] = {
       {"2024.01.02,10:00,1.10010,1.10050,1.10000,1.10020,120\n"
        "2024.01.02,10:05,1.10020,1.10060,1.10010,1.10030,130\n",
-       "2024-01-02 10:05:00",
-       5,
-       {0, 110020, 110060, 110010, 110030, 130}},
+       "5 2024-01-02 10:05:00 110020 110060 110010 110030 130"},
       {"\xEF\xBB\xBF<DATE>\t<TIME>\t<OPEN>\t<HIGH>\t<LOW>\t<CLOSE>\t<TICKVOL>\t<VOL>\t<SPREAD>\r\n"
-       "2024.01.02\t10:00:00\t1.1001\t1.1005\t1.1000\t1.1002\t5\t0\t8\r\n"
-       "\r\n"
+       "2024.01.02\t10:00:00\t1.1001\t1.1005\t1.1000\t1.1002\t5\t0\t8\r\n\r\n"
        "2024.01.02\t10:05:00\t1,1002\t1,1006\t1,1001\t1,10035\t7\t0\t8\r\n",
-       "2024-01-02 10:05:00",
-       5,
-       {0, 110020, 110060, 110010, 110035, 7}},
+       "5 2024-01-02 10:05:00 110020 110060 110010 110035 7"},
       {"Date;Open;High;Low;Close\n2024-01-02 10:00;1.10;1.20;1.00;1.10\n"
-       "2024-01-02 10:05:30;1.1;1.3;1.05;1.25\n",
-       "2024-01-02 10:05:30",
-       2,
-       {0, 110, 130, 105, 125, 0}},
+       "2024-01-02 10:05:30;1.1;1.3;1.05;1.2\n",
+       "2 2024-01-02 10:05:30 110 130 105 120 0"},
       {"20240102 100000;1.10389;1.10389;1.10389;1.10389;0\n"
        "20240102 100100;1.10389;1.10400;1.10380;1.10390;0\n",
-       "2024-01-02 10:01:00",
-       5,
-       {0, 110389, 110400, 110380, 110390, 0}},
+       "5 2024-01-02 10:01:00 110389 110400 110380 110390 0"},
       {"2024/01/02,100500,150.1,150.3,150.0,150.2\n2024/01/"
        "03,100500,150.2,150.4,150.1,150.3,99.7\n",
-       "2024-01-03 10:05:00",
-       1,
-       {0, 1502, 1504, 1501, 1503, 99}},
+       "1 2024-01-03 10:05:00 1502 1504 1501 1503 99"},
       {"02.01.2024 10:00:00.000,1.1,1.2,1.0,1.1,5\n02.01.2024 10:05:00.000,1.1,1.2,1.0,1.1,5\n",
-       "2024-01-02 10:05:00",
-       1,
-       {0, 11, 12, 10, 11, 5}},
+       "1 2024-01-02 10:05:00 11 12 10 11 5"},
+      {"\"2024-01-02T10:00:00\",\"1.5\",\"1.5\",\"1.5\",\"1.5\"\n"
+       "\"2024-01-02T10:00:01\",\"1.5\",\"1.6\",\"1.5\",\"1.6\"\n",
+       "1 2024-01-02 10:00:01 15 16 15 16 0"},
       {"2024-01-02,4500,4510,4490,4505\n2024-01-03,4505,4520,4500,4515\n",
-       "2024-01-03 00:00:00",
-       0,
-       {0, 4505, 4520, 4500, 4515, 0}},
+       "0 2024-01-03 00:00:00 4505 4520 4500 4515 0"},
   };
-  for (const Form& form : forms) {
-    SCOPED_TRACE(form.text);
-    const HistoryReading reading = read_history(form.text, "XAUUSD");
-    ASSERT_TRUE(reading.ok()) << reading.error;
-    const History& history = reading.history;
-    ASSERT_EQ(history.bars.size(), 2u);
-    EXPECT_EQ(history.instrument.symbol, "XAUUSD");
-    EXPECT_EQ(history.instrument.digits, form.digits);
-    const Bar& bar = history.bars[1];
-    EXPECT_EQ(time_text(bar.time), form.second_time);
-    EXPECT_EQ(history.bar_seconds, bar.time - history.bars[0].time);
-    EXPECT_EQ((std::vector<Price>{bar.open, bar.high, bar.low, bar.close, bar.volume}),
-              (std::vector<Price>{form.second.open, form.second.high, form.second.low,
-                                  form.second.close, form.second.volume}));
+  for (const auto& [text, second] : forms) {
+    const HistoryReading reading = read_history(text, "XAUUSD");
+    ASSERT_TRUE(reading.ok()) << text << reading.error;
+    ASSERT_EQ(reading.history.bars.size(), 2u) << text;
+    EXPECT_EQ(second_bar(reading.history), second);
+    EXPECT_EQ(reading.history.instrument.symbol, "XAUUSD");
+    const auto& bars = reading.history.bars;
+    EXPECT_EQ(reading.history.bar_seconds, bars[1].time - bars[0].time);
   }
 }
 
@@ -88,6 +73,8 @@ TEST(ReadHistory, NamesTheLineAndWhatWasWrong) {
        "line 2: expected at least 6 columns (date, time, open, high, low, close), found 4"},
       {good + "2024.01.02,10:05,1.2,x,1.1,1.2\n", "line 2: expected the high price, found \"x\""},
       {good + "2024.01.02,10:05,0,1.3,0,1.2\n", "line 2: the open 0 is not a positive price"},
+      {good + "2024.01.02,10:05,1.2,10000000000,1.1,1.2\n",
+       "line 2: the high 10000000000 is too large"},
       {good + "2024.01.02,10:05,1.2,1.3,1.1,1.2,lots\n",
        "line 2: expected a volume, found \"lots\""},
       {"2024.01.02,10:00,1,2,1,1,0\n2024.01.02,10:05,1,2,1,1,0\n" + std::string(9, '\n') +

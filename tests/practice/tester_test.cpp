@@ -47,7 +47,8 @@ TEST(Tester, ReplaysTradesHitsLevelsAndStops) {
   EXPECT_NEAR(summary.win_rate, 2.0 / 3, 1e-9);
   EXPECT_NEAR(summary.max_drawdown, 60.40, 1e-9);
   const std::string csv = trades_csv(tester.book().closed_trades(), tester.instrument());
-  EXPECT_EQ(csv.substr(csv.find('\n') + 1, csv.find('\n', csv.find('\n') + 1) - csv.find('\n')),
+  const std::size_t first = csv.find('\n') + 1;  // the trade after the header line
+  EXPECT_EQ(csv.substr(first, csv.find('\n', first) + 1 - first),
             "1001,buy,0.10,1970-01-01 00:00:00,1.00002,1970-01-01 00:05:00,1.00100,,1.00100,"
             "take-profit,98,9.80\n");
 }

@@ -15,7 +15,10 @@ namespace {
 
 constexpr std::size_t kMaxFileBytes = std::size_t{256} << 20;
 constexpr int kMaxDigits = 8;
+constexpr Price kMaxPrice = 1'000'000'000'000'000'000;  // 10^10 at eight decimals
 constexpr const char* kPriceNames[] = {"open", "high", "low", "close"};
+// Between the date and the time in one column: a blank, or ISO 8601's 'T'.
+constexpr const char* kDateTimeBreak = " T";
 
 enum class Layout { one_column, two_columns, date_only };
 
@@ -25,21 +28,24 @@ struct Format {
   std::size_t date_columns() const { return layout == Layout::two_columns ? 2 : 1; }
 };
 
-class ReadError {
- public:
-  explicit ReadError(std::string message) : message(std::move(message)) {}
+struct ReadError {
   std::string message;
 };
 
 [[noreturn]] void fail(std::size_t line, const std::string& what) {
-  throw ReadError("line " + std::to_string(line) + ": " + what);
+  throw ReadError{"line " + std::to_string(line) + ": " + what};
 }
 
 std::vector<std::string_view> split(std::string_view line, char separator) {
   std::vector<std::string_view> fields;
   for (std::size_t at = 0;;) {
     const std::size_t end = line.find(separator, at);
-    fields.push_back(trim(line.substr(at, end - at)));
+    std::string_view field = trim(line.substr(at, end - at));
+    // Some exports quote every field.
+    if (field.size() >= 2 && field.front() == '"' && field.back() == '"') {
+      field = trim(field.substr(1, field.size() - 2));
+    }
+    fields.push_back(field);
     if (end == std::string_view::npos) return fields;
     at = end + 1;
   }
@@ -52,7 +58,7 @@ char detect_separator(std::string_view line) {
 }
 
 Layout detect_layout(const std::vector<std::string_view>& fields) {
-  if (fields[0].find(' ') != std::string_view::npos) return Layout::one_column;
+  if (fields[0].find_first_of(kDateTimeBreak) != std::string_view::npos) return Layout::one_column;
   if (fields.size() > 1 && looks_like_time(fields[1])) return Layout::two_columns;
   return Layout::date_only;
 }
@@ -61,8 +67,8 @@ std::int64_t read_time(std::size_t number, const std::vector<std::string_view>& 
                        Layout layout) {
   std::string_view date = fields[0], time;
   if (layout == Layout::one_column) {
-    const std::size_t blank = date.find(' ');
-    time = blank == std::string_view::npos ? std::string_view() : trim(date.substr(blank));
+    const std::size_t blank = date.find_first_of(kDateTimeBreak);
+    time = blank == std::string_view::npos ? std::string_view() : trim(date.substr(blank + 1));
     date = date.substr(0, blank);
   } else if (layout == Layout::two_columns) {
     time = fields[1];
@@ -106,16 +112,16 @@ struct LineReader {
   }
 
   Price price(std::size_t number, const char* name, std::string_view text) {
+    const std::string what = std::string("the ") + name + " ";
     const auto value = parse_decimal(text, format.separator != ',');
     const auto at_eight = value ? scaled(*value, kMaxDigits) : std::nullopt;
-    if (!at_eight)
-      fail(number, std::string("expected the ") + name + " price, found " + quoted(text));
-    if (*at_eight <= 0) {
-      fail(number,
-           std::string("the ") + name + " " + std::string(text) + " is not a positive price");
-    }
+    if (!at_eight.has_value()) fail(number, "expected " + what + "price, found " + quoted(text));
+    const Price price = at_eight.value();
+    if (price <= 0) fail(number, what + std::string(text) + " is not a positive price");
+    // Below 10^10, so that every price written back with the file's digits reads again.
+    if (price >= kMaxPrice) fail(number, what + std::string(text) + " is too large");
     decimals = std::max(decimals, std::min(value->decimals, kMaxDigits));
-    return *at_eight;
+    return price;
   }
 
   static void check_range(std::size_t number, const Bar& bar,
@@ -156,7 +162,7 @@ int usual_distance(const std::vector<Bar>& bars) {
 }
 
 History read_bars(std::string_view text, std::string_view symbol) {
-  if (text.size() > kMaxFileBytes) throw ReadError("the file is larger than 256 MB");
+  if (text.size() > kMaxFileBytes) throw ReadError{"the file is larger than 256 MB"};
   if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
   History history;
   history.instrument.symbol = std::string(symbol);
@@ -172,8 +178,8 @@ History read_bars(std::string_view text, std::string_view symbol) {
     if (first_line) {
       first_line = false;
       // A header names its columns; data starts with a date.
-      const char first = trim(line).front();
-      if (first < '0' || first > '9') continue;
+      const std::string_view first = split(line, detect_separator(line))[0];
+      if (first.empty() || first[0] < '0' || first[0] > '9') continue;
     }
     if (!reader) {
       format.separator = detect_separator(line);
@@ -187,7 +193,7 @@ History read_bars(std::string_view text, std::string_view symbol) {
     }
     history.bars.push_back(bar);
   }
-  if (history.bars.empty()) throw ReadError("no bars");
+  if (history.bars.empty()) throw ReadError{"no bars"};
   const int digits = reader->decimals;
   const std::int64_t unit = power_of_ten(kMaxDigits - digits);
   for (Bar& bar : history.bars) {

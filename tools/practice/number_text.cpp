@@ -36,6 +36,7 @@ std::optional<Decimal> parse_decimal(std::string_view text, bool comma) {
       if (significant > kMaxDigits) return std::nullopt;
       value.mantissa = value.mantissa * 10 + (c - '0');
       value.decimals += mark;
+      if (value.decimals > kMaxDigits) return std::nullopt;
     } else if ((c == '.' || (comma && c == ',')) && !mark) {
       mark = true;
     } else {
@@ -55,13 +56,8 @@ std::int64_t power_of_ten(int exponent) {
 std::optional<std::int64_t> scaled(const Decimal& value, int digits) {
   std::int64_t count = value.mantissa;
   if (value.decimals > digits) {
-    const int drop = value.decimals - digits;
-    if (drop > kMaxDigits) {
-      count = 0;
-    } else {
-      const std::int64_t divisor = power_of_ten(drop);
-      count = count / divisor + (count % divisor >= (divisor + 1) / 2 ? 1 : 0);
-    }
+    const std::int64_t divisor = power_of_ten(value.decimals - digits);
+    count = count / divisor + (count % divisor >= (divisor + 1) / 2 ? 1 : 0);
   } else {
     const int add = digits - value.decimals;
     if (add > kMaxDigits) return count == 0 ? std::optional<std::int64_t>(0) : std::nullopt;
@@ -89,10 +85,6 @@ std::string quoted(std::string_view text) {
   if (text.size() > kShown) result += "...";
   return result + "\"";
 }
-
-}  // namespace pelmora::practice
-
-namespace pelmora::practice {
 
 std::string money_text(double money, bool plus) {
   const long long cents = std::llround(money * 100);

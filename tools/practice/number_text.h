@@ -1,5 +1,5 @@
-// Reading the number texts of history files and panel commands exactly, as whole counts of a
-// decimal unit, so that a price or a lot never passes through a binary fraction.
+// The number texts of history files and panel commands, read exactly as whole counts of a
+// decimal unit so that a price or a lot never passes through a binary fraction, and money.
 #pragma once
 
 #include <cstdint>
@@ -19,7 +19,8 @@ struct Decimal {
 // Blanks and tabs off both ends.
 std::string_view trim(std::string_view text);
 // An optional '-', digits, optionally one decimal mark ('.', or ',' when `comma` is allowed)
-// and more digits; at least one digit, at most 18 significant ones. Anything else: nothing.
+// and more digits; at least one digit, at most 18 significant ones and 18 decimals. Anything
+// else: nothing.
 std::optional<Decimal> parse_decimal(std::string_view text, bool comma = false);
 // The value as a whole count of 10^-digits, rounded half away from zero; nothing on overflow.
 std::optional<std::int64_t> scaled(const Decimal& value, int digits);
@@ -28,11 +29,6 @@ std::optional<std::int64_t> parse_whole(std::string_view text);
 std::int64_t power_of_ten(int exponent);  // 0..18
 // The text in double quotes for a message, cut short when long.
 std::string quoted(std::string_view text);
-
-}  // namespace pelmora::practice
-
-namespace pelmora::practice {
-
 // Money to the cent: "1.20", "-0.35"; with `plus`, gains get a '+' ("+1.20").
 std::string money_text(double money, bool plus = false);
 

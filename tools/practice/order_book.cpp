@@ -13,17 +13,11 @@ Price closing_price(Side side, const Quote& quote) {
   return side == Side::buy ? quote.bid : quote.ask;
 }
 
-// The stop-loss the trailing distance asks for now, or 0 when it would not be a price.
-Price trailed_level(const Order& order, const Quote& quote) {
-  const Price level =
-      order.side == Side::buy ? quote.bid - order.trailing : quote.ask + order.trailing;
-  return level > 0 ? level : 0;
-}
-
 void trail(Order& order, const Quote& quote) {
   if (order.trailing <= 0) return;
-  const Price level = trailed_level(order, quote);
-  if (level == 0) return;
+  const Price level =
+      order.side == Side::buy ? quote.bid - order.trailing : quote.ask + order.trailing;
+  if (level <= 0) return;  // a distance wider than the price leaves no level to trail to
   const bool tighter = order.stop_loss == 0 || (order.side == Side::buy ? level > order.stop_loss
                                                                         : level < order.stop_loss);
   if (tighter) order.stop_loss = level;

@@ -60,7 +60,10 @@ class OrderBook {
 
   // A new price: trailing stops follow, then stop-losses and take-profits that the price
   // reached or crossed close their orders: at the level inside a bar, at the price itself
-  // when the tick is a gap past the level. Gives the trades it closed.
+  // when the tick is a gap past the level. Gives the trades it closed. A buy's levels are
+  // watched on the bid, a sell's on the ask; when both are crossed at once, the stop-loss.
+  // A trailing stop follows at the distance from that price, only ever tightening, and never
+  // to a level at or below 0.
   std::vector<ClosedTrade> on_tick(const Tick& tick);
 
  private:
@@ -76,6 +79,7 @@ class OrderBook {
 
 std::string side_text(Side side);          // "buy" / "sell"
 std::string lots_text(std::int64_t lots);  // 10 -> "0.10"
+// "closed", "closed all", "stop-loss", "take-profit", "test end".
 std::string reason_text(CloseReason reason);
 
 }  // namespace pelmora::practice

@@ -30,7 +30,8 @@ struct Tick {
 std::vector<Price> bar_path(const Bar& bar, int steps_per_leg = 2);
 
 // Ticks per second of real time at a slider position 0..32 (32 the fastest); rising with the
-// position. Positions outside 0..32 are clamped.
+// position. Positions outside 0..32 are clamped. 0.5 at 0, 4 at 16 (trading by hand), about
+// 90 at 24 and 2000 at 32 (the bundled series in under a minute).
 double ticks_per_second(int speed);
 
 class Replay {
@@ -41,6 +42,7 @@ class Replay {
   // The next tick, or nothing at the end of the history.
   std::optional<Tick> next_tick();
   // How many ticks are due after `elapsed_ms` of real time at `speed`; keeps the fraction.
+  // At most one second counts per call, so that a stalled caller does not make the replay leap.
   int ticks_due(double elapsed_ms, int speed);
   bool finished() const;
   // The latest tick given; nothing before the first.

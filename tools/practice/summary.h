@@ -20,6 +20,8 @@ Summary summarise(const std::vector<ClosedTrade>& trades);
 
 // Header line and one line per trade: ticket,type,lots,open_time,open_price,close_time,
 // close_price,stop_loss,take_profit,reason,points,money; times "YYYY-MM-DD HH:MM:SS".
+// Lines end in LF; type "buy" or "sell"; a level left empty when none; reason one of
+// reason_text()'s; money to the cent.
 std::string trades_csv(const std::vector<ClosedTrade>& trades, const Instrument& instrument);
 
 std::string time_text(std::int64_t seconds);  // "2026-12-06 18:20:00"
