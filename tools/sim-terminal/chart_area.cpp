@@ -188,13 +188,11 @@ LRESULT ChartArea::frame_message(HWND hwnd, UINT message, WPARAM wparam, LPARAM 
 LRESULT ChartArea::chart_message(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_PAINT: {
-      PAINTSTRUCT paint{};
-      HDC dc = BeginPaint(hwnd, &paint);
-      RECT client{};
-      GetClientRect(hwnd, &client);
+      const Painting painting(hwnd);
+      const RECT& client = painting.client();
       if (const Chart* chart = chart_of(GetParent(hwnd))) {
         // Drawn off screen and copied in one go: a replayed chart repaints many times a second.
-        const platform::win32::BufferedPaint buffer(dc, client.right, client.bottom);
+        const platform::win32::BufferedPaint buffer(painting.dc(), client.right, client.bottom);
         paint_chart(buffer.dc(), client,
                     {.title = chart->title,
                      .seed = chart->seed,
@@ -202,7 +200,6 @@ LRESULT ChartArea::chart_message(HWND hwnd, UINT message, WPARAM wparam, LPARAM 
                      .note = note_,
                      .replay = chart == charts_[0].get() ? replay_ : nullptr});
       }
-      EndPaint(hwnd, &paint);
       return 0;
     }
     case WM_ERASEBKGND:

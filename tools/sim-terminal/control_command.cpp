@@ -30,6 +30,7 @@ constexpr Spec kSpecs[] = {
     {"speed", CommandKind::kSpeed, 0},
     {"test-state", CommandKind::kTestState, 0},
     {"set-speed", CommandKind::kSetSpeed, 1},
+    {"pause", CommandKind::kPause, 0},
     {"stop", CommandKind::kStop, 0},
     {"open-count", CommandKind::kOpenCount, 0},
     {"closed-count", CommandKind::kClosedCount, 0},

@@ -23,6 +23,7 @@ enum class CommandKind {
   kSpeed,
   kTestState,
   kSetSpeed,
+  kPause,
   kStop,
   kOpenCount,
   kClosedCount,

@@ -26,12 +26,13 @@ inline constexpr wchar_t kSummaryClass[] = L"PelmoraSimSummary";
 // Commands (arguments are decimal integers; chart numbers are 1 and 2):
 //   minimise | restore | activate | front <chart> | move <x> <y> <width> <height>
 //   close-chart <chart> | tarsel | hang <ms> | quit | panel-pid | panel-exit
-//   f11-count | speed | test-state | set-speed <0..32> | stop
+//   f11-count | speed | test-state | set-speed <0..32> | pause | stop
 //   open-count | closed-count | net-points | summary-shown | ticks
 // restore, front and move also give the terminal the keyboard, as the user's click or drag
 // would; activate only does that. tarsel makes the window captioned "Tarsel" + the panel's
 // parameter. hang stops the terminal's message handling for <ms> right after the reply.
-// set-speed moves the tester's slider and stop presses its stop button, as the user would.
+// set-speed moves the tester's slider, pause and stop press its pause and stop buttons, as the
+// user would.
 // Replies: kReplyRefused for an unknown or malformed command, a chart that is gone, or an
 // activate that did not get the keyboard; kReplyDone when done; panel-pid answers the panel's
 // process id (0 when none was started), panel-exit its exit code once it has ended and

@@ -48,6 +48,8 @@ class ReplayRun {
 
   Parts parts_;
   std::chrono::steady_clock::time_point last_beat_;
+  std::chrono::steady_clock::time_point last_repaint_;
+  bool chart_behind_ = false;  // the chart does not show the latest price or orders yet
   std::int64_t ticks_ = 0;
   bool finished_ = false;
   std::vector<practice::Order> drawn_orders_;  // the open orders as the chart last showed them

@@ -89,12 +89,8 @@ void SummaryPane::paint(HDC dc, const RECT& client) {
 LRESULT SummaryPane::message(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_PAINT: {
-      PAINTSTRUCT ps{};
-      HDC dc = BeginPaint(hwnd, &ps);
-      RECT client{};
-      GetClientRect(hwnd, &client);
-      paint(dc, client);
-      EndPaint(hwnd, &ps);
+      const Painting painting(hwnd);
+      paint(painting.dc(), painting.client());
       return 0;
     }
     case WM_ERASEBKGND:

@@ -197,6 +197,9 @@ LRESULT Terminal::run(const Command& command) {
     case CommandKind::kSetSpeed:
       bar_->set_speed(a[0]);
       return kReplyDone;
+    case CommandKind::kPause:
+      bar_->press_pause();
+      return kReplyDone;
     case CommandKind::kStop:
       bar_->press_stop();
       return kReplyDone;

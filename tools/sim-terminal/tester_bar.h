@@ -44,7 +44,8 @@ class TesterBar {
   int speed() const;
   // Moves the slider as the user would (the news tells it); clamped to 0..kSpeedMax.
   void set_speed(int speed);
-  // Presses the stop button as a click would.
+  // Press the pause and stop buttons as a click would.
+  void press_pause() { SendMessageW(pause_, BM_CLICK, 0, 0); }
   void press_stop() { SendMessageW(stop_, BM_CLICK, 0, 0); }
   // The test ended without the stop button (its history ran out): shown as stopped.
   void stop(std::wstring_view why);
