@@ -1,7 +1,9 @@
 // Holds the panel idle over the substitute terminal for make bench: the expert writes a number
 // of order lines and a property record once, then nothing changes while the caller reads the
-// panel's CPU time from the system. Prints "ready" once the panel has taken the orders.
-// Usage: pelmora_idle_host <orders> <seconds>
+// panel's CPU time from the system. Prints "ready" once the panel has taken the orders. With
+// "expert" instead of a number, the terminal's own expert feeds the panel its replayed quotes,
+// and "ready" comes with the first quotes in the panel's field.
+// Usage: pelmora_idle_host <orders | expert> <seconds>
 #include <windows.h>
 
 #include <cstdio>
@@ -9,6 +11,7 @@
 #include <string>
 #include <thread>
 
+#include "link/exchange_fields.h"
 #include "terminal_driver.h"
 #include "test_expert.h"
 
@@ -21,6 +24,27 @@ std::wstring order_lines(int count) {
     text += std::to_wstring(10000000 + i) + L" (buy 0.10 EURUSD at 1.30500)\r\n";
   }
   return text;
+}
+
+int hold(int seconds) {
+  std::printf("ready\n");
+  std::fflush(stdout);
+  std::this_thread::sleep_for(std::chrono::seconds(seconds));
+  return 0;
+}
+
+int run_with_terminal_expert(int seconds) {
+  TerminalRun terminal({}, ExpertSide::terminal);
+  if (!terminal.started() || !terminal.wait_placed()) {
+    std::fprintf(stderr, "the panel did not come over the chart\n");
+    return 1;
+  }
+  HWND quotes = GetDlgItem(terminal.panel_window(), link::kInAskBid.control_id);
+  if (!wait_until([&] { return !window_text(quotes).value_or(L"").empty(); })) {
+    std::fprintf(stderr, "the terminal's expert wrote no quotes\n");
+    return 1;
+  }
+  return hold(seconds);
 }
 
 int run(int orders, int seconds) {
@@ -38,10 +62,7 @@ int run(int orders, int seconds) {
     std::fprintf(stderr, "the panel did not take the orders\n");
     return 1;
   }
-  std::printf("ready\n");
-  std::fflush(stdout);
-  std::this_thread::sleep_for(std::chrono::seconds(seconds));
-  return 0;
+  return hold(seconds);
 }
 
 }  // namespace
@@ -49,8 +70,11 @@ int run(int orders, int seconds) {
 
 int main(int argc, char** argv) {
   if (argc < 3) {
-    std::fprintf(stderr, "usage: pelmora_idle_host <orders> <seconds>\n");
+    std::fprintf(stderr, "usage: pelmora_idle_host <orders | expert> <seconds>\n");
     return 2;
+  }
+  if (std::string(argv[1]) == "expert") {
+    return pelmora::e2e::run_with_terminal_expert(std::atoi(argv[2]));
   }
   return pelmora::e2e::run(std::atoi(argv[1]), std::atoi(argv[2]));
 }

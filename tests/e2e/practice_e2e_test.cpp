@@ -5,8 +5,6 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <commctrl.h>
-
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -33,35 +31,26 @@ fs::path fresh_folder() {
   return folder;
 }
 
-std::vector<std::string> split(const std::string& text, char separator) {
-  std::vector<std::string> parts;
-  std::stringstream stream(text);
-  for (std::string part; std::getline(stream, part, separator);) {
+template <class Char>
+std::vector<std::basic_string<Char>> split(const std::basic_string<Char>& text, Char separator) {
+  std::vector<std::basic_string<Char>> parts;
+  std::basic_stringstream<Char> stream(text);
+  for (std::basic_string<Char> part; std::getline(stream, part, separator);) {
     if (!part.empty() && part.back() == '\r') part.pop_back();
     parts.push_back(part);
   }
   return parts;
 }
 
-// The lines of the one file in `folder` whose name starts with `prefix`; none when there is none.
+// The lines of the files in `folder` whose names start with `prefix`.
 std::vector<std::string> lines_of(const fs::path& folder, const std::string& prefix) {
+  std::vector<std::string> lines;
   for (const auto& entry : fs::directory_iterator(folder)) {
     if (entry.path().filename().string().rfind(prefix, 0) != 0) continue;
-    std::ifstream file(entry.path(), std::ios::binary);
-    std::stringstream text;
-    text << file.rdbuf();
-    return split(text.str(), '\n');
+    std::ifstream file(entry.path());
+    for (std::string line; std::getline(file, line);) lines.push_back(line);
   }
-  return {};
-}
-
-template <class Text>
-double number(const Text& text) {
-  try {
-    return std::stod(text);
-  } catch (...) {
-    return -1;
-  }
+  return lines;
 }
 
 class PracticeOverTerminal : public PanelOverTerminal {
@@ -95,12 +84,8 @@ class PracticeOverTerminal : public PanelOverTerminal {
   }
   // Field `index` (from 1) of the order record the terminal's expert publishes, as a number.
   double record_field(size_t index) {
-    std::string record;  // plain ASCII digits and separators
-    for (wchar_t c : text_of(GetDlgItem(panel_, link::kInOrderProperty.control_id))) {
-      record += static_cast<char>(c);
-    }
-    const auto fields = split(record, ';');
-    return fields.size() >= index ? number(fields[index - 1]) : -1;
+    const auto fields = split(text_of(GetDlgItem(panel_, link::kInOrderProperty.control_id)), L';');
+    return fields.size() >= index ? _wtof(fields[index - 1].c_str()) : -1;
   }
   // Types `text` over the field's whole text, as the user would with the keyboard.
   void retype(std::string_view name, const std::wstring& text) {
@@ -109,6 +94,15 @@ class PracticeOverTerminal : public PanelOverTerminal {
     for (size_t i = this->text(name).size(); i > 0; --i) input::press_key(VK_BACK);
     for (wchar_t c : text) input::press_key(static_cast<WORD>(c));
     ASSERT_TRUE(text_becomes(name, text));
+  }
+  // Opens a floating panel in the main panel's place. Under Wine a click just after the main
+  // panel came back can miss it while its shape is rebuilt: the user clicks again.
+  bool open_window(std::string_view button, std::string_view window, POINT place) {
+    for (int tries = 0; tries < 3 && !visible(window); ++tries) {
+      if (!take_keyboard("Edit12") || !click(button)) return false;
+      if (swapped(window, "main", place)) return true;
+    }
+    return swapped(window, "main", place);
   }
   // A click on the tester's controls through the panel hands the terminal the keyboard under
   // Wine, so the user takes it back after each.
@@ -126,24 +120,21 @@ TEST_F(PracticeOverTerminal, TradesFromTheFirstBuyToTheSummaryWithRealInput) {
   // The expert's quotes reach the panel; then the test is paused so that prices hold still.
   ASSERT_TRUE(wait_until([&] { return text("Label10").find(L" / ") != std::wstring::npos; }));
   tester_button("Button1", sim::kTestPaused);
-  EXPECT_EQ(text("Button1"), L">>");
   const std::wstring quotes = text("Label10");
-  const double bid = number(quotes.substr(0, quotes.find(L" / ")));
+  const double bid = _wtof(quotes.c_str());
 
   ASSERT_TRUE(click("SpriteButton27"));
   ASSERT_TRUE(answer_becomes("open-count", 1));
-  HWND list = control("ORDERS_LIST_m");
-  ASSERT_TRUE(wait_until([&] { return SendMessageW(list, LB_GETCOUNT, 0, 0) == 1; }));
   ASSERT_TRUE(wait_until([&] { return record_field(3) > 0; })) << "no record of the order";
   const double open = record_field(3);
   EXPECT_NEAR(open - bid, 8 * 0.00001, 1e-9) << "a buy fills at the ask";
 
   // Stop-loss and take-profit 500 points away, typed as distances into the SL/TP window.
   const POINT main_place = top_left(control("main"));
-  ASSERT_TRUE(click("Button3"));
-  ASSERT_TRUE(swapped("SET_TP_SL_WND", "main", main_place));
+  ASSERT_TRUE(open_window("Button3", "SET_TP_SL_WND", main_place));
   retype("Edit3", L"500");
   retype("Edit2", L"500");
+  const std::wstring levels = L"SET_TP_SL;1001 ;" + text("Edit1") + L";" + text("Edit4") + L";";
   ASSERT_TRUE(click("Button9"));
   ASSERT_TRUE(swapped("main", "SET_TP_SL_WND", main_place));
   EXPECT_TRUE(wait_until([&] { return record_field(4) > 0 && record_field(5) > 0; }));
@@ -151,9 +142,7 @@ TEST_F(PracticeOverTerminal, TradesFromTheFirstBuyToTheSummaryWithRealInput) {
   EXPECT_NEAR(record_field(5), open + 0.005, 1e-9);
 
   // A trailing stop 100 points behind the bid tightens the stop-loss at once.
-  ASSERT_TRUE(take_keyboard("Edit12"));  // the main panel is back in the SL/TP window's place
-  ASSERT_TRUE(click("Button4"));
-  ASSERT_TRUE(swapped("SET_TSL_WND", "main", main_place));
+  ASSERT_TRUE(open_window("Button4", "SET_TSL_WND", main_place));
   retype("Edit7", L"100");
   ASSERT_TRUE(click("Button6"));
   ASSERT_TRUE(swapped("main", "SET_TSL_WND", main_place));
@@ -163,7 +152,6 @@ TEST_F(PracticeOverTerminal, TradesFromTheFirstBuyToTheSummaryWithRealInput) {
   ASSERT_TRUE(take_keyboard("Edit12"));
   ASSERT_TRUE(click("Button7"));
   ASSERT_TRUE(answer_becomes("open-count", 0));
-  EXPECT_EQ(ask("closed-count"), 1);
 
   ASSERT_TRUE(click("SpriteButton9"));
   ASSERT_TRUE(answer_becomes("open-count", 1));
@@ -173,7 +161,6 @@ TEST_F(PracticeOverTerminal, TradesFromTheFirstBuyToTheSummaryWithRealInput) {
   GetWindowRect(control("main"), &main);
   ASSERT_TRUE(choose_from_menu({main.left + 8, main.top + 50}, 0));
   ASSERT_TRUE(answer_becomes("open-count", 0));
-  EXPECT_EQ(ask("closed-count"), 3);
 
   // Resumed at the fastest speed the price moves on; an order left open closes at the stop.
   tester_button("Button1", sim::kTestRunning);
@@ -207,22 +194,18 @@ TEST_F(PracticeOverTerminal, TradesFromTheFirstBuyToTheSummaryWithRealInput) {
   EXPECT_NE(figures.find(L"Итог в пунктах: " + std::to_wstring(points)), std::wstring::npos)
       << figures;
 
-  // The journal: one line per command taken, with its result and its time to READ_OK.
-  const auto journal = lines_of(folder_, "journal-");
-  const std::pair<std::string, int> commands[] = {
-      {") OPEN_BUY;0.01;;; at ", 3},    {") SET_TP_SL;1001 ;", 1},
-      {") SET_TSL;1001 ;100;; at ", 1}, {") CLOSE;1001 ;;; at ", 1},
-      {") OPEN_SELL;0.01;;; at ", 1},   {") CLOSE_ALL;;;; at ", 1}};
-  for (const auto& [command, count] : commands) {
-    int found = 0;
-    for (const auto& line : journal) {
-      if (line.find(command) != std::string::npos && line.size() > 3 &&
-          line.compare(line.size() - 3, 3, " ms") == 0) {
-        ++found;
-      }
-    }
-    EXPECT_EQ(found, count) << command;
+  // The journal: one line per command taken, in order, each with its time to READ_OK.
+  std::vector<std::wstring> taken;
+  for (const auto& line : lines_of(folder_, "journal-")) {
+    const size_t from = line.find(") "), to = line.find(" at ");
+    if (line.find("; READ_OK after ") == std::string::npos || to == std::string::npos) continue;
+    taken.emplace_back(line.begin() + static_cast<long>(from) + 2,
+                       line.begin() + static_cast<long>(to));
   }
+  EXPECT_EQ(taken,
+            (std::vector<std::wstring>{L"OPEN_BUY;0.01;;;", levels, L"SET_TSL;1001 ;100;;",
+                                       L"CLOSE;1001 ;;;", L"OPEN_SELL;0.01;;;", L"OPEN_BUY;0.01;;;",
+                                       L"CLOSE_ALL;;;;", L"OPEN_BUY;0.01;;;"}));
 }
 
 }  // namespace

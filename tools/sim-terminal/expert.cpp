@@ -138,14 +138,16 @@ void Expert::take_commands(Clock::time_point now) {
     read_command = *read;
     if (read_command.empty() && !(command = fields_.read(Field::out_command))) return;
   }
-  if (!command->empty() && !sighted_ && !handshake_.waiting_for_panel()) sighted_ = now;
+  if (!command->empty() && !sighted_ && !handshake_.waiting_for_panel()) {
+    sighted_ = Sighting{now, wall_clock()};
+  }
   const auto taken = handshake_.poll(*command, read_command);
   if (!taken) return;
-  carry_out(*taken, sighted_.value_or(now));
+  carry_out(*taken, sighted_.value_or(Sighting{now, wall_clock()}));
   sighted_.reset();
 }
 
-void Expert::carry_out(const std::string& command, Clock::time_point sighted) {
+void Expert::carry_out(const std::string& command, const Sighting& sighted) {
   // A panel gone before the command could be taken does not get it carried out; seen again, it
   // is taken again.
   if (!fields_.write(Field::in_read_command, "WAIT")) {
@@ -159,8 +161,8 @@ void Expert::carry_out(const std::string& command, Clock::time_point sighted) {
   const practice::CommandOutcome outcome = tester_.carry_out(command);
   const bool acknowledged = acknowledge();
   const auto ms =
-      std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - sighted).count();
-  journal_.add(clock_text(bar_time) + " (" + wall_clock() + ") " + command + " at " + quotes +
+      std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - sighted.at).count();
+  journal_.add(clock_text(bar_time) + " (" + sighted.wall_clock + ") " + command + " at " + quotes +
                ": " + outcome.result + "; " +
                (acknowledged ? "READ_OK after " + std::to_string(ms) + " ms"
                              : std::string("READ_OK not written yet")));

@@ -39,7 +39,11 @@ class Expert {
   void publish();
   void write_on_change(Field field, const std::string& text, std::optional<std::string>& last);
   void take_commands(Clock::time_point now);
-  void carry_out(const std::string& command, Clock::time_point sighted);
+  struct Sighting {  // when a command was first seen standing in OUT_COMMAND
+    Clock::time_point at;
+    std::string wall_clock;
+  };
+  void carry_out(const std::string& command, const Sighting& sighted);
   bool acknowledge();
 
   PanelFields fields_;
@@ -50,7 +54,7 @@ class Expert {
   bool ack_owed_ = false;  // a command was carried out, its READ_OK not yet written
   // What the expert last wrote, so that it writes a field only when its text changes.
   std::optional<std::string> quotes_, orders_, record_, record_ticket_;
-  std::optional<Clock::time_point> sighted_;  // when the pending command was first seen
+  std::optional<Sighting> sighted_;
   Clock::time_point next_search_{};
   UniqueWindow window_;  // message-only; carries the timer. Last, so it goes first.
 };
