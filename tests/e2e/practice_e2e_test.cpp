@@ -8,8 +8,6 @@
 #include <commctrl.h>
 
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -22,16 +20,7 @@
 namespace pelmora::e2e {
 namespace {
 
-namespace fs = std::filesystem;
 namespace sim = sim_terminal;
-
-fs::path fresh_folder() {
-  const fs::path folder =
-      fs::temp_directory_path() / ("pelmora-practice-" + std::to_string(GetCurrentProcessId()));
-  fs::remove_all(folder);
-  fs::create_directories(folder);
-  return folder;
-}
 
 std::vector<std::string> split(const std::string& text, char separator) {
   std::vector<std::string> parts;
@@ -41,18 +30,6 @@ std::vector<std::string> split(const std::string& text, char separator) {
     parts.push_back(part);
   }
   return parts;
-}
-
-// The lines of the one file in `folder` whose name starts with `prefix`; none when there is none.
-std::vector<std::string> lines_of(const fs::path& folder, const std::string& prefix) {
-  for (const auto& entry : fs::directory_iterator(folder)) {
-    if (entry.path().filename().string().rfind(prefix, 0) != 0) continue;
-    std::ifstream file(entry.path(), std::ios::binary);
-    std::stringstream text;
-    text << file.rdbuf();
-    return split(text.str(), '\n');
-  }
-  return {};
 }
 
 template <class Text>
@@ -66,20 +43,15 @@ double number(const Text& text) {
 
 class PracticeOverTerminal : public PanelOverTerminal {
  protected:
-  PracticeOverTerminal() : PracticeOverTerminal(fresh_folder()) {}
-  explicit PracticeOverTerminal(fs::path folder)
-      : PanelOverTerminal({L"--journal-dir", L"\"" + folder.wstring() + L"\""},
-                          ExpertSide::terminal),
-        folder_(std::move(folder)) {}
+  PracticeOverTerminal() : PanelOverTerminal({}, ExpertSide::terminal) {}
+  // The lines of the run's file whose name starts with `prefix` (journal- or trades-).
+  std::vector<std::string> lines_of(const std::wstring& prefix) const {
+    return split(run_.journal().read_one(prefix), '\n');
+  }
   // What the expert did tells most about a failure.
   void TearDown() override {
     if (!HasFailure()) return;
-    for (const auto& line : lines_of(folder_, "journal-"))
-      std::printf("journal: %s\n", line.c_str());
-  }
-  ~PracticeOverTerminal() override {
-    std::error_code ignored;
-    fs::remove_all(folder_, ignored);
+    for (const auto& line : lines_of(L"journal-")) std::printf("journal: %s\n", line.c_str());
   }
 
   LRESULT ask(std::string_view command) { return run_.send(command).value_or(-100); }
@@ -118,8 +90,6 @@ class PracticeOverTerminal : public PanelOverTerminal {
     ASSERT_TRUE(answer_becomes("test-state", state));
     ASSERT_TRUE(take_keyboard("Edit12"));
   }
-
-  fs::path folder_;
 };
 
 TEST_F(PracticeOverTerminal, TradesFromTheFirstBuyToTheSummaryWithRealInput) {
@@ -190,7 +160,7 @@ TEST_F(PracticeOverTerminal, TradesFromTheFirstBuyToTheSummaryWithRealInput) {
 
   // The trades file: one line per trade, in the order they closed, with the reason.
   std::vector<std::string> trades;
-  ASSERT_TRUE(wait_until([&] { return (trades = lines_of(folder_, "trades-")).size() == 5; }, 5s))
+  ASSERT_TRUE(wait_until([&] { return (trades = lines_of(L"trades-")).size() == 5; }, 5s))
       << trades.size() << " lines: a header and four trades expected";
   const char* reasons[] = {"closed", "closed all", "closed all", "test end"};
   long long points = 0;
@@ -208,7 +178,7 @@ TEST_F(PracticeOverTerminal, TradesFromTheFirstBuyToTheSummaryWithRealInput) {
       << figures;
 
   // The journal: one line per command taken, with its result and its time to READ_OK.
-  const auto journal = lines_of(folder_, "journal-");
+  const auto journal = lines_of(L"journal-");
   const std::pair<std::string, int> commands[] = {
       {") OPEN_BUY;0.01;;; at ", 3},    {") SET_TP_SL;1001 ;", 1},
       {") SET_TSL;1001 ;100;; at ", 1}, {") CLOSE;1001 ;;; at ", 1},
