@@ -6,8 +6,6 @@
 #include <windows.h>
 
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -20,16 +18,7 @@
 namespace pelmora::e2e {
 namespace {
 
-namespace fs = std::filesystem;
 namespace sim = sim_terminal;
-
-fs::path fresh_folder() {
-  const fs::path folder =
-      fs::temp_directory_path() / ("pelmora-practice-" + std::to_string(GetCurrentProcessId()));
-  fs::remove_all(folder);
-  fs::create_directories(folder);
-  return folder;
-}
 
 template <class Char>
 std::vector<std::basic_string<Char>> split(const std::basic_string<Char>& text, Char separator) {
@@ -42,33 +31,17 @@ std::vector<std::basic_string<Char>> split(const std::basic_string<Char>& text, 
   return parts;
 }
 
-// The lines of the files in `folder` whose names start with `prefix`.
-std::vector<std::string> lines_of(const fs::path& folder, const std::string& prefix) {
-  std::vector<std::string> lines;
-  for (const auto& entry : fs::directory_iterator(folder)) {
-    if (entry.path().filename().string().rfind(prefix, 0) != 0) continue;
-    std::ifstream file(entry.path());
-    for (std::string line; std::getline(file, line);) lines.push_back(line);
-  }
-  return lines;
-}
-
 class PracticeOverTerminal : public PanelOverTerminal {
  protected:
-  PracticeOverTerminal() : PracticeOverTerminal(fresh_folder()) {}
-  explicit PracticeOverTerminal(fs::path folder)
-      : PanelOverTerminal({L"--journal-dir", L"\"" + folder.wstring() + L"\""},
-                          ExpertSide::terminal),
-        folder_(std::move(folder)) {}
+  PracticeOverTerminal() : PanelOverTerminal({}, ExpertSide::terminal) {}
+  // The lines of the run's file whose name starts with `prefix` (journal- or trades-).
+  std::vector<std::string> lines_of(const std::wstring& prefix) const {
+    return split(run_.journal().read_one(prefix), '\n');
+  }
   // What the expert did tells most about a failure.
   void TearDown() override {
     if (!HasFailure()) return;
-    for (const auto& line : lines_of(folder_, "journal-"))
-      std::printf("journal: %s\n", line.c_str());
-  }
-  ~PracticeOverTerminal() override {
-    std::error_code ignored;
-    fs::remove_all(folder_, ignored);
+    for (const auto& line : lines_of(L"journal-")) std::printf("journal: %s\n", line.c_str());
   }
 
   LRESULT ask(std::string_view command) { return run_.send(command).value_or(-100); }
@@ -112,8 +85,6 @@ class PracticeOverTerminal : public PanelOverTerminal {
     ASSERT_TRUE(answer_becomes("test-state", state));
     ASSERT_TRUE(take_keyboard("Edit12"));
   }
-
-  fs::path folder_;
 };
 
 TEST_F(PracticeOverTerminal, TradesFromTheFirstBuyToTheSummaryWithRealInput) {
@@ -177,7 +148,7 @@ TEST_F(PracticeOverTerminal, TradesFromTheFirstBuyToTheSummaryWithRealInput) {
 
   // The trades file: one line per trade, in the order they closed, with the reason.
   std::vector<std::string> trades;
-  ASSERT_TRUE(wait_until([&] { return (trades = lines_of(folder_, "trades-")).size() == 5; }, 5s))
+  ASSERT_TRUE(wait_until([&] { return (trades = lines_of(L"trades-")).size() == 5; }, 5s))
       << trades.size() << " lines: a header and four trades expected";
   const char* reasons[] = {"closed", "closed all", "closed all", "test end"};
   long long points = 0;
@@ -196,7 +167,7 @@ TEST_F(PracticeOverTerminal, TradesFromTheFirstBuyToTheSummaryWithRealInput) {
 
   // The journal: one line per command taken, in order, each with its time to READ_OK.
   std::vector<std::wstring> taken;
-  for (const auto& line : lines_of(folder_, "journal-")) {
+  for (const auto& line : lines_of(L"journal-")) {
     const size_t from = line.find(") "), to = line.find(" at ");
     if (line.find("; READ_OK after ") == std::string::npos || to == std::string::npos) continue;
     taken.emplace_back(line.begin() + static_cast<long>(from) + 2,

@@ -69,6 +69,7 @@ TerminalRun::TerminalRun(const std::vector<std::wstring>& options, ExpertSide ex
   std::wstring command_line = L"\"" + program + L"\"";
   // Two experts on one link would each take the other's commands.
   if (expert == ExpertSide::caller) command_line += L" --no-expert";
+  command_line += L" --journal-dir \"" + journal_.path().wstring() + L"\"";
   for (const auto& option : options) command_line += L" " + option;
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;

@@ -12,6 +12,8 @@
 #include <string_view>
 #include <vector>
 
+#include "scratch_folder.h"
+
 namespace pelmora::e2e {
 
 using namespace std::chrono_literals;
@@ -43,7 +45,8 @@ enum class ExpertSide { caller, terminal };
 class TerminalRun {
  public:
   // Starts sim-terminal.exe with these extra options; started() tells whether its windows
-  // were found.
+  // were found. Its journal and trades files go to a scratch folder of this run (journal()),
+  // removed at the end.
   explicit TerminalRun(const std::vector<std::wstring>& options = {},
                        ExpertSide expert = ExpertSide::caller);
   TerminalRun(const TerminalRun&) = delete;
@@ -57,6 +60,7 @@ class TerminalRun {
   HWND frame(int number) const { return frames_[static_cast<size_t>(number - 1)]; }
   HWND chart(int number) const { return charts_[static_cast<size_t>(number - 1)]; }
   const std::wstring& parameter() const { return parameter_; }
+  const ScratchFolder& journal() const { return journal_; }
 
   // Sends a control command; nothing when the terminal did not answer.
   std::optional<LRESULT> send(std::string_view command, UINT timeout_ms = 5000);
@@ -79,6 +83,7 @@ class TerminalRun {
   bool find_windows();
   void end_process(HANDLE process);
 
+  ScratchFolder journal_{L"pelmora-journal-"};  // first, so that it goes after the terminal
   PROCESS_INFORMATION terminal_{};
   HANDLE panel_ = nullptr;
   HWND main_ = nullptr;

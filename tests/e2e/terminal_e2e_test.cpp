@@ -5,13 +5,12 @@
 
 #include <commctrl.h>
 
-#include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
+#include <vector>
 
 #include "control_protocol.h"
 #include "orders_latency.h"
+#include "scratch_folder.h"
 #include "terminal_driver.h"
 #include "test_expert.h"
 #include "window_search.h"
@@ -63,53 +62,34 @@ Ended run_to_end(const std::wstring& options) {
   return ended;
 }
 
-// A fresh folder under the temporary folder, removed with everything in it at the end.
-struct ScratchFolder {
-  ScratchFolder()
-      : path(std::filesystem::temp_directory_path() /
-             (L"pelmora-e2e-" + std::to_wstring(GetCurrentProcessId()))) {
-    std::filesystem::remove_all(path);
-    std::filesystem::create_directories(path);
-  }
-  ~ScratchFolder() { std::filesystem::remove_all(path); }
-  std::wstring file(const std::wstring& name, const std::string& text = {}) const {
-    std::ofstream(path / name, std::ios::binary) << text;
-    return (path / name).wstring();
-  }
-  // The text of the one file whose name starts with `prefix`; empty when there is none.
-  std::string read_one(const std::wstring& prefix) const {
-    for (const auto& entry : std::filesystem::directory_iterator(path)) {
-      if (entry.path().filename().wstring().rfind(prefix, 0) != 0) continue;
-      std::stringstream text;
-      text << std::ifstream(entry.path(), std::ios::binary).rdbuf();
-      return text.str();
-    }
-    return {};
-  }
-  std::filesystem::path path;
-};
-
 constexpr char kHistoryHeader[] = "Date,Time,Open,High,Low,Close,Volume\r\n";
 
-TEST(SubstituteTerminal, RefusesAHistoryItCannotUseAndOpensNoWindow) {
+TEST(SubstituteTerminal, RefusesAHistoryOrALengthItCannotUseAndOpensNoWindow) {
   ScratchFolder folder;
   const std::wstring bad =
       folder.file(L"bad.csv", std::string(kHistoryHeader) +
                                   "2026.01.05,00:00,1.10000,1.10050,1.09950,1.10020,10\r\n"
                                   "2026.01.05,00:05,1.10020,high,1.09990,1.10030,12\r\n");
   const struct {
-    std::wstring file;
+    std::wstring options;
     std::string named;  // what the message must name
-  } cases[] = {{bad, "line 3"}, {(folder.path / L"missing.csv").wstring(), "missing.csv"}};
+  } cases[] = {
+      {L"--history \"" + bad + L"\"", "line 3"},
+      {L"--history \"" + (folder.path() / L"missing.csv").wstring() + L"\"", "missing.csv"},
+      {L"--bars 0", "--bars"},
+      {L"--bars 5000001", "--bars"},
+      {L"--bars 12x", "--bars"},
+      {L"--bars 5 --history \"" + bad + L"\"", "--bars"}};
   for (const auto& c : cases) {
-    const Ended ended = run_to_end(L"--history \"" + c.file + L"\"");
+    const Ended ended = run_to_end(c.options);
     EXPECT_EQ(ended.code, 2u) << ended.errors;
     EXPECT_NE(ended.errors.find(c.named), std::string::npos) << ended.errors;
   }
 }
 
-// Without an expert nobody trades: the replay runs through the history, stops by itself and
-// sums up an empty test in the pane, the trades file and the journal file of the same run.
+// Without an expert nobody trades: the replay runs through the history, a file's or the
+// bundled series of the length asked for, stops by itself and sums up an empty test in the
+// pane, the trades file and the journal file of the same run.
 TEST(SubstituteTerminal, ReplaysAHistoryToItsEndAndSumsItUp) {
   ScratchFolder folder;
   const std::wstring history =
@@ -117,19 +97,30 @@ TEST(SubstituteTerminal, ReplaysAHistoryToItsEndAndSumsItUp) {
                                       "2026.01.05,00:00,1.10000,1.10050,1.09950,1.10020,10\r\n"
                                       "2026.01.05,00:05,1.10020,1.10060,1.09990,1.10030,12\r\n"
                                       "2026.01.05,00:10,1.10030,1.10040,1.09900,1.09950,9\r\n");
-  TerminalRun run({L"--no-panel", L"--history", L"\"" + history + L"\"", L"--journal-dir",
-                   L"\"" + folder.path.wstring() + L"\""});
-  ASSERT_TRUE(run.started());
-  ASSERT_EQ(run.send("set-speed 32"), sim_terminal::kReplyDone);
-  ASSERT_TRUE(wait_until([&] { return run.send("summary-shown") == 1; }));
-  EXPECT_EQ(run.send("test-state"), sim_terminal::kTestStopped);
-  EXPECT_GE(run.send("ticks").value_or(0), 12) << "every bar goes open, extremes, close";
-  EXPECT_EQ(run.send("closed-count"), 0);
-  HWND summary = FindWindowExW(run.chart(1), nullptr, sim_terminal::kSummaryClass, nullptr);
-  EXPECT_EQ(window_text(summary).value_or(L"").rfind(L"Итоги теста\r\nЗакрытых сделок: 0\r\n", 0),
-            0u);
-  EXPECT_NE(folder.read_one(L"journal-").find("test stopped: 0 trades"), std::string::npos);
-  EXPECT_EQ(folder.read_one(L"trades-").rfind("ticket,", 0), 0u) << "the trades file's header";
+  // Every bar goes open, extremes, close: at least a tick per bar, at most seven.
+  const struct {
+    std::vector<std::wstring> options;
+    LRESULT least_ticks, most_ticks;
+  } cases[] = {{{L"--history", L"\"" + history + L"\""}, 12, 21}, {{L"--bars", L"2"}, 2, 14}};
+  for (const auto& c : cases) {
+    std::vector<std::wstring> options{L"--no-panel"};
+    options.insert(options.end(), c.options.begin(), c.options.end());
+    TerminalRun run(options);
+    ASSERT_TRUE(run.started());
+    ASSERT_EQ(run.send("set-speed 32"), sim_terminal::kReplyDone);
+    ASSERT_TRUE(wait_until([&] { return run.send("summary-shown") == 1; }));
+    EXPECT_EQ(run.send("test-state"), sim_terminal::kTestStopped);
+    const LRESULT ticks = run.send("ticks").value_or(0);
+    EXPECT_TRUE(ticks >= c.least_ticks && ticks <= c.most_ticks) << ticks << " ticks";
+    EXPECT_EQ(run.send("closed-count"), 0);
+    HWND summary = FindWindowExW(run.chart(1), nullptr, sim_terminal::kSummaryClass, nullptr);
+    EXPECT_EQ(window_text(summary).value_or(L"").rfind(L"Итоги теста\r\nЗакрытых сделок: 0\r\n", 0),
+              0u);
+    EXPECT_NE(run.journal().read_one(L"journal-").find("test stopped: 0 trades"),
+              std::string::npos);
+    EXPECT_EQ(run.journal().read_one(L"trades-").rfind("ticket,", 0), 0u)
+        << "the trades file's header";
+  }
 }
 
 // Starts a terminal and waits for its panel to lie over the chart.

@@ -1,28 +1,36 @@
-// A long run of the panel over the substitute terminal, for make soak: the test expert trades
-// through the link, the user's hand presses the panel's buttons, and the terminal is minimised
-// and restored, hidden behind its other chart and covered by another program, over and over.
-// The panel's process is sampled all along; the run fails when a figure grows, when the panel
-// ends or stops answering, or when it does not come back over the chart.
+// A long run of the panel over the substitute terminal, for make soak: the terminal replays its
+// bundled history at full speed while its own expert writes the quotes at every link tick and
+// carries out the panel's commands, the user's hand presses the panel's buttons, and the
+// terminal is minimised and restored, hidden behind its other chart and covered by another
+// program, over and over. The panel's process is sampled all along; the run fails when a figure
+// grows, when the panel ends or stops answering, when it does not come back over the chart, or
+// when the replay ends before the run does.
 // Usage: pelmora_soak [minutes (default 30)] [seconds between samples (default 3)]
 #include <windows.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <thread>
 
+#include "control_protocol.h"
 #include "cover_window.h"
 #include "growth_check.h"
+#include "options.h"
+#include "practice/replay.h"
 #include "process_census.h"
 #include "real_input.h"
-#include "soak_expert.h"
 #include "terminal_driver.h"
 #include "window_search.h"
 
 namespace pelmora::soak {
 namespace {
+
+namespace sim = sim_terminal;
 
 using Clock = std::chrono::steady_clock;
 using namespace std::chrono_literals;
@@ -42,6 +50,18 @@ constexpr double kUserLimit = 4;
 constexpr auto kPlacedWithin = 30s;
 constexpr auto kHiddenWithin = 10s;
 constexpr auto kCommandWithin = 5s;
+
+constexpr int kFastest = 32;
+// The bundled series' bars take 3 to 7 ticks (about 6.9 on average): counted at 3, the replay
+// outlasts the run with room to spare; an ended replay fails the run rather than idling it.
+constexpr double kFewestTicksPerBar = 3;
+constexpr double kStartUpSeconds = 120;
+
+// Bars enough for `minutes` of replay at the fastest speed, start-up included.
+int bars_for(double minutes) {
+  const double ticks = (minutes * 60 + kStartUpSeconds) * practice::ticks_per_second(kFastest);
+  return static_cast<int>(std::min<double>(ticks / kFewestTicksPerBar + 1, sim::kMaxBars));
+}
 
 struct Figures {
   Series rss{"RSS", "MB", 1024, kRssLimitKb, {}};
@@ -68,25 +88,28 @@ class Soak {
   Soak(e2e::TerminalRun& run, std::chrono::seconds sample_every)
       : run_(run),
         panel_(run.panel_window()),
-        expert_(panel_),
         census_(GetProcessId(run.panel_process()), e2e::panel_program(), run.parameter()),
         sample_every_(sample_every),
         next_sample_(Clock::now()) {}
 
-  bool attached() const { return expert_.attached(); }
   int linux_pid() const { return census_.linux_pid(); }
   // Why the run cannot go on; empty while all is well.
   const std::string& fault() const { return fault_; }
 
   void cycle(int number);
+  // The panel hands its own speed slider's position to the tester every time it is shown: the
+  // user's hand moves that slider to its end once, and the run puts the tester back at the
+  // fastest speed whenever it finds it slower.
+  void fastest_by_hand();
 
   const Figures& figures() const { return figures_; }
   int clicks() const { return clicks_; }
   int answered() const { return answered_; }
-  const SoakExpert& expert() const { return expert_; }
+  // One of the terminal's figures (control_protocol.h); -1 when it did not answer.
+  LRESULT ask(std::string_view figure) { return run_.send(figure).value_or(-1); }
 
  private:
-  // Waits, serving the expert, sampling when due and handling the cover window's messages.
+  // Waits, sampling when due and handling the cover window's messages.
   void pass(std::chrono::milliseconds time);
   bool wait_for(const std::function<bool()>& condition, std::chrono::milliseconds timeout);
   void step(const char* what, const std::function<bool()>& condition,
@@ -96,12 +119,11 @@ class Soak {
 
   void trade_by_hand(int number);
   bool take_keyboard();
-  void press(const char* control, const wchar_t* verb);
+  void press(const char* control, std::string_view counter);
   bool gone_and_back(const char* hide, const char* show, const char* what);
 
   e2e::TerminalRun& run_;
   HWND panel_;
-  SoakExpert expert_;
   ProcessCensus census_;
   Figures figures_;
   std::chrono::seconds sample_every_;
@@ -120,7 +142,6 @@ bool Soak::wait_for(const std::function<bool()>& condition, std::chrono::millise
     if (condition()) return true;
     if (Clock::now() >= deadline) return false;
     pump_messages();
-    expert_.serve();
     sample_if_due();
     std::this_thread::sleep_for(15ms);
   }
@@ -140,15 +161,23 @@ bool Soak::panel_alive() {
     fault_ = "the panel ended";
   } else if (!e2e::answers(panel_, 5000)) {
     fault_ = "the panel stopped answering for 5 s";
+  } else if (ask("test-state") != sim::kTestRunning) {
+    fault_ = "the replay ended or paused before the run did";
   }
   return fault_.empty();
 }
 
 void Soak::sample_if_due() {
   if (Clock::now() < next_sample_ || !panel_alive()) return;
+  if (ask("speed") != kFastest) run_.send("set-speed " + std::to_string(kFastest));
   figures_.add(census_.take());
   // From now, not from when it was due: a late sample does not bring a burst of catch-up ones.
   next_sample_ = Clock::now() + sample_every_;
+}
+
+void Soak::fastest_by_hand() {
+  HWND slider = e2e::panel_control(panel_, "TrackBar1");
+  if (slider && e2e::input::click_until_foreground(slider, panel_)) e2e::input::press_key(VK_END);
 }
 
 bool Soak::take_keyboard() {
@@ -156,25 +185,30 @@ bool Soak::take_keyboard() {
   return lot && e2e::input::click_until_foreground(lot, panel_);
 }
 
-// A click that the expert must see as a command of `verb`.
-void Soak::press(const char* control, const wchar_t* verb) {
+// A click that the terminal's expert must carry out, raising the terminal's `counter`.
+void Soak::press(const char* control, std::string_view counter) {
   HWND button = e2e::panel_control(panel_, control);
   if (!button || !IsWindowEnabled(button)) return;
-  const int before = expert_.taken(verb);
+  const LRESULT before = ask(counter);
   ++clicks_;
   if (e2e::input::click(e2e::input::centre_of(button)) &&
-      wait_for([&] { return expert_.taken(verb) > before; }, kCommandWithin)) {
+      wait_for([&] { return ask(counter) > before; }, kCommandWithin)) {
     ++answered_;
   }
 }
 
+// One order opened, then closed down to 0 to 3 open ones, so that the number of order lines and
+// the selected ticket keep changing.
 void Soak::trade_by_hand(int number) {
   if (!take_keyboard()) return;
   const bool sell = number % 2 == 1;
-  press(sell ? "SpriteButton9" : "SpriteButton27", sell ? L"OPEN_SELL" : L"OPEN_BUY");
-  // Let the link tick mirror the new order before CLOSE is looked at.
-  pass(300ms);
-  if (number % 3 != 2) press("Button7", L"CLOSE");
+  press(sell ? "SpriteButton9" : "SpriteButton27", "open-count");
+  const LRESULT keep = number % 4;
+  for (int closes = 0; closes < 4 && ask("open-count") > keep && fault_.empty(); ++closes) {
+    // The link tick mirrors the order book and clears the last command before CLOSE is pressed.
+    pass(300ms);
+    press("Button7", "closed-count");
+  }
 }
 
 bool Soak::gone_and_back(const char* hide, const char* show, const char* what) {
@@ -189,8 +223,6 @@ bool Soak::gone_and_back(const char* hide, const char* show, const char* what) {
 }
 
 void Soak::cycle(int number) {
-  // The expert's own fills and stops: 0 to 12 order lines, new tickets each time.
-  expert_.trade_alone(number * 5 % 13);
   pass(500ms);
   trade_by_hand(number);
   if (!gone_and_back("minimise", "restore", "terminal minimised and restored")) return;
@@ -199,7 +231,6 @@ void Soak::cycle(int number) {
   GetWindowRect(run_.main(), &terminal);
   {
     const CoverWindow cover(terminal);
-    expert_.trade_alone(number * 3 % 7);
     pass(1500ms);
   }
   run_.send("activate");
@@ -208,30 +239,41 @@ void Soak::cycle(int number) {
       [&] { return run_.panel_placed(); }, kPlacedWithin);
 }
 
-void print_summary(const Soak& soak, int cycles, double minutes) {
+void print_summary(Soak& soak, int cycles, double minutes, double replay_seconds) {
   std::printf("| soak run | %.1f min, %d cycles, %zu samples | linux pid %d |\n", minutes, cycles,
               soak.figures().windows.samples.size(), soak.linux_pid());
-  std::string commands;
-  for (const auto& [verb, count] : soak.expert().taken()) {
-    commands += (commands.empty() ? "" : ", ") + std::string(verb.begin(), verb.end()) + " " +
-                std::to_string(count);
-  }
-  std::printf("| soak clicks answered by a command | %d of %d | commands: %s |\n", soak.answered(),
-              soak.clicks(), commands.c_str());
+  std::printf(
+      "| soak clicks carried out by the terminal's expert | %d of %d | %ld orders open, "
+      "%ld closed |\n",
+      soak.answered(), soak.clicks(), static_cast<long>(soak.ask("open-count")),
+      static_cast<long>(soak.ask("closed-count")));
+  const double ticks = static_cast<double>(soak.ask("ticks"));
+  std::printf("| soak replay at speed %d | %.0f ticks, %.0f a second | nominal %.0f a second |\n",
+              kFastest, ticks, ticks / replay_seconds, practice::ticks_per_second(kFastest));
 }
 
 int run(double minutes, std::chrono::seconds sample_every) {
-  e2e::TerminalRun terminal;
+  e2e::TerminalRun terminal({L"--bars", std::to_wstring(bars_for(minutes))},
+                            e2e::ExpertSide::terminal);
   if (!terminal.started() || !terminal.wait_placed()) {
     std::fprintf(stderr, "soak: the panel did not come over the chart: %ls\n",
                  terminal.describe().c_str());
     return 2;
   }
-  Soak soak(terminal, sample_every);
-  if (!soak.attached()) {
-    std::fprintf(stderr, "soak: the panel's exchange fields were not found\n");
+  if (terminal.send("set-speed " + std::to_string(kFastest)) != sim::kReplyDone) {
+    std::fprintf(stderr, "soak: the terminal refused the replay speed\n");
     return 2;
   }
+  const auto replay_start = Clock::now();
+  HWND quotes = e2e::panel_control(terminal.panel_window(), "Label10");
+  if (!e2e::wait_until([&] {
+        return e2e::window_text(quotes).value_or(L"").find(L" / ") != std::wstring::npos;
+      })) {
+    std::fprintf(stderr, "soak: the terminal's expert wrote no quotes to the panel\n");
+    return 2;
+  }
+  Soak soak(terminal, sample_every);
+  soak.fastest_by_hand();
   if (!soak.linux_pid()) {
     std::fprintf(stderr, "soak: the panel's Linux process was not found: memory not sampled\n");
   }
@@ -239,7 +281,8 @@ int run(double minutes, std::chrono::seconds sample_every) {
   int cycles = 0;
   while (Clock::now() < end && soak.fault().empty()) soak.cycle(++cycles);
 
-  print_summary(soak, cycles, minutes);
+  print_summary(soak, cycles, minutes,
+                std::chrono::duration<double>(Clock::now() - replay_start).count());
   bool grew = false;
   for (const Series* series : soak.figures().all()) {
     const Judgement j = judge(*series);
@@ -268,7 +311,7 @@ int run(double minutes, std::chrono::seconds sample_every) {
     return 2;
   }
   if (soak.answered() == 0) {
-    std::fprintf(stderr, "soak FAILED: no click on the panel reached the expert\n");
+    std::fprintf(stderr, "soak FAILED: no click on the panel was carried out by the expert\n");
     return 1;
   }
   return grew ? 1 : 0;

@@ -20,6 +20,7 @@
 #include "panel_observation.h"
 #include "panel_process.h"
 #include "platform/win32/wide.h"
+#include "practice/history.h"
 #include "practice/tester.h"
 #include "run_files.h"
 #include "startup_probe.h"
@@ -41,10 +42,14 @@ std::vector<std::wstring> program_arguments() {
   return args;
 }
 
-// The history to replay: the user's file, or the bundled series; nothing (the reason on the
-// standard error stream) when the file cannot be read or is not a history.
-std::optional<practice::History> load_history(const std::wstring& file) {
-  if (file.empty()) return practice::generate_history();
+// The history to replay: the user's file, or the bundled series (`bars` long, or its usual
+// length for 0); nothing (the reason on the standard error stream) when the file cannot be read
+// or is not a history.
+std::optional<practice::History> load_history(const std::wstring& file, int bars) {
+  if (file.empty()) {
+    return practice::generate_history(practice::kBundledSeed,
+                                      bars > 0 ? bars : practice::kBundledBars);
+  }
   std::wstring error;
   const auto text = read_whole_file(file, &error);
   if (!text) {
@@ -124,7 +129,7 @@ void start_panel(Session& session, const Options& options) {
 }
 
 int run(HINSTANCE instance, const Options& options) {
-  auto history = load_history(options.history_path);
+  auto history = load_history(options.history_path, options.bars);
   if (!history) return 2;  // a bad history starts nothing
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&controls);

@@ -11,7 +11,9 @@ const wchar_t kUsage[] =
     L"usage: sim-terminal [--panel <pelmora.exe>] [--no-panel] [--no-expert] [--tarsel]\n"
     L"                    [--pos <x>,<y>,<width>,<height>]\n"
     L"                    [--report-startup <file>] [--quit-after <ms>]\n"
-    L"                    [--history <file.csv>] [--journal-dir <folder>]\n"
+    L"                    [--history <file.csv> | --bars <n>] [--journal-dir <folder>]\n"
+    L"  --bars <n>  the bundled series' length, 1 to 5000000 bars (default 12000, about 40 s\n"
+    L"              at the fastest speed)\n"
     L"       sim-terminal --send \"<command>\"   (drives a running terminal)";
 
 namespace {
@@ -68,6 +70,11 @@ ParsedOptions parse_options(const std::vector<std::wstring>& args) {
       if (needs_value()) o.report_path = value;
     } else if (name == L"--history") {
       if (needs_value()) o.history_path = value;
+    } else if (name == L"--bars") {
+      if (needs_value() && (!parse_int(value, &o.bars) || o.bars < 1 || o.bars > kMaxBars)) {
+        parsed.error = L"--bars wants a number of bars from 1 to " + std::to_wstring(kMaxBars) +
+                       L", got " + value;
+      }
     } else if (name == L"--journal-dir") {
       if (needs_value()) o.journal_dir = value;
     } else if (name == L"--send") {
@@ -84,6 +91,9 @@ ParsedOptions parse_options(const std::vector<std::wstring>& args) {
       parsed.error = L"unknown option " + name;
     }
     if (!parsed.error.empty()) break;
+  }
+  if (parsed.error.empty() && o.bars > 0 && !o.history_path.empty()) {
+    parsed.error = L"--bars sets the length of the bundled series; a --history file has its own";
   }
   return parsed;
 }

@@ -18,10 +18,15 @@ struct Options {
   int quit_after_ms = -1;     // quit this long after the probe's result; -1: run until closed
   std::wstring send;          // driver mode: send this command to a running terminal and exit
   std::wstring history_path;  // an OHLC CSV file to replay; empty: the bundled series
+  int bars = 0;               // the bundled series' length; 0: its usual length
   std::wstring journal_dir;   // where the journal and trades files go; empty: "journal" beside
                               // this program
   bool help = false;
 };
+
+// The longest bundled series asked for: about 240 MB of bars, over two hours at the fastest
+// speed.
+inline constexpr int kMaxBars = 5'000'000;
 
 struct ParsedOptions {
   Options options;
