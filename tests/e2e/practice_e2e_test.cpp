@@ -68,15 +68,6 @@ class PracticeOverTerminal : public PanelOverTerminal {
     for (wchar_t c : text) input::press_key(static_cast<WORD>(c));
     ASSERT_TRUE(text_becomes(name, text));
   }
-  // Opens a floating panel in the main panel's place. Under Wine a click just after the main
-  // panel came back can miss it while its shape is rebuilt: the user clicks again.
-  bool open_window(std::string_view button, std::string_view window, POINT place) {
-    for (int tries = 0; tries < 3 && !visible(window); ++tries) {
-      if (!take_keyboard("Edit12") || !click(button)) return false;
-      if (swapped(window, "main", place)) return true;
-    }
-    return swapped(window, "main", place);
-  }
   // A click on the tester's controls through the panel hands the terminal the keyboard under
   // Wine, so the user takes it back after each.
   void tester_button(std::string_view name, LRESULT state) {
@@ -102,7 +93,7 @@ TEST_F(PracticeOverTerminal, TradesFromTheFirstBuyToTheSummaryWithRealInput) {
 
   // Stop-loss and take-profit 500 points away, typed as distances into the SL/TP window.
   const POINT main_place = top_left(control("main"));
-  ASSERT_TRUE(open_window("Button3", "SET_TP_SL_WND", main_place));
+  ASSERT_TRUE(click_until_swapped("Button3", "SET_TP_SL_WND", "main", main_place));
   retype("Edit3", L"500");
   retype("Edit2", L"500");
   const std::wstring levels = L"SET_TP_SL;1001 ;" + text("Edit1") + L";" + text("Edit4") + L";";
@@ -113,7 +104,7 @@ TEST_F(PracticeOverTerminal, TradesFromTheFirstBuyToTheSummaryWithRealInput) {
   EXPECT_NEAR(record_field(5), open + 0.005, 1e-9);
 
   // A trailing stop 100 points behind the bid tightens the stop-loss at once.
-  ASSERT_TRUE(open_window("Button4", "SET_TSL_WND", main_place));
+  ASSERT_TRUE(click_until_swapped("Button4", "SET_TSL_WND", "main", main_place));
   retype("Edit7", L"100");
   ASSERT_TRUE(click("Button6"));
   ASSERT_TRUE(swapped("main", "SET_TSL_WND", main_place));

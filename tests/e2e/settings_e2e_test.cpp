@@ -50,8 +50,7 @@ TEST_F(SettingsOverTerminal, ApplyStoresTheChoiceAndCancelOverAFloatingPanelStor
       << "the settings window did not take the main panel's place";
   HWND forget_place = choice("RadioGroup2", 1);  // "не запоминать позицию окна программы"
   ASSERT_TRUE(click_until_checked(forget_place));
-  ASSERT_TRUE(click("Button13"));
-  EXPECT_TRUE(swapped("main", "Properties", main_place))
+  EXPECT_TRUE(click_until_swapped("Button13", "main", "Properties", main_place))
       << "the main panel did not come back in the window's place";
   EXPECT_EQ(stored_.value(L"WND_POS_Type"), 1u);
   EXPECT_EQ(stored_.value(L"SL_TP_Set_Type"), 0u);
@@ -62,9 +61,7 @@ TEST_F(SettingsOverTerminal, ApplyStoresTheChoiceAndCancelOverAFloatingPanelStor
   ASSERT_TRUE(wait_until([&] { return expert_->selected_ticket() == L"12345 "; }));
   // Under Wine the desktop may take the keyboard once the settings window has closed, which
   // would cancel the click on T-SL: the user takes it back first.
-  ASSERT_TRUE(take_keyboard("Edit12"));
-  ASSERT_TRUE(click("Button4"));
-  ASSERT_TRUE(swapped("SET_TSL_WND", "main", main_place));
+  ASSERT_TRUE(click_until_swapped("Button4", "SET_TSL_WND", "main", main_place));
   ASSERT_TRUE(choose_from_menu(bare_spot("SET_TSL_WND", 45), 1));
   ASSERT_TRUE(swapped("Properties", "main", main_place));
   EXPECT_TRUE(visible("SET_TSL_WND"));
@@ -74,8 +71,7 @@ TEST_F(SettingsOverTerminal, ApplyStoresTheChoiceAndCancelOverAFloatingPanelStor
   // it. The main panel comes back while the floating panel is still open.
   HWND no_news = choice("RadioGroup4", 1);  // "не сообщать о выходе новых версий"
   ASSERT_TRUE(click_until_checked(no_news));
-  ASSERT_TRUE(click("Button12"));
-  EXPECT_TRUE(swapped("main", "Properties", main_place));
+  EXPECT_TRUE(click_until_swapped("Button12", "main", "Properties", main_place));
   EXPECT_TRUE(visible("SET_TSL_WND"));
   EXPECT_FALSE(checked(no_news));
   EXPECT_TRUE(checked(choice("RadioGroup4", 0)));

@@ -71,6 +71,16 @@ bool PanelOverTerminal::swapped(std::string_view shown, std::string_view hidden,
       5s);
 }
 
+bool PanelOverTerminal::click_until_swapped(std::string_view button, std::string_view shown,
+                                            std::string_view hidden, POINT place) {
+  for (int tries = 0; tries < 3; ++tries) {
+    if (visible("Edit12") && !take_keyboard("Edit12")) return false;
+    if (!click(button)) return false;
+    if (swapped(shown, hidden, place)) return true;
+  }
+  return false;
+}
+
 bool PanelOverTerminal::choose_from_menu(POINT where, int index) {
   if (!input::right_click(where)) return false;
   const DWORD pid = GetProcessId(run_.panel_process());

@@ -37,6 +37,11 @@ class PanelOverTerminal : public ::testing::Test {
   // Waits until the floating panel `shown` is visible with its top-left at `place` and
   // `hidden` is not visible: how one panel takes another's place.
   bool swapped(std::string_view shown, std::string_view hidden, POINT place);
+  // Clicks `button` until `shown` has taken `hidden`'s place. Under Wine a click can be lost on
+  // a loaded machine, or land while a panel's shape is rebuilt: the user clicks again. The
+  // keyboard is taken back first while the lot field shows.
+  bool click_until_swapped(std::string_view button, std::string_view shown, std::string_view hidden,
+                           POINT place);
   // Right-clicks `where` and clicks the shortcut menu's item `index` (of its two).
   bool choose_from_menu(POINT where, int index);
 
