@@ -1,16 +1,18 @@
 // The native core's share of an order: from a BUY click entering its handler to the command
-// standing in OUT_COMMAND, with TForm1 over the in-memory platform.
+// standing in OUT_COMMAND, with PanelForm over the in-memory platform.
 #include <benchmark/benchmark.h>
 
 #include <chrono>
 
-#include "app/form.h"
+#include "app/panel_form.h"
+#include "form/names.h"
 #include "link/exchange_fields.h"
 #include "platform/fake/fake_platform.h"
 
 namespace {
 
 using namespace pelmora;
+namespace names = pelmora::form::names;
 using Clock = std::chrono::steady_clock;
 using platform::fake::FakeButton;
 using platform::fake::FakeEdit;
@@ -18,9 +20,9 @@ using platform::fake::FakeEdit;
 void BM_BuyClickToCommand(benchmark::State& state) {
   platform::fake::FakeTerminal terminal;
   platform::fake::FakePlatform roles{terminal, "100"};  // the test value: no terminal to find
-  app::TForm1 form{roles.roles()};
+  app::PanelForm form{roles.roles()};
   form.Show();
-  auto& buy = roles.controls.fake<FakeButton>("SpriteButton27");
+  auto& buy = roles.controls.fake<FakeButton>(names::kBuyButton);
   auto& out = roles.controls.fake<FakeEdit>(link::kOutCommand.name);
   // The change event fires inside the write, so it marks the moment the command stands there.
   Clock::time_point written;

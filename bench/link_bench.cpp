@@ -1,4 +1,4 @@
-// The cost of one link tick (Timer1Timer) against in-memory controls: steady state, where the
+// The cost of one link tick (tick) against in-memory controls: steady state, where the
 // order lines stay the same between ticks (no lines at all: the floor), and churn, where every
 // line changes every tick.
 #include <benchmark/benchmark.h>
@@ -18,14 +18,20 @@ using platform::fake::FakeMenuItem;
 
 struct Panel {
   FakeEdit IN_ORDERS, IN_READ_COMMAND, IN_ORDER_PROPERTY, OUT_SELECTED_ORDER, OUT_COMMAND,
-      Edit12{"0.10"};
-  FakeListBox ORDERS_LIST_m;
-  FakeButton Button3, Button4, Button7;
-  FakeMenuItem N2;
+      lot_field{"0.10"};
+  FakeListBox orders_list;
+  FakeButton stop_levels_button, trailing_button, close_button;
+  FakeMenuItem close_all_item;
   link::OrderVariables order;
+  // The order actions' switching, as the panel wires it.
   link::Link link{{IN_ORDERS, IN_READ_COMMAND, IN_ORDER_PROPERTY, OUT_SELECTED_ORDER, OUT_COMMAND,
-                   Edit12, ORDERS_LIST_m, Button3, Button4, Button7, N2},
-                  order};
+                   lot_field, orders_list},
+                  order, [this](bool present) {
+                    for (FakeButton* b : {&stop_levels_button, &trailing_button, &close_button}) {
+                      b->set_enabled(present);
+                    }
+                    close_all_item.set_enabled(present);
+                  }};
 };
 
 // Order lines as an expert writes them; `variant` changes every line's text.
@@ -42,9 +48,9 @@ void BM_LinkTickSteady(benchmark::State& state) {
   Panel p;
   p.IN_ORDERS.type(order_lines(static_cast<int>(state.range(0)), 0));
   p.IN_ORDER_PROPERTY.type("10000000;0;1.3050;1.2950;1.3150;0.0001;5;2;0.01;");
-  p.link.Timer1Timer();
-  for (auto _ : state) p.link.Timer1Timer();
-  benchmark::DoNotOptimize(p.ORDERS_LIST_m.count());
+  p.link.tick();
+  for (auto _ : state) p.link.tick();
+  benchmark::DoNotOptimize(p.orders_list.count());
 }
 BENCHMARK(BM_LinkTickSteady)->Arg(0)->Arg(1)->Arg(100)->Arg(1000)->Unit(benchmark::kMicrosecond);
 
@@ -56,9 +62,9 @@ void BM_LinkTickEveryLineChanges(benchmark::State& state) {
   int tick = 0;
   for (auto _ : state) {
     p.IN_ORDERS.type(texts[++tick % 2]);  // the terminal side's write, part of each round
-    p.link.Timer1Timer();
+    p.link.tick();
   }
-  benchmark::DoNotOptimize(p.ORDERS_LIST_m.item_writes());
+  benchmark::DoNotOptimize(p.orders_list.item_writes());
 }
 BENCHMARK(BM_LinkTickEveryLineChanges)->Arg(1)->Arg(100)->Arg(1000)->Unit(benchmark::kMicrosecond);
 

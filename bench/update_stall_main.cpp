@@ -7,9 +7,9 @@
 #include <cstdio>
 #include <vector>
 
+#include "form/names.h"
 #include "form_support.h"
 #include "loopback_http.h"
-#include "shell/control_names.h"
 
 namespace {
 
@@ -34,11 +34,10 @@ int main() {
   pelmora::platform::win32::Win32UiThread ui;
   test::CountingHttp http(ui, {.total_ms = 15000});
   test::LoopbackServer silent("");
-  test::RealForm form(nullptr, &http);
+  test::RealForm form(test::RealFormRoles{.http = &http, .version_site = silent.site()});
   const double idle = median(probes(form.form(), kRuns));
 
-  form.sites.version_site = silent.site();
-  form.controls->timer(pelmora::shell::ctl::Timer3).set_enabled(true);
+  form.controls->timer(pelmora::form::names::kUpdateTimer).set_enabled(true);
   if (!test::pump_until([&] { return silent.requests() == 1; })) {
     std::fputs("update stall: the check never reached the server\n", stderr);
     return 1;

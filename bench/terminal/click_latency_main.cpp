@@ -11,12 +11,15 @@
 #include <thread>
 #include <vector>
 
+#include "form/names.h"
 #include "real_input.h"
 #include "terminal_driver.h"
 #include "test_expert.h"
 #include "window_search.h"
 
 namespace pelmora::e2e {
+
+namespace names = pelmora::form::names;
 namespace {
 
 using Clock = std::chrono::steady_clock;
@@ -43,7 +46,7 @@ int run(int clicks) {
   }
   HWND panel = terminal.panel_window();
   TestExpert expert(panel);
-  HWND buy = panel_control(panel, "SpriteButton27");
+  HWND buy = panel_control(panel, names::kBuyButton);
   if (!expert.attached() || !buy || !input::move_to(input::centre_of(buy))) {
     std::fputs("cannot reach the panel's BUY button or its exchange fields\n", stderr);
     return 1;

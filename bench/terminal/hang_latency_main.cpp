@@ -12,12 +12,15 @@
 #include <string>
 #include <vector>
 
+#include "form/names.h"
 #include "orders_latency.h"
 #include "terminal_driver.h"
 #include "test_expert.h"
 #include "window_search.h"
 
 namespace pelmora::e2e {
+
+namespace names = pelmora::form::names;
 namespace {
 
 using Clock = std::chrono::steady_clock;
@@ -73,7 +76,7 @@ int run(int samples) {
     return 1;
   }
   TestExpert expert(terminal.panel_window());
-  HWND list = panel_control(terminal.panel_window(), "ORDERS_LIST_m");
+  HWND list = panel_control(terminal.panel_window(), names::kOrdersList);
   if (!expert.attached() || !list) {
     std::fprintf(stderr, "cannot reach the panel's exchange fields or its orders list\n");
     return 1;

@@ -5,13 +5,13 @@
 #include <string>
 
 #include "common/fixed_text.h"
+#include "form/names.h"
+#include "form/refresh_panel_buttons.h"
+#include "form/window_shape.h"
 #include "link/exchange_fields.h"
 #include "platform/virtual_keys.h"
-#include "shell/control_names.h"
-#include "shell/refresh_panel_buttons.h"
-#include "shell/window_shape.h"
 #include "terminal/chart_windows.h"
-#include "terminal/window_text.h"
+#include "terminal/text_of_window.h"
 #include "trading/pause_button.h"
 
 namespace pelmora::app {
@@ -36,7 +36,7 @@ StartUp::StartUp(const platform::Platform& platform, const link::OrderVariables&
       order_(order),
       routines_(std::move(routines)) {}
 
-void StartUp::FormCreate() {
+void StartUp::on_create() {
   try {
     create_steps();
   } catch (const std::exception& e) {
@@ -47,14 +47,14 @@ void StartUp::FormCreate() {
 }
 
 void StartUp::create_steps() {
-  shell::RefreshPanelButtons(c_);
-  run(routines_.LoadSettings);
+  form::refresh_panel_buttons(c_);
+  run(routines_.load_settings);
   const terminal::TesterControls tester = terminal::tester_controls_of(terminal_, program_);
   terminal_.post_key(tester.slider, platform::kVkEnd);
   for (int i = 0; i < kSpeedStepsBack; ++i) terminal_.post_key(tester.slider, platform::kVkUp);
 }
 
-void StartUp::FormShow() {
+void StartUp::on_show() {
   try {
     show_steps();
   } catch (...) {
@@ -63,13 +63,13 @@ void StartUp::FormShow() {
 }
 
 void StartUp::show_steps() {
-  shell::RefreshPanelButtons(c_);
-  run(routines_.SetTesterSpeed);
+  form::refresh_panel_buttons(c_);
+  run(routines_.send_speed_to_tester);
   const std::string parameter = program_.first_parameter();
   const terminal::TesterControls tester = terminal::tester_controls_of(terminal_, program_);
   synchronise_pause_button(tester.pause);
   if (!terminal::is_test_value(parameter)) move_out_of_sight();
-  run(routines_.UpdateSelectedOrder);
+  run(routines_.update_selected_order);
   // The terminal side's way of telling the panel to go; the rest still runs, and the program
   // closes as soon as its message loop runs.
   const std::string end_caption = std::string(terminal::kEndCaptionPrefix) + parameter;
@@ -81,19 +81,19 @@ void StartUp::show_steps() {
   const bool attached = owner_in_chart_frame();
   if (!attached) window.make_tool_window();
   window.set_caption(std::string(link::kCaptionPrefix) + parameter);
-  if (!attached) AttachToTerminal();
-  c_.edit(shell::ctl::Edit12).set_text(common::lot_text(order_.LotStep));
-  shell::RebuildWindowRegion(c_);
+  if (!attached) attach_to_terminal();
+  c_.edit(form::names::kLotField).set_text(common::lot_text(order_.lot_step));
+  form::rebuild_window_region(c_);
 }
 
 void StartUp::synchronise_pause_button(platform::WindowRef tester_pause) {
   using trading::PauseState;
   // Two tests in turn, each on a fresh read: a caption that holds both marks ends as paused.
-  if (terminal::GetWindowTextOf(terminal_, tester_pause).find(trading::kRunningMark) !=
+  if (terminal::window_text_of(terminal_, tester_pause).find(trading::kRunningMark) !=
       std::string::npos) {
     trading::show_pause_state(c_, PauseState::kRunning);
   }
-  if (terminal::GetWindowTextOf(terminal_, tester_pause).find(trading::kPausedMark) !=
+  if (terminal::window_text_of(terminal_, tester_pause).find(trading::kPausedMark) !=
       std::string::npos) {
     trading::show_pause_state(c_, PauseState::kPaused);
   }
@@ -120,7 +120,7 @@ bool StartUp::owner_in_chart_frame() const {
   return frame != platform::kNoWindow && c_.window().owner_parent() == frame;
 }
 
-void StartUp::AttachToTerminal() {
+void StartUp::attach_to_terminal() {
   try {
     const platform::WindowRef frame = chart_frame();
     // With no chart frame there is nothing to attach to; the owner window stays as it is.

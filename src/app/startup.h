@@ -1,4 +1,4 @@
-// The form's creation and show sequences and AttachToTerminal: from the chart handle on the
+// The form's creation and show sequences and attach_to_terminal: from the chart handle on the
 // command line to a panel that is a tool window owned from inside the chart, with the tester's
 // slider reset and the pause button in step with the tester.
 #pragma once
@@ -11,9 +11,9 @@ namespace pelmora::app {
 
 // What the sequences run of the form's other parts.
 struct StartUpRoutines {
-  platform::Handler LoadSettings;         // never throws
-  platform::Handler UpdateSelectedOrder;  // never throws
-  platform::Handler SetTesterSpeed;       // throws on a first parameter that is no number
+  platform::Handler load_settings;          // never throws
+  platform::Handler update_selected_order;  // never throws
+  platform::Handler send_speed_to_tester;   // throws on a first parameter that is no number
 };
 
 // Where the panel window and the exchange fields wait until the following tick places them.
@@ -27,13 +27,13 @@ class StartUp {
 
   // The creation steps. A first parameter that is not a whole number stops them and shows the
   // general error display; the program then runs on, attached to nothing. Never throws.
-  void FormCreate();
+  void on_create();
   // The show steps, run at every change of the window from hidden to shown. A failing step
   // ends the sequence silently. Never throws.
-  void FormShow();
+  void on_show();
   // Makes the program's owner window a child of the chart frame, unless it already is one.
   // Never throws.
-  void AttachToTerminal();
+  void attach_to_terminal();
 
  private:
   void create_steps();

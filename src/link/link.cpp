@@ -1,4 +1,4 @@
-// The link tick and UpdateSelectedOrder. Exchange fields are read through the controls every
+// The link tick and update_selected_order. Exchange fields are read through the controls every
 // time: the terminal side may have changed them at any moment.
 #include "link/link.h"
 
@@ -44,23 +44,24 @@ void run_swallowing(Stage&& stage) {
 
 }  // namespace
 
-Link::Link(LinkControls controls, OrderVariables& order) : c_(controls), order_(order) {}
+Link::Link(LinkFields fields, OrderVariables& order, OrdersPresent orders_present)
+    : c_(fields), order_(order), orders_present_(std::move(orders_present)) {}
 
-void Link::UpdateSelectedOrder() {
+void Link::update_selected_order() {
   run_swallowing([&] { publish_selected_ticket(); });
   run_swallowing([&] { read_order_property_and_check_lot(); });
   run_swallowing([&] {
-    if (order_.LotStep == 0) order_.LotStep = 0.01;
+    if (order_.lot_step == 0) order_.lot_step = 0.01;
   });
 }
 
 void Link::publish_selected_ticket() {
-  const int selected = c_.ORDERS_LIST_m.selected();
+  const int selected = c_.orders_list.selected();
   if (selected == platform::ListBox::kNoSelection) {
     publish("-1");
     return;
   }
-  const std::string line = c_.ORDERS_LIST_m.item(selected);
+  const std::string line = c_.orders_list.item(selected);
   publish(ticket_of_line(line));
 }
 
@@ -74,14 +75,14 @@ void Link::publish(std::string_view ticket) {
 void Link::read_order_property_and_check_lot() {
   read_order_property(c_.IN_ORDER_PROPERTY.text(), order_);
   // The lot may never stay below the lot step: an emptied or half-typed lot is put back.
-  if (order_.LotStep > common::read_lenient_number(c_.Edit12.text())) {
-    c_.Edit12.set_text(common::lot_text(order_.LotStep));
+  if (order_.lot_step > common::read_lenient_number(c_.lot_field.text())) {
+    c_.lot_field.set_text(common::lot_text(order_.lot_step));
   }
 }
 
-void Link::Timer1Timer() {
+void Link::tick() {
   try {
-    UpdateSelectedOrder();
+    update_selected_order();
     // The panel's half of the handshake: OUT_COMMAND first, so the terminal side never sees an
     // acknowledged command standing next to an empty IN_READ_COMMAND.
     if (c_.IN_READ_COMMAND.text() == kReadOk) c_.OUT_COMMAND.set_text("");
@@ -92,28 +93,28 @@ void Link::Timer1Timer() {
     std::string orders = c_.IN_ORDERS.text();
     if (orders != mirrored_) take_orders(std::move(orders));
     if (!has_orders_) return;
-    if (c_.ORDERS_LIST_m.count() > 0 &&
-        c_.ORDERS_LIST_m.selected() == platform::ListBox::kNoSelection) {
-      c_.ORDERS_LIST_m.select(0);
+    if (c_.orders_list.count() > 0 &&
+        c_.orders_list.selected() == platform::ListBox::kNoSelection) {
+      c_.orders_list.select(0);
     }
-    UpdateSelectedOrder();
+    update_selected_order();
   } catch (...) {
     // A failing tick ends silently; the next tick runs as usual.
   }
 }
 
-// Splits a changed IN_ORDERS text and brings the list and the order buttons in line with it.
+// Splits a changed IN_ORDERS text and brings the list and the order actions in line with it.
 // The text counts as mirrored only once all of that is done, so a failure is retried next tick.
 void Link::take_orders(std::string orders) {
   mirrored_.reset();
   split_order_lines(orders, lines_);
   has_orders_ = !lines_.empty();
   if (has_orders_) {
-    set_order_buttons_enabled(true);
+    orders_present_(true);
     mirror_orders(lines_);
   } else {
-    if (c_.ORDERS_LIST_m.count() > 0) c_.ORDERS_LIST_m.clear();
-    set_order_buttons_enabled(false);
+    if (c_.orders_list.count() > 0) c_.orders_list.clear();
+    orders_present_(false);
   }
   lines_.clear();  // its views point into this text
   mirrored_ = std::move(orders);
@@ -122,7 +123,7 @@ void Link::take_orders(std::string orders) {
 // Items are replaced in place, not cleared and refilled, so the selected position stays put.
 // Repainting is suspended only once an item really changes: resuming it repaints the whole list.
 void Link::mirror_orders(const std::vector<std::string_view>& lines) {
-  platform::ListBox& list = c_.ORDERS_LIST_m;
+  platform::ListBox& list = c_.orders_list;
   std::optional<RedrawSuspension> suspension;
   const auto changing = [&] {
     if (!suspension) suspension.emplace(list);
@@ -143,13 +144,6 @@ void Link::mirror_orders(const std::vector<std::string_view>& lines) {
     changing();
     list.truncate(n);
   }
-}
-
-void Link::set_order_buttons_enabled(bool on) {
-  c_.Button3.set_enabled(on);
-  c_.Button4.set_enabled(on);
-  c_.Button7.set_enabled(on);
-  c_.N2.set_enabled(on);
 }
 
 }  // namespace pelmora::link

@@ -1,8 +1,9 @@
-// The panel's half of the link: the link tick (Timer1Timer) with the command handshake, the
-// mirror of IN_ORDERS into ORDERS_LIST_m, the enabling of the order buttons, and
-// UpdateSelectedOrder, which publishes the selected ticket and reads the order property record.
+// The panel's half of the link: the link tick with the command handshake, the
+// mirror of IN_ORDERS into the orders list, the enabling of the order buttons, and
+// update_selected_order, which publishes the selected ticket and reads the order property record.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -13,32 +14,33 @@
 
 namespace pelmora::link {
 
-// The controls the link works on; held, not owned.
-struct LinkControls {
+// The fields the link works on; held, not owned.
+struct LinkFields {
   platform::Edit& IN_ORDERS;
   platform::Edit& IN_READ_COMMAND;
   platform::Edit& IN_ORDER_PROPERTY;
   platform::Edit& OUT_SELECTED_ORDER;
   platform::Edit& OUT_COMMAND;
-  platform::Edit& Edit12;  // the lot field
-  platform::ListBox& ORDERS_LIST_m;
-  platform::Switchable& Button3;
-  platform::Switchable& Button4;
-  platform::Switchable& Button7;
-  platform::Switchable& N2;
+  platform::Edit& lot_field;
+  platform::ListBox& orders_list;
 };
+
+// Told whether the terminal reports open orders, each time the orders text changes: the actions
+// on an open order are offered only then.
+using OrdersPresent = std::function<void(bool present)>;
 
 class Link {
  public:
-  Link(LinkControls controls, OrderVariables& order);
+  Link(LinkFields fields, OrderVariables& order, OrdersPresent orders_present);
 
-  // Handler of Timer1. Never throws: a failing step ends the tick silently.
-  void Timer1Timer();
+  // Runs every 10 ms (200 ms until the panel follows a chart). Never throws: a failing step ends
+  // the tick silently.
+  void tick();
   // Publishes the selected ticket, reads the property record, checks the lot field; each of
   // its three stages runs even when an earlier one fails. Never throws.
-  void UpdateSelectedOrder();
-  // Selection handler of ORDERS_LIST_m.
-  void ORDERS_LIST_mClick() { UpdateSelectedOrder(); }
+  void update_selected_order();
+  // The user moved the list's selection.
+  void orders_list_clicked() { update_selected_order(); }
 
  private:
   void publish_selected_ticket();
@@ -46,9 +48,9 @@ class Link {
   void read_order_property_and_check_lot();
   void take_orders(std::string orders);
   void mirror_orders(const std::vector<std::string_view>& lines);
-  void set_order_buttons_enabled(bool on);
 
-  LinkControls c_;
+  LinkFields c_;
+  OrdersPresent orders_present_;
   OrderVariables& order_;
   std::vector<std::string_view> lines_;  // reused; views into the text being taken
   // IN_ORDERS as last mirrored in full, and whether it had order lines: an unchanged text needs

@@ -24,12 +24,12 @@ std::array<std::string_view, kOrderPropertyFields> split_order_property(std::str
 
 void read_order_property(std::string_view record, OrderVariables& order) {
   const auto fields = split_order_property(record);
-  if (const auto type = common::read_whole_number(fields[1])) order.OrderType = *type;
-  order.OrderOpenPrice = common::read_lenient_number(fields[2]);
-  order.OrderStopLoss = common::read_lenient_number(fields[3]);
-  order.OrderTakeProfit = common::read_lenient_number(fields[4]);
-  order.PointSize = common::read_lenient_number(fields[5]);
-  order.LotStep = common::read_lenient_number(fields[8]);
+  if (const auto type = common::read_whole_number(fields[1])) order.order_type = *type;
+  order.open_price = common::read_lenient_number(fields[2]);
+  order.stop_loss = common::read_lenient_number(fields[3]);
+  order.take_profit = common::read_lenient_number(fields[4]);
+  order.point_size = common::read_lenient_number(fields[5]);
+  order.lot_step = common::read_lenient_number(fields[8]);
 }
 
 }  // namespace pelmora::link

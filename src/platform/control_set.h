@@ -1,6 +1,6 @@
 // The panel's form as the core sees it: every control of the layout, reached by its given name
-// ("Edit12", "ORDERS_LIST_m", "Timer1", ...). Both backends build one from the layout data in
-// shell/. Asking for a name the layout does not have, or for the wrong kind, throws
+// (form/names.h maps each role to it). Both backends build one from the layout data in
+// form/. Asking for a name the layout does not have, or for the wrong kind, throws
 // std::out_of_range: that is a programming error, caught by the tests.
 #pragma once
 

@@ -3,16 +3,15 @@
 // the program's entry (or a test) owns each role and keeps it alive while the form lives.
 #pragma once
 
+#include "platform/browser.h"
 #include "platform/control_set.h"
 #include "platform/http.h"
 #include "platform/locale.h"
 #include "platform/message_boxes.h"
 #include "platform/program.h"
 #include "platform/settings_store.h"
-#include "platform/shell.h"
 #include "platform/terminal_windows.h"
 #include "platform/ui_thread.h"
-#include "platform/web_sites.h"
 
 namespace pelmora::platform {
 
@@ -24,8 +23,7 @@ struct Platform {
   UiThread& ui;
   Locale& locale;
   Http& http;
-  Shell& shell;
-  const WebSites& sites;  // configuration, read at start
+  Browser& browser;
   SettingsStore& settings;
 };
 

@@ -52,7 +52,7 @@ WindowRef steps_back(const TerminalWindows& terminal, WindowRef window, int step
 
 TesterControls find_tester_controls(const TerminalWindows& terminal, WindowRef main) {
   TesterControls controls;
-  controls.stop = FindWindowByText(terminal, main, kStopButtonText);
+  controls.stop = find_window_by_text(terminal, main, kStopButtonText);
   if (controls.stop == kNoWindow) return controls;
   controls.pause = steps_back(terminal, controls.stop, kPauseButtonSteps);
   controls.slider = steps_back(terminal, controls.pause, kSpeedSliderSteps - kPauseButtonSteps);

@@ -3,15 +3,15 @@
 
 #include <vector>
 
-#include "terminal/window_text.h"
+#include "terminal/text_of_window.h"
 
 namespace pelmora::terminal {
 
 using platform::kNoWindow;
 using platform::WindowRef;
 
-WindowRef FindWindowByText(const platform::TerminalWindows& terminal, WindowRef root,
-                           std::string_view text) {
+WindowRef find_window_by_text(const platform::TerminalWindows& terminal, WindowRef root,
+                              std::string_view text) {
   if (root == kNoWindow) return kNoWindow;
   // Windows whose following siblings are still to be visited, innermost last.
   std::vector<WindowRef> pending;
@@ -24,7 +24,7 @@ WindowRef FindWindowByText(const platform::TerminalWindows& terminal, WindowRef 
       continue;
     }
     if (++visited > kMaxWindowsVisited) return kNoWindow;
-    if (GetWindowTextOf(terminal, window) == text) return window;
+    if (window_text_of(terminal, window) == text) return window;
     pending.push_back(window);
     window = terminal.first_child(window);
   }

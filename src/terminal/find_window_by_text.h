@@ -1,4 +1,4 @@
-// FindWindowByText: the first descendant of a window, depth-first, whose text is exactly a text.
+// find_window_by_text: the first descendant of a window, depth-first, whose text is exactly a text.
 #pragma once
 
 #include <string_view>
@@ -15,7 +15,7 @@ inline constexpr int kMaxWindowsVisited = 50000;
 // descendants, then the child's next sibling), whose whole text equals `text` exactly
 // (case-sensitive, UTF-8 compared code unit by code unit); kNoWindow when there is none.
 // A window that vanishes during the walk ends the walk of its own level.
-platform::WindowRef FindWindowByText(const platform::TerminalWindows& terminal,
-                                     platform::WindowRef root, std::string_view text);
+platform::WindowRef find_window_by_text(const platform::TerminalWindows& terminal,
+                                        platform::WindowRef root, std::string_view text);
 
 }  // namespace pelmora::terminal

@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "terminal/chart_windows.h"
-#include "terminal/window_text.h"
+#include "terminal/text_of_window.h"
 
 namespace pelmora::terminal {
 
@@ -19,18 +19,18 @@ FollowingTick::FollowingTick(FollowingControls controls, const platform::Termina
       program_(program),
       update_selected_order_(std::move(update_selected_order)) {}
 
-void FollowingTick::Timer2Timer() {
+void FollowingTick::tick() {
   if (running_) return;
   running_ = true;
   try {
-    tick();
+    follow();
   } catch (...) {
     // A failing step (a parameter that is no number, say) ends this tick; the next starts afresh.
   }
   running_ = false;
 }
 
-void FollowingTick::tick() {
+void FollowingTick::follow() {
   const std::string parameter = program_.first_parameter();
   const ChartChain chain = chart_chain(terminal_, chart_window_of(parameter));
 
@@ -43,7 +43,7 @@ void FollowingTick::tick() {
   }
 
   if (update_selected_order_) update_selected_order_();
-  c_.Label10.set_text(c_.IN_ASK_BID.text());
+  c_.quotes.set_text(c_.IN_ASK_BID.text());
 
   if (is_test_value(parameter)) return;  // no terminal to follow
 
@@ -57,7 +57,8 @@ void FollowingTick::tick() {
     return;
   }
 
-  if (c_.Timer1.interval_ms() != kLinkIntervalMs) c_.Timer1.set_interval_ms(kLinkIntervalMs);
+  if (c_.link_timer.interval_ms() != kLinkIntervalMs)
+    c_.link_timer.set_interval_ms(kLinkIntervalMs);
 
   place(chain.area, chain.main, chain.frame);
 }
@@ -78,9 +79,9 @@ bool FollowingTick::gate_visibility(WindowRef main, WindowRef frame) {
 }
 
 void FollowingTick::set_timers(bool on) {
-  c_.Timer1.set_enabled(on);
-  c_.Timer3.set_enabled(on);
-  c_.Timer4.set_enabled(on);
+  c_.link_timer.set_enabled(on);
+  c_.update_timer.set_enabled(on);
+  c_.f11_timer.set_enabled(on);
 }
 
 void FollowingTick::place(WindowRef area_window, WindowRef main, WindowRef frame) {

@@ -1,4 +1,4 @@
-// Timer2Timer, the following tick: keeps the panel window over the terminal's chart area, shows
+// The following tick: keeps the panel window over the terminal's chart area, shows
 // it only while its chart can be seen, gates the link, update and F11 timers, refreshes the
 // selected order and the quote label, and ends the program once the chart has been closed.
 #pragma once
@@ -13,10 +13,10 @@ namespace pelmora::terminal {
 // What the tick acts on; held, not owned.
 struct FollowingControls {
   platform::PanelWindow& window;
-  platform::Timer& Timer1;            // link
-  platform::Timer& Timer3;            // update check
-  platform::Timer& Timer4;            // F11 forwarding
-  platform::TextControl& Label10;     // quote label
+  platform::Timer& link_timer;        // link
+  platform::Timer& update_timer;      // update check
+  platform::Timer& f11_timer;         // F11 forwarding
+  platform::TextControl& quotes;      // quote label
   platform::TextControl& IN_ASK_BID;  // quotes written by the terminal side
 };
 
@@ -30,15 +30,15 @@ class FollowingTick {
   FollowingTick(FollowingControls controls, const platform::TerminalWindows& terminal,
                 platform::Program& program, platform::Handler update_selected_order);
 
-  // Handler of Timer2. Never throws: a failing step ends the tick silently.
-  void Timer2Timer();
+  // Runs every 300 ms. Never throws: a failing step ends the tick silently.
+  void tick();
 
   // The size last given to the panel window by a tick (0 before the first placement).
   int last_width() const { return last_width_; }
   int last_height() const { return last_height_; }
 
  private:
-  void tick();
+  void follow();
   // Whether the panel may be seen at all (terminal not minimised, its chart in front of the
   // other charts); false ends the tick.
   bool gate_visibility(platform::WindowRef main, platform::WindowRef frame);

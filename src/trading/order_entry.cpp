@@ -2,14 +2,14 @@
 #include "trading/order_entry.h"
 
 #include "common/number_texts.h"
+#include "form/names.h"
+#include "form/refresh_panel_buttons.h"
+#include "form/window_shape.h"
 #include "link/exchange_fields.h"
-#include "shell/control_names.h"
-#include "shell/refresh_panel_buttons.h"
-#include "shell/window_shape.h"
 
 namespace pelmora::trading {
 
-namespace ctl = shell::ctl;
+namespace names = form::names;
 
 OrderEntry::OrderEntry(const platform::Platform& platform, link::CommandWriter& commands,
                        const link::OrderVariables& order)
@@ -17,58 +17,58 @@ OrderEntry::OrderEntry(const platform::Platform& platform, link::CommandWriter& 
       messages_(platform.messages),
       commands_(commands),
       order_(order),
-      c_{.Edit12 = controls_.edit(ctl::Edit12),
+      c_{.lot_field = controls_.edit(names::kLotField),
          .IN_ORDERS = controls_.edit(link::kInOrders.name),
          .OUT_SELECTED_ORDER = controls_.edit(link::kOutSelectedOrder.name)} {
   wire_handlers(controls_);
 }
 
 void OrderEntry::wire_handlers(platform::ControlSet& controls) {
-  controls.button(ctl::SpriteButton9).set_on_click([this] { SpriteButton9Click(); });
-  controls.button(ctl::SpriteButton27).set_on_click([this] { SpriteButton27Click(); });
-  controls.button(ctl::Button7).set_on_click([this] { Button7Click(); });
-  controls.menu_item(ctl::N2).set_on_click([this] { N2Click(); });
-  platform::SpinButtons& lot_spin_pair = controls.spin_buttons(ctl::RzSpinButtons8);
-  lot_spin_pair.set_on_down([this] { RzSpinButtons8DownLeftClick(); });
-  lot_spin_pair.set_on_up([this] { RzSpinButtons8UpRightClick(); });
-  c_.Edit12.set_on_key_down([this] { Edit12KeyDown(); });
-  c_.Edit12.set_on_key_up([this] { Edit12KeyUp(); });
+  controls.button(names::kSellButton).set_on_click([this] { sell_clicked(); });
+  controls.button(names::kBuyButton).set_on_click([this] { buy_clicked(); });
+  controls.button(names::kCloseButton).set_on_click([this] { close_clicked(); });
+  controls.menu_item(names::kCloseAllItem).set_on_click([this] { close_all_clicked(); });
+  platform::SpinButtons& lot_spin_pair = controls.spin_buttons(names::kLotSpin);
+  lot_spin_pair.set_on_down([this] { lot_down_clicked(); });
+  lot_spin_pair.set_on_up([this] { lot_up_clicked(); });
+  c_.lot_field.set_on_key_down([this] { lot_key_down(); });
+  c_.lot_field.set_on_key_up([this] { lot_key_up(); });
 }
 
-void OrderEntry::SpriteButton9Click() {
-  commands_.open_sell(c_.Edit12.text());
-  shell::RebuildWindowRegion(controls_);
+void OrderEntry::sell_clicked() {
+  commands_.open_sell(c_.lot_field.text());
+  form::rebuild_window_region(controls_);
 }
 
-void OrderEntry::SpriteButton27Click() {
-  commands_.open_buy(c_.Edit12.text());
-  shell::RebuildWindowRegion(controls_);
+void OrderEntry::buy_clicked() {
+  commands_.open_buy(c_.lot_field.text());
+  form::rebuild_window_region(controls_);
 }
 
-void OrderEntry::Button7Click() {
-  shell::RefreshPanelButtons(controls_);
+void OrderEntry::close_clicked() {
+  form::refresh_panel_buttons(controls_);
   commands_.close(c_.OUT_SELECTED_ORDER.text());
-  shell::RebuildWindowRegion(controls_);
+  form::rebuild_window_region(controls_);
 }
 
-void OrderEntry::N2Click() {
+void OrderEntry::close_all_clicked() {
   commands_.close_all();
 }
 
-void OrderEntry::Edit12KeyDown() {
-  shell::RefreshPanelButtons(controls_);
+void OrderEntry::lot_key_down() {
+  form::refresh_panel_buttons(controls_);
 }
 
-void OrderEntry::Edit12KeyUp() {
-  shell::RefreshPanelButtons(controls_);
+void OrderEntry::lot_key_up() {
+  form::refresh_panel_buttons(controls_);
 }
 
 void OrderEntry::lot_spin(SpinDirection direction) {
   try {
-    spin_step({.field = c_.Edit12,
+    spin_step({.field = c_.lot_field,
                .focus_elsewhere = c_.IN_ORDERS,
-               .step = order_.LotStep,
-               .floor = order_.LotStep,
+               .step = order_.lot_step,
+               .floor = order_.lot_step,
                .text_of = common::lot_spin_text},
               direction, messages_);
   } catch (...) {

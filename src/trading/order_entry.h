@@ -1,4 +1,4 @@
-// The order section of the main panel: the lot field Edit12 with its spin pair, SELL, BUY,
+// The order section of the main panel: the lot field with its spin pair, SELL, BUY,
 // CLOSE and the shortcut menu's "Закрыть все ордера". Every action ends in one command.
 #pragma once
 
@@ -18,21 +18,21 @@ class OrderEntry {
   OrderEntry& operator=(const OrderEntry&) = delete;
 
   // SELL and BUY: the lot text goes out as it stands.
-  void SpriteButton9Click();
-  void SpriteButton27Click();
+  void sell_clicked();
+  void buy_clicked();
   // CLOSE: the ticket OUT_SELECTED_ORDER holds at the click, "-1" included.
-  void Button7Click();
+  void close_clicked();
   // "Закрыть все ордера": the command and nothing else.
-  void N2Click();
-  // The lot spin, by LotStep, never below LotStep. Never throws.
-  void RzSpinButtons8DownLeftClick() { lot_spin(SpinDirection::kDown); }
-  void RzSpinButtons8UpRightClick() { lot_spin(SpinDirection::kUp); }
-  void Edit12KeyDown();
-  void Edit12KeyUp();
+  void close_all_clicked();
+  // The lot spin, by lot_step, never below lot_step. Never throws.
+  void lot_down_clicked() { lot_spin(SpinDirection::kDown); }
+  void lot_up_clicked() { lot_spin(SpinDirection::kUp); }
+  void lot_key_down();
+  void lot_key_up();
 
  private:
   struct Controls {
-    platform::Edit& Edit12;
+    platform::Edit& lot_field;
     platform::Edit& IN_ORDERS;
     platform::Edit& OUT_SELECTED_ORDER;
   };

@@ -1,4 +1,4 @@
-// The two states of the panel's pause button Button1 and the tester's captions that go with
+// The two states of the panel's pause button and the tester's captions that go with
 // them: "| |" while the test runs (a click pauses it), ">>" while it is paused.
 #pragma once
 
@@ -14,7 +14,7 @@ inline constexpr std::string_view kPausedMark = ">>";
 
 enum class PauseState { kRunning, kPaused };
 
-// Gives Button1 the caption and hint of `state`: "| |" / "Приостановить тестирование" or
+// Gives the pause button the caption and hint of `state`: "| |" / "Приостановить тестирование" or
 // ">>" / "Продолжить тестирование".
 void show_pause_state(platform::ControlSet& controls, PauseState state);
 

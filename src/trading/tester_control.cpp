@@ -4,11 +4,11 @@
 #include <string>
 #include <string_view>
 
+#include "form/names.h"
+#include "form/refresh_panel_buttons.h"
 #include "platform/virtual_keys.h"
-#include "shell/control_names.h"
-#include "shell/refresh_panel_buttons.h"
 #include "terminal/chart_windows.h"
-#include "terminal/window_text.h"
+#include "terminal/text_of_window.h"
 #include "trading/pause_button.h"
 
 namespace pelmora::trading {
@@ -17,9 +17,9 @@ namespace {
 
 TesterPanelControls resolve(platform::ControlSet& c) {
   return {.window = c.window(),
-          .Button1 = c.button(shell::ctl::Button1),
-          .Button2 = c.button(shell::ctl::Button2),
-          .TrackBar1 = c.slider(shell::ctl::TrackBar1)};
+          .pause_button = c.button(form::names::kPauseButton),
+          .stop_button = c.button(form::names::kStopButton),
+          .speed_slider = c.slider(form::names::kSpeedSlider)};
 }
 
 bool contains(const std::string& text, std::string_view mark) {
@@ -46,37 +46,37 @@ TesterControl::TesterControl(const platform::Platform& platform)
       terminal_(platform.terminal),
       program_(platform.program),
       messages_(platform.messages) {
-  wire_handlers(platform.controls.timer(shell::ctl::Timer4));
+  wire_handlers(platform.controls.timer(form::names::kF11Timer));
 }
 
-void TesterControl::wire_handlers(platform::Timer& Timer4) {
-  c_.Button1.set_on_click([this] { Button1Click(); });
-  c_.Button2.set_on_click([this] { Button2Click(); });
-  c_.TrackBar1.set_on_change([this] { TrackBar1Change(); });
-  c_.TrackBar1.set_on_key_down([this] { TrackBar1KeyDown(); });
-  Timer4.set_on_tick([this] { Timer4Timer(); });
+void TesterControl::wire_handlers(platform::Timer& f11_timer) {
+  c_.pause_button.set_on_click([this] { pause_clicked(); });
+  c_.stop_button.set_on_click([this] { stop_clicked(); });
+  c_.speed_slider.set_on_change([this] { speed_changed(); });
+  c_.speed_slider.set_on_key_down([this] { speed_key_down(); });
+  f11_timer.set_on_tick([this] { f11_tick(); });
 }
 
-void TesterControl::SetTesterSpeed() {
+void TesterControl::send_speed_to_tester() {
   const platform::WindowRef slider = terminal::tester_controls_of(terminal_, program_).slider;
   terminal_.post_key(slider, platform::kVkHome);
-  const int position = c_.TrackBar1.position();
+  const int position = c_.speed_slider.position();
   for (int i = 1; i < position; ++i) terminal_.post_key(slider, platform::kVkDown);
 }
 
-void TesterControl::Button1Click() {
+void TesterControl::pause_clicked() {
   const platform::WindowRef pause = terminal::tester_controls_of(terminal_, program_).pause;
   // Both reads come before the click, so the caption shows the state the click leads to.
-  if (contains(terminal::GetWindowTextOf(terminal_, pause), kRunningMark)) {
+  if (contains(terminal::window_text_of(terminal_, pause), kRunningMark)) {
     show_pause_state(controls_, PauseState::kPaused);
   }
-  if (contains(terminal::GetWindowTextOf(terminal_, pause), kPausedMark)) {
+  if (contains(terminal::window_text_of(terminal_, pause), kPausedMark)) {
     show_pause_state(controls_, PauseState::kRunning);
   }
   terminal_.click(pause);
 }
 
-void TesterControl::Button2Click() {
+void TesterControl::stop_clicked() {
   try {
     terminal_.click(terminal::tester_controls_of(terminal_, program_).stop);
   } catch (...) {
@@ -84,27 +84,27 @@ void TesterControl::Button2Click() {
   }
 }
 
-void TesterControl::LoadTrackBar1Position(int position) {
+void TesterControl::load_speed_position(int position) {
   const FlagScope scope(loading_);
-  c_.TrackBar1.set_position(position);
+  c_.speed_slider.set_position(position);
 }
 
-void TesterControl::TrackBar1Change() {
-  shell::RefreshPanelButtons(controls_);
+void TesterControl::speed_changed() {
+  form::refresh_panel_buttons(controls_);
   try {
-    SetTesterSpeed();
+    send_speed_to_tester();
   } catch (const terminal::InvalidInteger&) {
     if (!loading_) throw;
     return;
   }
-  c_.TrackBar1.set_hint(std::to_string(c_.TrackBar1.position()));
+  c_.speed_slider.set_hint(std::to_string(c_.speed_slider.position()));
 }
 
-void TesterControl::TrackBar1KeyDown() {
-  shell::RefreshPanelButtons(controls_);
+void TesterControl::speed_key_down() {
+  form::refresh_panel_buttons(controls_);
 }
 
-void TesterControl::Timer4Timer() {
+void TesterControl::f11_tick() {
   // The error box of a failing tick runs its own message loop, in which this timer keeps
   // firing: the box is shown from inside the tick so that a nested tick can see it is open and
   // do nothing, and a held F11 gives one box, never a pile of them.

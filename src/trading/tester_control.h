@@ -1,5 +1,6 @@
 // The bottom row of the main panel drives the terminal's strategy tester: pause and resume
-// (Button1), stop (Button2), the speed (TrackBar1), and F11 forwarding to the chart (Timer4).
+// (the pause button), stop (the stop button), the speed (the speed slider), and F11 forwarding
+// to the chart (the F11 timer).
 #pragma once
 
 #include "platform/platform.h"
@@ -10,9 +11,9 @@ namespace pelmora::trading {
 // never kept: every operation finds them afresh from the chart.
 struct TesterPanelControls {
   platform::PanelWindow& window;
-  platform::Button& Button1;
-  platform::Button& Button2;
-  platform::Slider& TrackBar1;
+  platform::Button& pause_button;
+  platform::Button& stop_button;
+  platform::Slider& speed_slider;
 };
 
 class TesterControl {
@@ -22,38 +23,38 @@ class TesterControl {
   TesterControl(const TesterControl&) = delete;
   TesterControl& operator=(const TesterControl&) = delete;
 
-  // Puts the tester's speed slider where TrackBar1 stands: Home, then one Down fewer than the
-  // position. Throws terminal::InvalidInteger when the first parameter is not a number.
-  void SetTesterSpeed();
+  // Puts the tester's speed slider where the panel's slider stands: Home, then one Down fewer than
+  // the position. Throws terminal::InvalidInteger when the first parameter is not a number.
+  void send_speed_to_tester();
 
-  // Pauses or resumes the test; Button1 shows the state the tester enters with the click.
+  // Pauses or resumes the test; the pause button shows the state the tester enters with the click.
   // Throws terminal::InvalidInteger when the first parameter is not a number.
-  void Button1Click();
+  void pause_clicked();
   // Stops the test. Never throws: every failure on the way is ignored.
-  void Button2Click();
-  // Puts TrackBar1 at a stored position at start. The change sends the speed as any change
+  void stop_clicked();
+  // Puts the slider at a stored position at start. The change sends the speed as any change
   // does, but a first parameter that is no number is left to the creation step that reads it
   // next and reports it once. Never throws.
-  void LoadTrackBar1Position(int position);
+  void load_speed_position(int position);
 
-  // Runs at every real change of TrackBar1's position; throws as SetTesterSpeed does.
-  void TrackBar1Change();
-  void TrackBar1KeyDown();
+  // Runs at every real change of the slider's position; throws as send_speed_to_tester does.
+  void speed_changed();
+  void speed_key_down();
   // Passes F11 on to the chart while F11 is down and the panel has the keyboard. A first
   // parameter that is not a number then goes to the general error display, one box at a time.
   // Never throws.
-  void Timer4Timer();
+  void f11_tick();
 
  private:
-  void wire_handlers(platform::Timer& Timer4);
+  void wire_handlers(platform::Timer& f11_timer);
 
   platform::ControlSet& controls_;
   TesterPanelControls c_;
   platform::TerminalWindows& terminal_;
   const platform::Program& program_;
   platform::MessageBoxes& messages_;
-  bool box_open_ = false;  // Timer4's error box is open
-  bool loading_ = false;   // TrackBar1 is being put at its stored position
+  bool box_open_ = false;  // f11_timer's error box is open
+  bool loading_ = false;   // speed_slider is being put at its stored position
 };
 
 }  // namespace pelmora::trading

@@ -4,14 +4,14 @@
 #include <string>
 
 #include "common/number_texts.h"
+#include "form/names.h"
+#include "form/refresh_panel_buttons.h"
+#include "form/window_shape.h"
 #include "link/exchange_fields.h"
-#include "shell/control_names.h"
-#include "shell/refresh_panel_buttons.h"
-#include "shell/window_shape.h"
 
 namespace pelmora::trading {
 
-namespace ctl = shell::ctl;
+namespace names = form::names;
 
 namespace {
 constexpr double kDistanceStep = 1;
@@ -22,68 +22,68 @@ TrailingStop::TrailingStop(const platform::Platform& platform, link::CommandWrit
     : controls_(platform.controls),
       messages_(platform.messages),
       commands_(commands),
-      c_{.main = controls_.panel(ctl::main),
-         .SET_TSL_WND = controls_.panel(ctl::SET_TSL_WND),
-         .Label5 = controls_.label(ctl::Label5),
-         .Edit7 = controls_.edit(ctl::Edit7),
+      c_{.main_panel = controls_.panel(names::kMainPanel),
+         .trailing_panel = controls_.panel(names::kTrailingPanel),
+         .trailing_order = controls_.label(names::kTrailingOrder),
+         .trailing_distance = controls_.edit(names::kTrailingDistance),
          .IN_ORDERS = controls_.edit(link::kInOrders.name),
          .OUT_SELECTED_ORDER = controls_.edit(link::kOutSelectedOrder.name)} {
   wire_handlers(controls_);
 }
 
 void TrailingStop::wire_handlers(platform::ControlSet& controls) {
-  controls.button(ctl::Button4).set_on_click([this] { Button4Click(); });
-  controls.button(ctl::Button5).set_on_click([this] { Button5Click(); });
-  controls.button(ctl::Button6).set_on_click([this] { Button6Click(); });
-  platform::SpinButtons& distance_spin_pair = controls.spin_buttons(ctl::RzSpinButtons3);
-  distance_spin_pair.set_on_down([this] { RzSpinButtons3DownLeftClick(); });
-  distance_spin_pair.set_on_up([this] { RzSpinButtons3UpRightClick(); });
-  c_.Edit7.set_on_change([this] { Edit7Change(); });
-  c_.Edit7.set_on_key_down([this] { Edit7KeyDown(); });
+  controls.button(names::kTrailingButton).set_on_click([this] { trailing_clicked(); });
+  controls.button(names::kTrailingCancel).set_on_click([this] { trailing_cancel_clicked(); });
+  controls.button(names::kTrailingApply).set_on_click([this] { trailing_apply_clicked(); });
+  platform::SpinButtons& distance_spin_pair = controls.spin_buttons(names::kTrailingSpin);
+  distance_spin_pair.set_on_down([this] { trailing_down_clicked(); });
+  distance_spin_pair.set_on_up([this] { trailing_up_clicked(); });
+  c_.trailing_distance.set_on_change([this] { trailing_distance_changed(); });
+  c_.trailing_distance.set_on_key_down([this] { trailing_distance_key_down(); });
 }
 
-void TrailingStop::Button4Click() {
-  shell::RefreshPanelButtons(controls_);
-  c_.SET_TSL_WND.set_visible(true);
-  c_.main.set_visible(false);
-  c_.Label5.set_text("Сделка #" + c_.OUT_SELECTED_ORDER.text());
-  const platform::Bounds main = c_.main.bounds();
-  c_.SET_TSL_WND.set_position(main.left, main.top);
-  shell::RebuildWindowRegion(controls_);
+void TrailingStop::trailing_clicked() {
+  form::refresh_panel_buttons(controls_);
+  c_.trailing_panel.set_visible(true);
+  c_.main_panel.set_visible(false);
+  c_.trailing_order.set_text("Сделка #" + c_.OUT_SELECTED_ORDER.text());
+  const platform::Bounds main = c_.main_panel.bounds();
+  c_.trailing_panel.set_position(main.left, main.top);
+  form::rebuild_window_region(controls_);
 }
 
-void TrailingStop::Button5Click() {
-  shell::RefreshPanelButtons(controls_);
+void TrailingStop::trailing_cancel_clicked() {
+  form::refresh_panel_buttons(controls_);
   close_window();
-  shell::RebuildWindowRegion(controls_);
+  form::rebuild_window_region(controls_);
 }
 
-void TrailingStop::Button6Click() {
-  shell::RefreshPanelButtons(controls_);
+void TrailingStop::trailing_apply_clicked() {
+  form::refresh_panel_buttons(controls_);
   close_window();
-  commands_.set_tsl(c_.OUT_SELECTED_ORDER.text(), c_.Edit7.text());
-  shell::RebuildWindowRegion(controls_);
+  commands_.set_tsl(c_.OUT_SELECTED_ORDER.text(), c_.trailing_distance.text());
+  form::rebuild_window_region(controls_);
 }
 
 // The window may have been dragged while open: main takes its last place.
 void TrailingStop::close_window() {
-  c_.SET_TSL_WND.set_visible(false);
-  c_.main.set_visible(true);
-  const platform::Bounds window = c_.SET_TSL_WND.bounds();
-  c_.main.set_position(window.left, window.top);
+  c_.trailing_panel.set_visible(false);
+  c_.main_panel.set_visible(true);
+  const platform::Bounds window = c_.trailing_panel.bounds();
+  c_.main_panel.set_position(window.left, window.top);
 }
 
-void TrailingStop::Edit7Change() {
-  shell::RefreshPanelButtons(controls_);
+void TrailingStop::trailing_distance_changed() {
+  form::refresh_panel_buttons(controls_);
 }
 
-void TrailingStop::Edit7KeyDown() {
-  shell::RefreshPanelButtons(controls_);
+void TrailingStop::trailing_distance_key_down() {
+  form::refresh_panel_buttons(controls_);
 }
 
 void TrailingStop::distance_spin(SpinDirection direction) {
   try {
-    spin_step({.field = c_.Edit7,
+    spin_step({.field = c_.trailing_distance,
                .focus_elsewhere = c_.IN_ORDERS,
                .step = kDistanceStep,
                .floor = kDistanceFloor,

@@ -1,4 +1,4 @@
-// The trailing-stop window SET_TSL_WND: opened by T-SL in the main panel's place, it asks for
+// The trailing-stop window: opened by T-SL in the main panel's place, it asks for
 // the trailing distance of the selected order and sends it as a SET_TSL command.
 #pragma once
 
@@ -16,23 +16,23 @@ class TrailingStop {
   TrailingStop& operator=(const TrailingStop&) = delete;
 
   // T-SL: the window takes main's place and names the selected order.
-  void Button4Click();
+  void trailing_clicked();
   // "Отмена": main comes back where the window stands now.
-  void Button5Click();
+  void trailing_cancel_clicked();
   // "Применить": as "Отмена", then the command with the ticket selected at this moment.
-  void Button6Click();
+  void trailing_apply_clicked();
   // The distance spin, by whole units, never below 0. Never throws.
-  void RzSpinButtons3DownLeftClick() { distance_spin(SpinDirection::kDown); }
-  void RzSpinButtons3UpRightClick() { distance_spin(SpinDirection::kUp); }
-  void Edit7Change();
-  void Edit7KeyDown();
+  void trailing_down_clicked() { distance_spin(SpinDirection::kDown); }
+  void trailing_up_clicked() { distance_spin(SpinDirection::kUp); }
+  void trailing_distance_changed();
+  void trailing_distance_key_down();
 
  private:
   struct Controls {
-    platform::Control& main;
-    platform::Control& SET_TSL_WND;
-    platform::TextControl& Label5;
-    platform::Edit& Edit7;
+    platform::Control& main_panel;
+    platform::Control& trailing_panel;
+    platform::TextControl& trailing_order;
+    platform::Edit& trailing_distance;
     platform::Edit& IN_ORDERS;
     platform::Edit& OUT_SELECTED_ORDER;
   };

@@ -9,7 +9,7 @@
 #include "contract/terminal_backend.h"
 #include "terminal/chart_windows.h"
 #include "terminal/find_window_by_text.h"
-#include "terminal/window_text.h"
+#include "terminal/text_of_window.h"
 
 namespace pelmora::contract {
 namespace {
@@ -59,7 +59,7 @@ TEST_F(TerminalContract, ReadsTextsWholeOrCutAtACharacterBoundary) {
   std::string long_text;
   for (int i = 0; i < 100000; ++i) long_text += "ж";
   const WindowRef huge = add(root, long_text);
-  const std::string read = terminal::GetWindowTextOf(w, huge);
+  const std::string read = terminal::window_text_of(w, huge);
   // A 3,000-character buffer that ends in a zero holds 2,999 characters of two bytes each.
   EXPECT_EQ(read, long_text.substr(0, 2 * 2999));
 }
@@ -105,7 +105,7 @@ TEST_F(TerminalContract, NoWindowOrAVanishedOneIsNoneEverywhere) {
     w.post_key(gone, 0x23);
   }
   EXPECT_EQ(w.first_child(root), last);
-  EXPECT_EQ(terminal::FindWindowByText(w, root, "Стоп"), kNoWindow);
+  EXPECT_EQ(terminal::find_window_by_text(w, root, "Стоп"), kNoWindow);
 }
 
 TEST_F(TerminalContract, AWindowThatStopsAnsweringKeepsItsPlaceButGivesNoText) {
@@ -117,8 +117,8 @@ TEST_F(TerminalContract, AWindowThatStopsAnsweringKeepsItsPlaceButGivesNoText) {
   w.click(child);  // comes back after its bound
   EXPECT_EQ(w.read_text(hung, 100), std::nullopt);
   EXPECT_EQ(w.kept_text(hung, 100), "Pelmora contract hung");  // the system's copy, no waiting
-  EXPECT_EQ(terminal::GetWindowTextOf(w, hung), "");
-  EXPECT_EQ(terminal::FindWindowByText(w, hung, "Стоп"), kNoWindow);
+  EXPECT_EQ(terminal::window_text_of(w, hung), "");
+  EXPECT_EQ(terminal::find_window_by_text(w, hung, "Стоп"), kNoWindow);
   EXPECT_EQ(w.find_top_level("Pelmora contract hung"), hung);  // asks the system, not the window
 }
 
@@ -131,8 +131,8 @@ TEST_F(TerminalContract, FindsTheNestedDescendantFirstAndTheTesterControlsBehind
   add(inner, "");
   const WindowRef stop = add(inner, "Стоп");
   add(root, "Стоп");
-  EXPECT_EQ(terminal::FindWindowByText(w, root, "Стоп"), stop);
-  EXPECT_EQ(terminal::FindWindowByText(w, root, "стоп"), kNoWindow);
+  EXPECT_EQ(terminal::find_window_by_text(w, root, "Стоп"), stop);
+  EXPECT_EQ(terminal::find_window_by_text(w, root, "стоп"), kNoWindow);
   const terminal::TesterControls found = terminal::find_tester_controls(w, root);
   EXPECT_EQ(found.pause, pause);
   EXPECT_EQ(found.slider, slider);

@@ -92,7 +92,7 @@ TEST(LinkAcrossProcesses, ExpertFindsThePanelTradesTextsAndClosesIt) {
   HWND selected = field(link::kOutSelectedOrder);
   HWND command = field(link::kOutCommand);
   HWND list = GetDlgItem(panel, kOrdersListId);
-  HWND close_button = GetDlgItem(panel, kButton7Id);
+  HWND close_button = GetDlgItem(panel, kCloseButtonId);
 
   // No orders: nothing selected, the order buttons are off.
   EXPECT_TRUE(wait_until([&] { return read(selected) == L"-1"; }));

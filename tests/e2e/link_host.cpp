@@ -1,5 +1,5 @@
 // A bare panel for the link's end-to-end test: the six exchange fields, the orders list, the lot
-// field, the order buttons and the close-all menu item, on real controls, with Timer1 driving
+// field, the order buttons and the close-all menu item, on real controls, with link_timer driving
 // the real link. Usage: pelmora_link_host.exe <parameter>; the window is "Pelmora<parameter>".
 #include <windows.h>
 
@@ -43,25 +43,31 @@ int run(const std::string& parameter) {
   win32::Edit IN_ORDER_PROPERTY = exchange_field(w, link::kInOrderProperty, 5);
   win32::Edit OUT_SELECTED_ORDER = exchange_field(w, link::kOutSelectedOrder, 6);
   win32::Edit OUT_COMMAND = exchange_field(w, link::kOutCommand, 7);
-  win32::Edit Edit12({.parent = w, .id = kLotFieldId, .bounds = {150, 10, 60, 21}, .text = "0.05"});
-  win32::ListBox ORDERS_LIST_m({.parent = w, .id = kOrdersListId, .bounds = {150, 40, 250, 120}});
-  win32::Button Button3(
-      {.parent = w, .id = kButton3Id, .bounds = {150, 170, 60, 25}, .caption = "TP/SL"});
-  win32::Button Button4(
-      {.parent = w, .id = kButton4Id, .bounds = {215, 170, 60, 25}, .caption = "T-SL"});
-  win32::Button Button7(
-      {.parent = w, .id = kButton7Id, .bounds = {280, 170, 60, 25}, .caption = "CLOSE"});
+  win32::Edit lot_field(
+      {.parent = w, .id = kLotFieldId, .bounds = {150, 10, 60, 21}, .text = "0.05"});
+  win32::ListBox orders_list({.parent = w, .id = kOrdersListId, .bounds = {150, 40, 250, 120}});
+  win32::Button stop_levels_button(
+      {.parent = w, .id = kStopLevelsButtonId, .bounds = {150, 170, 60, 25}, .caption = "TP/SL"});
+  win32::Button trailing_button(
+      {.parent = w, .id = kTrailingButtonId, .bounds = {215, 170, 60, 25}, .caption = "T-SL"});
+  win32::Button close_button(
+      {.parent = w, .id = kCloseButtonId, .bounds = {280, 170, 60, 25}, .caption = "CLOSE"});
   win32::PopupMenu menu;
-  win32::MenuItem& N2 = menu.add_item(kMenuItemN2Id, "Закрыть все ордера");
+  win32::MenuItem& close_all_item = menu.add_item(kMenuItemN2Id, "Закрыть все ордера");
   host.set_on_menu_command([&menu](int id) { menu.dispatch(id); });
 
   link::OrderVariables order;
   link::Link link({IN_ORDERS, IN_READ_COMMAND, IN_ORDER_PROPERTY, OUT_SELECTED_ORDER, OUT_COMMAND,
-                   Edit12, ORDERS_LIST_m, Button3, Button4, Button7, N2},
-                  order);
-  ORDERS_LIST_m.set_on_select([&link] { link.ORDERS_LIST_mClick(); });
-  win32::Timer Timer1({.interval_ms = 10});
-  Timer1.set_on_tick([&link] { link.Timer1Timer(); });
+                   lot_field, orders_list},
+                  order, [&](bool present) {
+                    for (win32::Button* b : {&stop_levels_button, &trailing_button, &close_button}) {
+                      b->set_enabled(present);
+                    }
+                    close_all_item.set_enabled(present);
+                  });
+  orders_list.set_on_select([&link] { link.orders_list_clicked(); });
+  win32::Timer link_timer({.interval_ms = 10});
+  link_timer.set_on_tick([&link] { link.tick(); });
 
   win32::Window(w).set_caption(std::string(link::kCaptionPrefix) + parameter);
   ShowWindow(w, SW_SHOWNOACTIVATE);

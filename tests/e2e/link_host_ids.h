@@ -6,9 +6,9 @@ namespace pelmora::e2e {
 
 inline constexpr int kLotFieldId = 1012;
 inline constexpr int kOrdersListId = 1020;
-inline constexpr int kButton3Id = 1033;
-inline constexpr int kButton4Id = 1034;
-inline constexpr int kButton7Id = 1037;
+inline constexpr int kStopLevelsButtonId = 1033;
+inline constexpr int kTrailingButtonId = 1034;
+inline constexpr int kCloseButtonId = 1037;
 inline constexpr int kMenuItemN2Id = 2;
 
 }  // namespace pelmora::e2e

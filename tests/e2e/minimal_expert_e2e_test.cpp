@@ -9,6 +9,7 @@
 #include <sstream>
 #include <string>
 
+#include "form/names.h"
 #include "panel_observation.h"
 #include "real_input.h"
 #include "terminal_driver.h"
@@ -16,6 +17,8 @@
 #include "window_search.h"
 
 namespace pelmora::e2e {
+
+namespace names = pelmora::form::names;
 namespace {
 
 std::string file_text(const std::wstring& path) {
@@ -108,13 +111,13 @@ TEST(MinimalExpert, TakesABuyClickedOnThePanelListsItsOrderAndEndsThePanelOnClos
   ASSERT_NE(panel_process, nullptr);
 
   // The lot step of the example's property record reaches the lot field.
-  HWND lot = panel_control(panel, "Edit12");
+  HWND lot = panel_control(panel, names::kLotField);
   ASSERT_TRUE(wait_until([&] { return window_text(lot) == L"0.10"; }));
   ASSERT_TRUE(input::click_until_foreground(lot, panel));
-  ASSERT_TRUE(input::click(input::centre_of(panel_control(panel, "SpriteButton27"))));
+  ASSERT_TRUE(input::click(input::centre_of(panel_control(panel, names::kBuyButton))));
   EXPECT_TRUE(wait_until([&] { return file_text(out) == "OPEN_BUY;0.10;;;\r\n"; }))
       << "the example took: " << file_text(out);
-  HWND list = panel_control(panel, "ORDERS_LIST_m");
+  HWND list = panel_control(panel, names::kOrdersList);
   EXPECT_TRUE(wait_until([&] { return list_has_item_starting(list, L"1002 (buy 0.10 at "); }));
 
   PostMessageW(main, WM_CLOSE, 0, 0);

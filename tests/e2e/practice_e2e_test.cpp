@@ -11,11 +11,14 @@
 #include <vector>
 
 #include "control_protocol.h"
+#include "form/names.h"
 #include "link/exchange_fields.h"
 #include "real_input.h"
 #include "terminal_with_expert.h"
 
 namespace pelmora::e2e {
+
+namespace names = pelmora::form::names;
 namespace {
 
 namespace sim = sim_terminal;
@@ -71,70 +74,73 @@ class PracticeOverTerminal : public PanelOverTerminal {
   // A click on the tester's controls through the panel hands the terminal the keyboard under
   // Wine, so the user takes it back after each.
   void tester_button(std::string_view name, LRESULT state) {
-    ASSERT_TRUE(take_keyboard("Edit12"));
+    ASSERT_TRUE(take_keyboard(names::kLotField));
     ASSERT_TRUE(click(name));
     ASSERT_TRUE(answer_becomes("test-state", state));
-    ASSERT_TRUE(take_keyboard("Edit12"));
+    ASSERT_TRUE(take_keyboard(names::kLotField));
   }
 };
 
 TEST_F(PracticeOverTerminal, TradesFromTheFirstBuyToTheSummaryWithRealInput) {
   // The expert's quotes reach the panel; then the test is paused so that prices hold still.
-  ASSERT_TRUE(wait_until([&] { return text("Label10").find(L" / ") != std::wstring::npos; }));
-  tester_button("Button1", sim::kTestPaused);
-  const std::wstring quotes = text("Label10");
+  ASSERT_TRUE(wait_until([&] { return text(names::kQuotes).find(L" / ") != std::wstring::npos; }));
+  tester_button(names::kPauseButton, sim::kTestPaused);
+  const std::wstring quotes = text(names::kQuotes);
   const double bid = _wtof(quotes.c_str());
 
-  ASSERT_TRUE(click("SpriteButton27"));
+  ASSERT_TRUE(click(names::kBuyButton));
   ASSERT_TRUE(answer_becomes("open-count", 1));
   ASSERT_TRUE(wait_until([&] { return record_field(3) > 0; })) << "no record of the order";
   const double open = record_field(3);
   EXPECT_NEAR(open - bid, 8 * 0.00001, 1e-9) << "a buy fills at the ask";
 
   // Stop-loss and take-profit 500 points away, typed as distances into the SL/TP window.
-  const POINT main_place = top_left(control("main"));
-  ASSERT_TRUE(click_until_swapped("Button3", "SET_TP_SL_WND", "main", main_place));
-  retype("Edit3", L"500");
-  retype("Edit2", L"500");
-  const std::wstring levels = L"SET_TP_SL;1001 ;" + text("Edit1") + L";" + text("Edit4") + L";";
-  ASSERT_TRUE(click("Button9"));
-  ASSERT_TRUE(swapped("main", "SET_TP_SL_WND", main_place));
+  const POINT main_place = top_left(control(names::kMainPanel));
+  ASSERT_TRUE(click_until_swapped(names::kStopLevelsButton, names::kStopLevelsPanel,
+                                  names::kMainPanel, main_place));
+  retype(names::kStopLossDistance, L"500");
+  retype(names::kTakeProfitDistance, L"500");
+  const std::wstring levels = L"SET_TP_SL;1001 ;" + text(names::kStopLossPrice) + L";" +
+                              text(names::kTakeProfitPrice) + L";";
+  ASSERT_TRUE(click(names::kStopLevelsApply));
+  ASSERT_TRUE(swapped(names::kMainPanel, names::kStopLevelsPanel, main_place));
   EXPECT_TRUE(wait_until([&] { return record_field(4) > 0 && record_field(5) > 0; }));
   EXPECT_NEAR(record_field(4), open - 0.005, 1e-9);
   EXPECT_NEAR(record_field(5), open + 0.005, 1e-9);
 
   // A trailing stop 100 points behind the bid tightens the stop-loss at once.
-  ASSERT_TRUE(click_until_swapped("Button4", "SET_TSL_WND", "main", main_place));
-  retype("Edit7", L"100");
-  ASSERT_TRUE(click("Button6"));
-  ASSERT_TRUE(swapped("main", "SET_TSL_WND", main_place));
+  ASSERT_TRUE(click_until_swapped(names::kTrailingButton, names::kTrailingPanel, names::kMainPanel,
+                                  main_place));
+  retype(names::kTrailingDistance, L"100");
+  ASSERT_TRUE(click(names::kTrailingApply));
+  ASSERT_TRUE(swapped(names::kMainPanel, names::kTrailingPanel, main_place));
   EXPECT_TRUE(wait_until([&] { return std::abs(record_field(4) - (bid - 0.001)) < 1e-9; }))
       << record_field(4);
 
-  ASSERT_TRUE(take_keyboard("Edit12"));
-  ASSERT_TRUE(click("Button7"));
+  ASSERT_TRUE(take_keyboard(names::kLotField));
+  ASSERT_TRUE(click(names::kCloseButton));
   ASSERT_TRUE(answer_becomes("open-count", 0));
 
-  ASSERT_TRUE(click("SpriteButton9"));
+  ASSERT_TRUE(click(names::kSellButton));
   ASSERT_TRUE(answer_becomes("open-count", 1));
-  ASSERT_TRUE(click("SpriteButton27"));
+  ASSERT_TRUE(click(names::kBuyButton));
   ASSERT_TRUE(answer_becomes("open-count", 2));
   RECT main{};
-  GetWindowRect(control("main"), &main);
+  GetWindowRect(control(names::kMainPanel), &main);
   ASSERT_TRUE(choose_from_menu({main.left + 8, main.top + 50}, 0));
   ASSERT_TRUE(answer_becomes("open-count", 0));
 
   // Resumed at the fastest speed the price moves on; an order left open closes at the stop.
-  tester_button("Button1", sim::kTestRunning);
-  ASSERT_TRUE(take_keyboard("TrackBar1"));
+  tester_button(names::kPauseButton, sim::kTestRunning);
+  ASSERT_TRUE(take_keyboard(names::kSpeedSlider));
   input::press_key(VK_END);
   ASSERT_TRUE(wait_until([&] { return ask("speed") >= 31; }, 5s)) << ask("speed");
   const LRESULT ticks = ask("ticks");
   EXPECT_TRUE(wait_until([&] { return ask("ticks") > ticks + 50; }, 10s));
-  ASSERT_TRUE(take_keyboard("Edit12"));
-  ASSERT_TRUE(click("SpriteButton27"));
+  ASSERT_TRUE(take_keyboard(names::kLotField));
+  ASSERT_TRUE(click(names::kBuyButton));
   ASSERT_TRUE(answer_becomes("open-count", 1));
-  tester_button("Button2", sim::kTestStopped);
+  tester_button(names::kStopButton, sim::kTestStopped);
   ASSERT_TRUE(answer_becomes("summary-shown", 1));
 
   // The trades file: one line per trade, in the order they closed, with the reason.

@@ -4,11 +4,14 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include "form/names.h"
 #include "real_input.h"
 #include "stored_settings.h"
 #include "terminal_with_expert.h"
 
 namespace pelmora::e2e {
+
+namespace names = pelmora::form::names;
 namespace {
 
 // The panel's stored settings, a base so that the key is cleared before the terminal starts the
@@ -44,13 +47,14 @@ class SettingsOverTerminal : public PanelSettings, public TerminalWithExpert {
 
 TEST_F(SettingsOverTerminal, ApplyStoresTheChoiceAndCancelOverAFloatingPanelStoresNothing) {
   // "Настройки" from the main panel's menu: the window takes its place.
-  const POINT main_place = top_left(control("main"));
-  ASSERT_TRUE(choose_from_menu(bare_spot("main", 50), 1));
-  ASSERT_TRUE(swapped("Properties", "main", main_place))
+  const POINT main_place = top_left(control(names::kMainPanel));
+  ASSERT_TRUE(choose_from_menu(bare_spot(names::kMainPanel, 50), 1));
+  ASSERT_TRUE(swapped(names::kSettingsPanel, names::kMainPanel, main_place))
       << "the settings window did not take the main panel's place";
-  HWND forget_place = choice("RadioGroup2", 1);  // "не запоминать позицию окна программы"
+  HWND forget_place = choice(names::kPlacementGroup, 1);  // "не запоминать позицию окна программы"
   ASSERT_TRUE(click_until_checked(forget_place));
-  EXPECT_TRUE(click_until_swapped("Button13", "main", "Properties", main_place))
+  EXPECT_TRUE(click_until_swapped(names::kSettingsApply, names::kMainPanel, names::kSettingsPanel,
+                                  main_place))
       << "the main panel did not come back in the window's place";
   EXPECT_EQ(stored_.value(L"WND_POS_Type"), 1u);
   EXPECT_EQ(stored_.value(L"SL_TP_Set_Type"), 0u);
@@ -61,20 +65,22 @@ TEST_F(SettingsOverTerminal, ApplyStoresTheChoiceAndCancelOverAFloatingPanelStor
   ASSERT_TRUE(wait_until([&] { return expert_->selected_ticket() == L"12345 "; }));
   // Under Wine the desktop may take the keyboard once the settings window has closed, which
   // would cancel the click on T-SL: the user takes it back first.
-  ASSERT_TRUE(click_until_swapped("Button4", "SET_TSL_WND", "main", main_place));
-  ASSERT_TRUE(choose_from_menu(bare_spot("SET_TSL_WND", 45), 1));
-  ASSERT_TRUE(swapped("Properties", "main", main_place));
-  EXPECT_TRUE(visible("SET_TSL_WND"));
+  ASSERT_TRUE(click_until_swapped(names::kTrailingButton, names::kTrailingPanel, names::kMainPanel,
+                                  main_place));
+  ASSERT_TRUE(choose_from_menu(bare_spot(names::kTrailingPanel, 45), 1));
+  ASSERT_TRUE(swapped(names::kSettingsPanel, names::kMainPanel, main_place));
+  EXPECT_TRUE(visible(names::kTrailingPanel));
 
   // A choice made and cancelled: the groups show the stored choices again, and nothing new is
   // stored. The floating panel lies over the settings window's top, so the choice is one below
   // it. The main panel comes back while the floating panel is still open.
-  HWND no_news = choice("RadioGroup4", 1);  // "не сообщать о выходе новых версий"
+  HWND no_news = choice(names::kVersionsGroup, 1);  // "не сообщать о выходе новых версий"
   ASSERT_TRUE(click_until_checked(no_news));
-  EXPECT_TRUE(click_until_swapped("Button12", "main", "Properties", main_place));
-  EXPECT_TRUE(visible("SET_TSL_WND"));
+  EXPECT_TRUE(click_until_swapped(names::kSettingsCancel, names::kMainPanel, names::kSettingsPanel,
+                                  main_place));
+  EXPECT_TRUE(visible(names::kTrailingPanel));
   EXPECT_FALSE(checked(no_news));
-  EXPECT_TRUE(checked(choice("RadioGroup4", 0)));
+  EXPECT_TRUE(checked(choice(names::kVersionsGroup, 0)));
   EXPECT_TRUE(checked(forget_place));
   EXPECT_EQ(stored_.value(L"NewVersion_Type"), 0u);
 }

@@ -1,7 +1,7 @@
 // The key's path comes from the panel's own rule for it, applied to the program's path.
 #include "stored_settings.h"
 
-#include "shell/settings_key.h"
+#include "settings/settings_key.h"
 
 namespace pelmora::e2e {
 
@@ -32,7 +32,7 @@ HKEY open(HKEY root, const std::wstring& path) {
 }  // namespace
 
 StoredSettings::StoredSettings(const std::wstring& program)
-    : path_(wide(shell::settings_key_path(shell::settings_key_suffix(utf8(program))))) {
+    : path_(wide(settings::settings_key_path(settings::settings_key_suffix(utf8(program))))) {
   clear();
 }
 

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "control_protocol.h"
+#include "form/names.h"
 #include "orders_latency.h"
 #include "scratch_folder.h"
 #include "terminal_driver.h"
@@ -16,6 +17,8 @@
 #include "window_search.h"
 
 namespace pelmora::e2e {
+
+namespace names = pelmora::form::names;
 namespace {
 
 DWORD exit_code(HANDLE process) {
@@ -259,7 +262,7 @@ TEST(PanelOverTerminal, KeepsTheLinkGoingWhileTheTerminalHangsAndFollowsItAfterw
   TerminalRun run;
   start_placed(run);
   TestExpert expert(run.panel_window());
-  HWND list = panel_control(run.panel_window(), "ORDERS_LIST_m");
+  HWND list = panel_control(run.panel_window(), names::kOrdersList);
   ASSERT_TRUE(expert.attached() && list) << "the exchange fields or the orders list";
   ASSERT_EQ(run.send("front 2"), 1);
   ASSERT_TRUE(wait_until([&] { return !run.panel_visible(); })) << run.describe();

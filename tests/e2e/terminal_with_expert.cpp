@@ -1,11 +1,14 @@
 // The fixture's steps, each bounded by a generous wait so that a panel that does not react
 // fails the check instead of hanging the test.
 #include "terminal_with_expert.h"
+#include "form/names.h"
 
 #include "real_input.h"
 #include "window_search.h"
 
 namespace pelmora::e2e {
+
+namespace names = pelmora::form::names;
 
 namespace {
 
@@ -34,7 +37,7 @@ void PanelOverTerminal::SetUp() {
   panel_ = run_.panel_window();
   // The user's first click: under Wine it can be followed by the desktop taking the keyboard,
   // which would cancel a click made at that moment.
-  ASSERT_TRUE(take_keyboard("Edit12"));
+  ASSERT_TRUE(take_keyboard(names::kLotField));
 }
 
 void TerminalWithExpert::SetUp() {
@@ -74,7 +77,7 @@ bool PanelOverTerminal::swapped(std::string_view shown, std::string_view hidden,
 bool PanelOverTerminal::click_until_swapped(std::string_view button, std::string_view shown,
                                             std::string_view hidden, POINT place) {
   for (int tries = 0; tries < 3; ++tries) {
-    if (visible("Edit12") && !take_keyboard("Edit12")) return false;
+    if (visible(names::kLotField) && !take_keyboard(names::kLotField)) return false;
     if (!click(button)) return false;
     if (swapped(shown, hidden, place)) return true;
   }

@@ -4,10 +4,13 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include "form/names.h"
 #include "real_input.h"
 #include "terminal_with_expert.h"
 
 namespace pelmora::e2e {
+
+namespace names = pelmora::form::names;
 namespace {
 
 using TpSlOverTerminal = TerminalWithExpert;
@@ -18,27 +21,29 @@ TEST_F(TpSlOverTerminal, FillsFromTheOrderStepsTheStopLossAndAppliesBothPrices) 
   // A buy order opened at 1.25 with its stop-loss 50 points below and its take-profit 100
   // points above, on a four-decimal instrument.
   ASSERT_TRUE(expert_->give_order_property(L"x;0;1.25;1.245;1.26;0.0001;0;0;0.01;"));
-  ASSERT_TRUE(wait_until([&] { return IsWindowEnabled(control("Button3")) != FALSE; }, 5s));
+  ASSERT_TRUE(
+      wait_until([&] { return IsWindowEnabled(control(names::kStopLevelsButton)) != FALSE; }, 5s));
 
-  const POINT main_place = top_left(control("main"));
-  ASSERT_TRUE(click("Button3"));
-  ASSERT_TRUE(swapped("SET_TP_SL_WND", "main", main_place))
+  const POINT main_place = top_left(control(names::kMainPanel));
+  ASSERT_TRUE(click(names::kStopLevelsButton));
+  ASSERT_TRUE(swapped(names::kStopLevelsPanel, names::kMainPanel, main_place))
       << "the SL/TP window did not take the main panel's place";
   // The fill ticks load one side each; the title follows the selected order.
-  EXPECT_TRUE(text_becomes("Edit3", L"50"));
-  EXPECT_TRUE(text_becomes("Edit1", L"1.245"));
-  EXPECT_TRUE(text_becomes("Edit2", L"100"));
-  EXPECT_TRUE(text_becomes("Edit4", L"1.26"));
-  EXPECT_EQ(text("Label1"), L"Задать SL/TP для сделки #12345 ");
+  EXPECT_TRUE(text_becomes(names::kStopLossDistance, L"50"));
+  EXPECT_TRUE(text_becomes(names::kStopLossPrice, L"1.245"));
+  EXPECT_TRUE(text_becomes(names::kTakeProfitDistance, L"100"));
+  EXPECT_TRUE(text_becomes(names::kTakeProfitPrice, L"1.26"));
+  EXPECT_EQ(text(names::kStopLevelsTitle), L"Задать SL/TP для сделки #12345 ");
 
-  ASSERT_TRUE(input::click(input::point_in(control("RzSpinButtons1"), 0.75, 0.5)));
-  EXPECT_TRUE(text_becomes("Edit3", L"51")) << "the stop-loss spin's right half steps up";
-  EXPECT_TRUE(text_becomes("Edit1", L"1.2449")) << "the price follows the distance";
-  EXPECT_EQ(text("Edit4"), L"1.26");
+  ASSERT_TRUE(input::click(input::point_in(control(names::kStopLossSpin), 0.75, 0.5)));
+  EXPECT_TRUE(text_becomes(names::kStopLossDistance, L"51"))
+      << "the stop-loss spin's right half steps up";
+  EXPECT_TRUE(text_becomes(names::kStopLossPrice, L"1.2449")) << "the price follows the distance";
+  EXPECT_EQ(text(names::kTakeProfitPrice), L"1.26");
 
-  ASSERT_TRUE(click("Button9"));
+  ASSERT_TRUE(click(names::kStopLevelsApply));
   EXPECT_EQ(command(), L"SET_TP_SL;12345 ;1.2449;1.26;");
-  EXPECT_TRUE(swapped("main", "SET_TP_SL_WND", main_place))
+  EXPECT_TRUE(swapped(names::kMainPanel, names::kStopLevelsPanel, main_place))
       << "the main panel did not come back in the window's place";
 }
 

@@ -7,11 +7,14 @@
 #include <commctrl.h>
 
 #include "control_protocol.h"
+#include "form/names.h"
 #include "real_input.h"
 #include "terminal_with_expert.h"
 #include "window_search.h"
 
 namespace pelmora::e2e {
+
+namespace names = pelmora::form::names;
 namespace {
 
 // The middle of a list item, from the list's client area and its item height.
@@ -27,30 +30,30 @@ using TesterOverTerminal = TerminalWithExpert;
 
 TEST_F(TradingOverTerminal, MarketOrdersCarryTheLotThatTheSpinSets) {
   ASSERT_TRUE(expert_->give_quotes(L"1.3051 / 1.3053"));
-  ASSERT_TRUE(text_becomes("Edit12", L"0.01")) << "the lot field starts at the lot step";
-  HWND spin = control("RzSpinButtons8");
+  ASSERT_TRUE(text_becomes(names::kLotField, L"0.01")) << "the lot field starts at the lot step";
+  HWND spin = control(names::kLotSpin);
   ASSERT_TRUE(input::click(input::point_in(spin, 0.75, 0.5)));
-  EXPECT_TRUE(text_becomes("Edit12", L"0.02")) << "the spin's right half steps up";
+  EXPECT_TRUE(text_becomes(names::kLotField, L"0.02")) << "the spin's right half steps up";
   // With the panel in front, the following tick shows the expert's quotes.
-  EXPECT_TRUE(text_becomes("Label10", L"1.3051 / 1.3053"));
-  ASSERT_TRUE(click("SpriteButton9"));
+  EXPECT_TRUE(text_becomes(names::kQuotes, L"1.3051 / 1.3053"));
+  ASSERT_TRUE(click(names::kSellButton));
   EXPECT_EQ(command(), L"OPEN_SELL;0.02;;;");
 
   ASSERT_TRUE(input::click(input::point_in(spin, 0.25, 0.5)));
-  EXPECT_TRUE(text_becomes("Edit12", L"0.01")) << "the spin's left half steps down";
-  ASSERT_TRUE(click("SpriteButton27"));
+  EXPECT_TRUE(text_becomes(names::kLotField, L"0.01")) << "the spin's left half steps down";
+  ASSERT_TRUE(click(names::kBuyButton));
   EXPECT_EQ(command(), L"OPEN_BUY;0.01;;;");
 }
 
 TEST_F(TradingOverTerminal, ClosesTrailsAndClosesAllTheOrdersTheExpertReports) {
   // Two orders: the first is selected by the panel, the user clicks the second.
   ASSERT_TRUE(expert_->give_orders(L"12345 (buy 0.10)\r\n67890 (sell 0.20)\r\n"));
-  HWND list = control("ORDERS_LIST_m");
+  HWND list = control(names::kOrdersList);
   ASSERT_TRUE(wait_until([&] { return SendMessageW(list, LB_GETCOUNT, 0, 0) == 2; }));
   EXPECT_TRUE(wait_until([&] { return expert_->selected_ticket() == L"12345 "; }));
   ASSERT_TRUE(input::click(list_item_point(list, 1)));
   EXPECT_TRUE(wait_until([&] { return expert_->selected_ticket() == L"67890 "; }));
-  ASSERT_TRUE(click("Button7"));
+  ASSERT_TRUE(click(names::kCloseButton));
   EXPECT_EQ(command(), L"CLOSE;67890 ;;;");
 
   // The expert closes it: the selection falls back to the remaining order.
@@ -58,28 +61,28 @@ TEST_F(TradingOverTerminal, ClosesTrailsAndClosesAllTheOrdersTheExpertReports) {
   EXPECT_TRUE(wait_until([&] { return expert_->selected_ticket() == L"12345 "; }));
 
   // T-SL opens the trailing-stop window in the main panel's place; Apply closes it there.
-  const POINT main_place = top_left(control("main"));
-  ASSERT_TRUE(click("Button4"));
-  ASSERT_TRUE(swapped("SET_TSL_WND", "main", main_place))
+  const POINT main_place = top_left(control(names::kMainPanel));
+  ASSERT_TRUE(click(names::kTrailingButton));
+  ASSERT_TRUE(swapped(names::kTrailingPanel, names::kMainPanel, main_place))
       << "the trailing-stop window did not take the main panel's place";
-  EXPECT_EQ(text("Label5"), L"Сделка #12345 ");
-  ASSERT_TRUE(input::click(input::point_in(control("RzSpinButtons3"), 0.75, 0.5)));
-  EXPECT_TRUE(text_becomes("Edit7", L"1")) << "the distance spin steps up";
-  ASSERT_TRUE(click("Button6"));
+  EXPECT_EQ(text(names::kTrailingOrder), L"Сделка #12345 ");
+  ASSERT_TRUE(input::click(input::point_in(control(names::kTrailingSpin), 0.75, 0.5)));
+  EXPECT_TRUE(text_becomes(names::kTrailingDistance, L"1")) << "the distance spin steps up";
+  ASSERT_TRUE(click(names::kTrailingApply));
   EXPECT_EQ(command(), L"SET_TSL;12345 ;1;;");
-  EXPECT_TRUE(swapped("main", "SET_TSL_WND", main_place))
+  EXPECT_TRUE(swapped(names::kMainPanel, names::kTrailingPanel, main_place))
       << "the main panel did not come back in the window's place";
 
   // The shortcut menu's first item, on a bare spot of the main panel.
   RECT main{};
-  GetWindowRect(control("main"), &main);
+  GetWindowRect(control(names::kMainPanel), &main);
   ASSERT_TRUE(choose_from_menu({main.left + 8, main.top + 50}, 0));
   EXPECT_EQ(command(), L"CLOSE_ALL;;;;");
 
   // No orders left: nothing selected, and CLOSE cannot be pressed.
   ASSERT_TRUE(expert_->give_orders(L""));
   EXPECT_TRUE(wait_until([&] { return expert_->selected_ticket() == L"-1"; }));
-  EXPECT_FALSE(IsWindowEnabled(control("Button7")));
+  EXPECT_FALSE(IsWindowEnabled(control(names::kCloseButton)));
 }
 
 TEST_F(TesterOverTerminal, SpeedF11PauseAndStopReachTheTester) {
@@ -90,8 +93,8 @@ TEST_F(TesterOverTerminal, SpeedF11PauseAndStopReachTheTester) {
   auto test_state = [&] { return run_.send("test-state").value_or(-1); };
 
   // The slider takes the keyboard with a click; the tester ends one position short of it.
-  HWND speed = control("TrackBar1");
-  ASSERT_TRUE(take_keyboard("TrackBar1"));
+  HWND speed = control(names::kSpeedSlider);
+  ASSERT_TRUE(take_keyboard(names::kSpeedSlider));
   input::press_key(VK_END);
   ASSERT_TRUE(wait_until([&] { return SendMessageW(speed, TBM_GETPOS, 0, 0) == 32; }, 5s));
   EXPECT_TRUE(wait_until([&] { return tester_speed() == 31; }, 5s)) << tester_speed();
@@ -110,18 +113,18 @@ TEST_F(TesterOverTerminal, SpeedF11PauseAndStopReachTheTester) {
 
   // Pause and resume: the panel's button shows the state the tester enters. Under Wine the
   // click on the tester's button hands the terminal the keyboard, so the user takes it back.
-  ASSERT_TRUE(take_keyboard("Edit12"));
-  ASSERT_TRUE(click("Button1"));
+  ASSERT_TRUE(take_keyboard(names::kLotField));
+  ASSERT_TRUE(click(names::kPauseButton));
   EXPECT_TRUE(wait_until([&] { return test_state() == sim::kTestPaused; }, 5s));
   EXPECT_EQ(text_of(tester_pause), L">>");
-  EXPECT_EQ(text("Button1"), L">>");
-  ASSERT_TRUE(take_keyboard("Edit12"));
-  ASSERT_TRUE(click("Button1"));
+  EXPECT_EQ(text(names::kPauseButton), L">>");
+  ASSERT_TRUE(take_keyboard(names::kLotField));
+  ASSERT_TRUE(click(names::kPauseButton));
   EXPECT_TRUE(wait_until([&] { return test_state() == sim::kTestRunning; }, 5s));
   EXPECT_EQ(text_of(tester_pause), L"| |");
-  EXPECT_EQ(text("Button1"), L"| |");
+  EXPECT_EQ(text(names::kPauseButton), L"| |");
 
-  ASSERT_TRUE(click("Button2"));
+  ASSERT_TRUE(click(names::kStopButton));
   EXPECT_TRUE(wait_until([&] { return test_state() == sim::kTestStopped; }, 5s));
 }
 

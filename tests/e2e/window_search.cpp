@@ -2,7 +2,7 @@
 // exchange fields keep their published ids), so the layout table gives every id.
 #include "window_search.h"
 
-#include "shell/layout.h"
+#include "form/layout.h"
 #include "terminal_driver.h"
 
 namespace pelmora::e2e {
@@ -62,7 +62,7 @@ std::wstring class_of(HWND window) {
 }
 
 HWND panel_control(HWND panel, std::string_view name) {
-  const auto specs = shell::controls();
+  const auto specs = form::controls();
   for (size_t i = 0; i < specs.size(); ++i) {
     if (specs[i].name != name) continue;
     IdSearch search{kFirstControlId + static_cast<int>(i), nullptr};

@@ -7,7 +7,11 @@
 #include <string>
 #include <string_view>
 
+#include "form/names.h"
+
 namespace pelmora::e2e {
+
+namespace names = pelmora::form::names;
 
 // The first descendant, depth-first, whose whole text is `text`, read as the panel reads it.
 HWND find_by_text(HWND parent, const std::wstring& text);
@@ -15,8 +19,8 @@ HWND find_by_text(HWND parent, const std::wstring& text);
 HWND previous(HWND window, int steps);
 std::wstring class_of(HWND window);
 
-// A control of the panel window by its layout name (e.g. "Button7"), searched among all the
-// window's descendants by the control id the panel gives it; null when there is none.
+// A control of the panel window by its layout name (e.g. names::kCloseButton), searched among all
+// the window's descendants by the control id the panel gives it; null when there is none.
 HWND panel_control(HWND panel, std::string_view name);
 
 // A visible top-level window of that class belonging to the process, or null: a shortcut menu

@@ -32,12 +32,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
   }
 
-  link::OrderVariables order{.OrderType = -7, .LotStep = 0.5};
+  link::OrderVariables order{.order_type = -7, .lot_step = 0.5};
   link::read_order_property(record, order);
   const auto type = common::read_whole_number(fields[1]);
-  FUZZ_CHECK(order.OrderType == (type ? *type : -7));
-  const double numbers[] = {order.OrderOpenPrice, order.OrderStopLoss, order.OrderTakeProfit,
-                            order.PointSize, order.LotStep};
+  FUZZ_CHECK(order.order_type == (type ? *type : -7));
+  const double numbers[] = {order.open_price, order.stop_loss, order.take_profit, order.point_size,
+                            order.lot_step};
   const size_t places[] = {2, 3, 4, 5, 8};
   for (size_t i = 0; i < 5; ++i) {
     FUZZ_CHECK(!std::isnan(numbers[i]));

@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "fuzz_check.h"
-#include "shell/settings_key.h"
+#include "settings/settings_key.h"
 
 using namespace pelmora::shell;
 

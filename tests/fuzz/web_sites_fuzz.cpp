@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "fuzz_check.h"
-#include "shell/web_sites.h"
+#include "update_notice/web_sites.h"
 
 using namespace pelmora;
 
@@ -36,23 +36,24 @@ void check_site(const std::string& site, std::optional<std::string> url, std::st
   FUZZ_CHECK(url && *url == site + std::string(path));
 }
 
-void check_sites(const platform::WebSites& sites) {
-  check_site(sites.version_site, shell::version_file_url(sites), shell::kVersionFilePath);
-  check_site(sites.forum_site, shell::forum_page_url(sites), shell::kForumPagePath);
+void check_sites(const WebSites& sites) {
+  check_site(sites.version_site, update_notice::version_file_url(sites),
+             update_notice::kVersionFilePath);
+  check_site(sites.forum_site, update_notice::forum_page_url(sites), update_notice::kForumPagePath);
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string file(reinterpret_cast<const char*>(data), size);
-  const platform::WebSites sites = shell::read_web_sites(file);
+  const WebSites sites = update_notice::read_web_sites(file);
   check_sites(sites);
 
-  const platform::WebSites commented = shell::read_web_sites(file + "\n;ForumSite=http://a.test");
+  const WebSites commented = update_notice::read_web_sites(file + "\n;ForumSite=http://a.test");
   FUZZ_CHECK(commented.version_site == sites.version_site);
   FUZZ_CHECK(commented.forum_site == sites.forum_site);
-  const platform::WebSites overridden =
-      shell::read_web_sites(file + "\n versionsite = http://b.test/\n");
+  const WebSites overridden =
+      update_notice::read_web_sites(file + "\n versionsite = http://b.test/\n");
   FUZZ_CHECK(overridden.version_site == "http://b.test");
   FUZZ_CHECK(overridden.forum_site == sites.forum_site);
   return 0;

@@ -39,16 +39,16 @@ struct PanelWindow : FakePanelWindow {
 
 struct Following : testing::TerminalTree {
   platform::fake::ManualClock clock;
-  platform::fake::FakeTimer& Timer1 = clock.make_timer(200, true);
-  platform::fake::FakeTimer& Timer3 = clock.make_timer(10, true);
-  platform::fake::FakeTimer& Timer4 = clock.make_timer(200, true);
+  platform::fake::FakeTimer& link_timer = clock.make_timer(200, true);
+  platform::fake::FakeTimer& update_timer = clock.make_timer(10, true);
+  platform::fake::FakeTimer& f11_timer = clock.make_timer(200, true);
   PanelWindow window;
-  platform::fake::FakeEdit Label10{"1.2345 / 1.2348"}, IN_ASK_BID;
+  platform::fake::FakeEdit quotes{"1.2345 / 1.2348"}, IN_ASK_BID;
   platform::fake::FakeProgram program{parameter()};
   int updates = 0;
   std::function<void()> during_update;  // stands for a message loop run inside the tick
   FollowingTick following{
-      {window, Timer1, Timer3, Timer4, Label10, IN_ASK_BID}, terminal, program, [this] {
+      {window, link_timer, update_timer, f11_timer, quotes, IN_ASK_BID}, terminal, program, [this] {
         ++updates;
         if (during_update) during_update();
       }};
@@ -59,10 +59,14 @@ struct Following : testing::TerminalTree {
     terminal.set_foreground(main);
   }
   void tick(int times = 1) {
-    for (int i = 0; i < times; ++i) following.Timer2Timer();
+    for (int i = 0; i < times; ++i) following.tick();
   }
-  bool timers_on() const { return Timer1.enabled() && Timer3.enabled() && Timer4.enabled(); }
-  bool timers_off() const { return !Timer1.enabled() && !Timer3.enabled() && !Timer4.enabled(); }
+  bool timers_on() const {
+    return link_timer.enabled() && update_timer.enabled() && f11_timer.enabled();
+  }
+  bool timers_off() const {
+    return !link_timer.enabled() && !update_timer.enabled() && !f11_timer.enabled();
+  }
 };
 
 TEST(FollowingTick, CoversTheChartAreaLessTwoPixelsClippedByTheMainWindowPlacingOnlyOnChange) {
@@ -71,7 +75,7 @@ TEST(FollowingTick, CoversTheChartAreaLessTwoPixelsClippedByTheMainWindowPlacing
   EXPECT_EQ(f.window.rect(), (ScreenRect{102, 52, 102 + 796, 52 + 596}));
   EXPECT_EQ(f.following.last_width(), 796);
   EXPECT_EQ(f.following.last_height(), 596);
-  EXPECT_EQ(f.Timer1.interval_ms(), 10);
+  EXPECT_EQ(f.link_timer.interval_ms(), 10);
   f.tick(2);
   EXPECT_EQ(f.window.placements, 1);  // nothing changed: no placement call
 
@@ -118,7 +122,7 @@ TEST(FollowingTick, HidingStopsTheThreeTimersAndShowingAgainRunsTheShowSequenceO
     EXPECT_TRUE(f.timers_off());
     EXPECT_EQ(f.window.shows, 0);  // no hide-and-show at every tick
     f.clock.advance(1000);
-    EXPECT_EQ(f.Timer1.ticks() + f.Timer3.ticks() + f.Timer4.ticks(), 0);
+    EXPECT_EQ(f.link_timer.ticks() + f.update_timer.ticks() + f.f11_timer.ticks(), 0);
 
     hide(false);
     f.tick(2);
@@ -139,7 +143,7 @@ TEST(FollowingTick, AnotherProgramInFrontFreezesRefreshAndPlacementButNotHiding)
   f.terminal.set_rect(f.area, {300, 300, 900, 650});
   f.tick();
   EXPECT_EQ(f.updates, 1);
-  EXPECT_EQ(f.Label10.text(), "");  // the first tick copied the empty quotes; no refresh since
+  EXPECT_EQ(f.quotes.text(), "");  // the first tick copied the empty quotes; no refresh since
   EXPECT_EQ(f.window.rect(), kOverChart);
   f.terminal.set_minimised(f.main, true);
   f.tick();
@@ -149,7 +153,7 @@ TEST(FollowingTick, AnotherProgramInFrontFreezesRefreshAndPlacementButNotHiding)
   f.terminal.set_foreground(FakePanelWindow::kRef);  // the panel itself has the keyboard
   f.tick();
   EXPECT_EQ(f.updates, 2);
-  EXPECT_EQ(f.Label10.text(), "1.3000 / 1.3003");
+  EXPECT_EQ(f.quotes.text(), "1.3000 / 1.3003");
   EXPECT_EQ(f.window.rect(), (ScreenRect{302, 302, 898, 648}));
 }
 

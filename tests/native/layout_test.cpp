@@ -8,9 +8,12 @@
 #include <string>
 #include <vector>
 
-#include "shell/layout.h"
+#include "form/layout.h"
+#include "form/names.h"
 
-namespace pelmora::shell {
+namespace pelmora::form {
+
+namespace names = pelmora::form::names;
 namespace {
 
 using platform::Bounds;
@@ -28,16 +31,16 @@ TEST(Layout, TheFormsChildrenInCreationOrderWithTheirPlaces) {
     bool visible;
     int border_or_id;
   } children[] = {
-      {"Properties", {360, 296, 337, 329}, false, 2},
-      {"SET_TP_SL_WND", {328, 64, 305, 153}, false, 2},
-      {"SET_TSL_WND", {14, 312, 219, 129}, false, 2},
+      {names::kSettingsPanel, {360, 296, 337, 329}, false, 2},
+      {names::kStopLevelsPanel, {328, 64, 305, 153}, false, 2},
+      {names::kTrailingPanel, {14, 312, 219, 129}, false, 2},
       {"IN_ORDERS", {736, 32, 129, 89}, true, 1001},
       {"IN_READ_COMMAND", {736, 128, 121, 21}, true, 1002},
       {"IN_ASK_BID", {736, 160, 121, 21}, true, 1003},
       {"IN_ORDER_PROPERTY", {736, 264, 121, 21}, true, 1004},
       {"OUT_SELECTED_ORDER", {736, 200, 121, 21}, true, 1005},
       {"OUT_COMMAND", {736, 288, 121, 21}, true, 1006},
-      {"main", {24, 24, 285, 257}, true, 3},
+      {names::kMainPanel, {24, 24, 285, 257}, true, 3},
   };
   std::vector<std::string_view> order;
   for (const ControlSpec& s : controls()) {
@@ -62,26 +65,26 @@ TEST(Layout, KeyControlsOfTheMainPanel) {
     Bounds bounds;
     std::string_view text;
   } key[] = {
-      {"Label10", {91, 45, 100, 18}, "1.2345 / 1.2348"},
-      {"SpriteButton9", {16, 71, 80, 25}, "SELL"},
-      {"Edit12", {112, 73, 59, 21}, "1"},
-      {"SpriteButton27", {184, 71, 80, 25}, "BUY"},
-      {"ORDERS_LIST_m", {6, 128, 163, 89}, ""},
-      {"Button3", {192, 128, 75, 25}, "TP/SL"},
-      {"Button4", {192, 160, 75, 25}, "T-SL"},
-      {"Button7", {192, 192, 75, 25}, "CLOSE"},
-      {"TrackBar1", {8, 224, 81, 25}, ""},
-      {"Button1", {96, 224, 26, 25}, "| |"},
-      {"Button2", {128, 224, 41, 25}, "стоп"},
+      {names::kQuotes, {91, 45, 100, 18}, "1.2345 / 1.2348"},
+      {names::kSellButton, {16, 71, 80, 25}, "SELL"},
+      {names::kLotField, {112, 73, 59, 21}, "1"},
+      {names::kBuyButton, {184, 71, 80, 25}, "BUY"},
+      {names::kOrdersList, {6, 128, 163, 89}, ""},
+      {names::kStopLevelsButton, {192, 128, 75, 25}, "TP/SL"},
+      {names::kTrailingButton, {192, 160, 75, 25}, "T-SL"},
+      {names::kCloseButton, {192, 192, 75, 25}, "CLOSE"},
+      {names::kSpeedSlider, {8, 224, 81, 25}, ""},
+      {names::kPauseButton, {96, 224, 26, 25}, "| |"},
+      {names::kStopButton, {128, 224, 41, 25}, "стоп"},
   };
   for (const auto& k : key) {
-    EXPECT_EQ(spec(k.name).parent, "main") << k.name;
+    EXPECT_EQ(spec(k.name).parent, names::kMainPanel) << k.name;
     EXPECT_EQ(spec(k.name).bounds, k.bounds) << k.name;
     EXPECT_EQ(spec(k.name).text, k.text) << k.name;
   }
-  EXPECT_EQ(spec("ORDERS_LIST_m").item_height, 13);
-  EXPECT_EQ(spec("TrackBar1").slider, (SliderRange{0, 32, 26, 22, false}));
-  EXPECT_FALSE(spec("Edit12").bevel);
+  EXPECT_EQ(spec(names::kOrdersList).item_height, 13);
+  EXPECT_EQ(spec(names::kSpeedSlider).slider, (SliderRange{0, 32, 26, 22, false}));
+  EXPECT_FALSE(spec(names::kLotField).bevel);
 }
 
 TEST(Layout, EveryControlLiesInsideItsPanelAndEachSpinPairOverItsFieldsRightEnd) {
@@ -117,7 +120,7 @@ TEST(Layout, ColoursOfTheFormPanelsLabelsAndSeparators) {
   std::vector<std::string_view> dragging_labels, lines;
   for (const ControlSpec& s : controls()) {
     if (s.kind == ControlKind::kLabel) {
-      EXPECT_EQ(s.colour, s.name == "Label14" ? 255u : 5197647u) << s.name;
+      EXPECT_EQ(s.colour, s.name == names::kUpdateNotice ? 255u : 5197647u) << s.name;
       if (s.drags_parent) dragging_labels.push_back(s.name);
     }
     if (s.kind == ControlKind::kLine) {
@@ -130,14 +133,16 @@ TEST(Layout, ColoursOfTheFormPanelsLabelsAndSeparators) {
     }
   }
   std::ranges::sort(dragging_labels);
-  EXPECT_EQ(dragging_labels, (std::vector<std::string_view>{"Label10", "Label13", "Label17",
-                                                            "Label7", "Label8", "Label9"}));
-  EXPECT_EQ(lines, (std::vector<std::string_view>{"AdvSplitter2", "AdvSplitter1"}));
+  EXPECT_EQ(dragging_labels,
+            (std::vector<std::string_view>{names::kQuotes, names::kCreditSign,
+                                           names::kSettingsTitle, names::kMainTitle,
+                                           names::kMarketOrderCaption, names::kOrdersCaption}));
+  EXPECT_EQ(lines, (std::vector<std::string_view>{names::kTopSeparator, names::kOrdersSeparator}));
 }
 
 TEST(Layout, TimersAndMenu) {
   std::string timers;
-  for (const TimerSpec& t : shell::timers()) {
+  for (const TimerSpec& t : form::timers()) {
     timers += std::string(t.name) + " " + std::to_string(t.interval_ms) + (t.enabled ? "+ " : "- ");
   }
   EXPECT_EQ(timers, "Timer1 200+ Timer2 300+ SET_TP_SL_TMR 500- Timer3 10+ Timer4 200+ ");
@@ -147,4 +152,4 @@ TEST(Layout, TimersAndMenu) {
 }
 
 }  // namespace
-}  // namespace pelmora::shell
+}  // namespace pelmora::form

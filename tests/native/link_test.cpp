@@ -1,4 +1,4 @@
-// The link tick and UpdateSelectedOrder against in-memory controls; the test plays the terminal
+// The link tick and update_selected_order against in-memory controls; the test plays the terminal
 // side.
 #include <gtest/gtest.h>
 
@@ -22,24 +22,21 @@ struct ThrowingListBox : FakeListBox {
 
 template <typename PropertyEdit = FakeEdit, typename List = FakeListBox>
 struct Panel {
-  FakeEdit IN_ORDERS, IN_READ_COMMAND, OUT_SELECTED_ORDER, OUT_COMMAND, Edit12{"0.10"};
+  FakeEdit IN_ORDERS, IN_READ_COMMAND, OUT_SELECTED_ORDER, OUT_COMMAND, lot_field{"0.10"};
   PropertyEdit IN_ORDER_PROPERTY;
-  List ORDERS_LIST_m;
-  FakeButton Button3, Button4, Button7;
-  FakeMenuItem N2;
+  List orders_list;
+  std::optional<bool> orders_present;  // the last word the link gave
   OrderVariables order;
-  Link link{{IN_ORDERS, IN_READ_COMMAND, IN_ORDER_PROPERTY, OUT_SELECTED_ORDER, OUT_COMMAND, Edit12,
-             ORDERS_LIST_m, Button3, Button4, Button7, N2},
-            order};
+  Link link{{IN_ORDERS, IN_READ_COMMAND, IN_ORDER_PROPERTY, OUT_SELECTED_ORDER, OUT_COMMAND,
+             lot_field, orders_list},
+            order,
+            [this](bool present) { orders_present = present; }};
 
   void tick(std::string_view orders) {
     IN_ORDERS.type(orders);
-    link.Timer1Timer();
+    link.tick();
   }
-  bool buttons(bool on) const {
-    return Button3.enabled() == on && Button4.enabled() == on && Button7.enabled() == on &&
-           N2.enabled() == on;
-  }
+  bool buttons(bool on) const { return orders_present == on; }
 };
 
 TEST(LinkHandshake, OnlyAnExactReadOkClearsBothFieldsAndOutCommandGoesFirst) {
@@ -47,7 +44,7 @@ TEST(LinkHandshake, OnlyAnExactReadOkClearsBothFieldsAndOutCommandGoesFirst) {
   for (const char* word : {"WAIT", "read_ok", "READ_OK ", "READ_OK"}) {
     p.OUT_COMMAND.type("CLOSE_ALL;;;;");
     p.IN_READ_COMMAND.type(word);
-    p.link.Timer1Timer();
+    p.link.tick();
     const bool ok = std::string_view(word) == "READ_OK";
     EXPECT_EQ(p.OUT_COMMAND.text(), ok ? "" : "CLOSE_ALL;;;;") << word;
     EXPECT_EQ(p.IN_READ_COMMAND.text(), ok ? "" : word);
@@ -58,25 +55,25 @@ TEST(LinkHandshake, OnlyAnExactReadOkClearsBothFieldsAndOutCommandGoesFirst) {
   p.OUT_COMMAND.set_on_change([&] {
     if (p.OUT_COMMAND.text().empty()) p.OUT_COMMAND.type("CLOSE_ALL;;;;");
   });
-  p.link.Timer1Timer();
+  p.link.tick();
   EXPECT_EQ(p.IN_READ_COMMAND.text(), "READ_OK");
 }
 
 TEST(LinkOrdersList, FirstOrderIsSelectedAndPublishedInTheSameTickAndNoOrdersEmptyTheList) {
   Panel p;
   bool handler_raised = false;
-  p.ORDERS_LIST_m.set_on_select([&] { handler_raised = true; });
+  p.orders_list.set_on_select([&] { handler_raised = true; });
   p.tick("12345 (buy 0.10)\r\n");
-  EXPECT_EQ(p.ORDERS_LIST_m.items(), Strings{"12345 (buy 0.10)"});
-  EXPECT_EQ(p.ORDERS_LIST_m.selected(), 0);
+  EXPECT_EQ(p.orders_list.items(), Strings{"12345 (buy 0.10)"});
+  EXPECT_EQ(p.orders_list.selected(), 0);
   EXPECT_EQ(p.OUT_SELECTED_ORDER.text(), "12345 ");
   EXPECT_TRUE(p.buttons(true));
   EXPECT_FALSE(handler_raised);
-  EXPECT_EQ(p.ORDERS_LIST_m.redraw_suspensions(), 1);
-  EXPECT_FALSE(p.ORDERS_LIST_m.redraw_suspended());
+  EXPECT_EQ(p.orders_list.redraw_suspensions(), 1);
+  EXPECT_FALSE(p.orders_list.redraw_suspended());
 
   p.tick("");
-  EXPECT_EQ(p.ORDERS_LIST_m.count(), 0);
+  EXPECT_EQ(p.orders_list.count(), 0);
   EXPECT_TRUE(p.buttons(false));
   p.tick("");  // the ticket follows one tick later at the latest
   EXPECT_EQ(p.OUT_SELECTED_ORDER.text(), "-1");
@@ -94,10 +91,10 @@ TEST(LinkOrdersList, SelectionFollowsThePositionNotTheTicket) {
   for (const auto& c : cases) {
     Panel p;
     p.tick("A (1)\r\nB (2)\r\nC (3)");
-    p.ORDERS_LIST_m.user_select(c.selected);
+    p.orders_list.user_select(c.selected);
     p.tick(c.after);
-    EXPECT_EQ(p.ORDERS_LIST_m.items(), c.items);
-    EXPECT_EQ(p.ORDERS_LIST_m.selected(), c.now_selected);
+    EXPECT_EQ(p.orders_list.items(), c.items);
+    EXPECT_EQ(p.orders_list.selected(), c.now_selected);
     EXPECT_EQ(p.OUT_SELECTED_ORDER.text(), c.ticket);
   }
 }
@@ -135,16 +132,16 @@ TEST(LinkIdle, ATickWritesAndRepaintsOnlyWhatChanged) {
     if (c.ticket_written_between) p.OUT_SELECTED_ORDER.type(c.ticket_written_between);
     const auto writes = [&] {
       return p.OUT_SELECTED_ORDER.writes() + p.OUT_COMMAND.writes() + p.IN_READ_COMMAND.writes() +
-             p.Edit12.writes();
+             p.lot_field.writes();
     };
     const int writes_before = writes();
-    const int items_before = p.ORDERS_LIST_m.item_writes();
-    const int suspensions_before = p.ORDERS_LIST_m.redraw_suspensions();
+    const int items_before = p.orders_list.item_writes();
+    const int suspensions_before = p.orders_list.redraw_suspensions();
     p.tick(c.after);
     p.tick(c.after);
     EXPECT_EQ(writes() - writes_before, c.field_writes) << c.after.size();
-    EXPECT_EQ(p.ORDERS_LIST_m.item_writes() - items_before, c.item_writes) << c.after.size();
-    EXPECT_EQ(p.ORDERS_LIST_m.redraw_suspensions() - suspensions_before, c.suspensions);
+    EXPECT_EQ(p.orders_list.item_writes() - items_before, c.item_writes) << c.after.size();
+    EXPECT_EQ(p.orders_list.redraw_suspensions() - suspensions_before, c.suspensions);
     EXPECT_EQ(p.OUT_SELECTED_ORDER.text(), c.ticket);
   }
 }
@@ -167,25 +164,25 @@ TEST(LinkSelectedOrder, LotIsKeptAtLeastTheLotStep) {
   };
   for (const auto& c : cases) {
     Panel p;
-    p.Edit12.type(c.lot);
+    p.lot_field.type(c.lot);
     p.IN_ORDER_PROPERTY.type(c.record);
-    p.link.UpdateSelectedOrder();
-    EXPECT_EQ(p.Edit12.text(), c.lot_after) << c.record << " / " << c.lot;
-    EXPECT_DOUBLE_EQ(p.order.LotStep, c.step_after);
+    p.link.update_selected_order();
+    EXPECT_EQ(p.lot_field.text(), c.lot_after) << c.record << " / " << c.lot;
+    EXPECT_DOUBLE_EQ(p.order.lot_step, c.step_after);
   }
 }
 
 TEST(LinkFailures, AFailingStageOrRebuildEndsQuietlyAndLeavesNothingHalfDone) {
   Panel<ThrowingEdit> unreadable_record;
-  unreadable_record.order.LotStep = 0;
+  unreadable_record.order.lot_step = 0;
   EXPECT_NO_THROW(unreadable_record.tick("7 (x)"));
   EXPECT_EQ(unreadable_record.OUT_SELECTED_ORDER.text(), "7 ");
-  EXPECT_DOUBLE_EQ(unreadable_record.order.LotStep, 0.01);
+  EXPECT_DOUBLE_EQ(unreadable_record.order.lot_step, 0.01);
 
   Panel<FakeEdit, ThrowingListBox> unreadable_list;
   unreadable_list.tick("1 (a)");  // appended without reading anything back
   EXPECT_NO_THROW(unreadable_list.tick("2 (b)"));
-  EXPECT_FALSE(unreadable_list.ORDERS_LIST_m.redraw_suspended());
+  EXPECT_FALSE(unreadable_list.orders_list.redraw_suspended());
 }
 
 TEST(LinkFailures, AnyTextInTheInFieldsIsHandled) {
@@ -196,21 +193,21 @@ TEST(LinkFailures, AnyTextInTheInFieldsIsHandled) {
         std::string(1 << 20, '9'), std::string(1 << 20, '\0'), std::string("\r\r\n\n;;; ("), odd}) {
     p.IN_ORDER_PROPERTY.type(text);
     p.IN_READ_COMMAND.type(text);
-    p.Edit12.type(text);
+    p.lot_field.type(text);
     p.tick(text);
-    EXPECT_LE(p.ORDERS_LIST_m.count(), 10000);
-    for (const auto& item : p.ORDERS_LIST_m.items()) EXPECT_LE(item.size(), 1000u);
-    EXPECT_NE(p.order.LotStep, 0);
+    EXPECT_LE(p.orders_list.count(), 10000);
+    for (const auto& item : p.orders_list.items()) EXPECT_LE(item.size(), 1000u);
+    EXPECT_NE(p.order.lot_step, 0);
   }
-  EXPECT_EQ(p.ORDERS_LIST_m.items(), Strings{odd});
+  EXPECT_EQ(p.orders_list.items(), Strings{odd});
   EXPECT_EQ(p.OUT_SELECTED_ORDER.text(), std::string("1\0 ", 3));
 
   // Ten thousand order lines are mirrored, no more.
   std::string lines;
   for (int i = 0; i <= 10000; ++i) lines += std::to_string(i) + " (x)\n";
   p.tick(lines);
-  EXPECT_EQ(p.ORDERS_LIST_m.count(), 10000);
-  EXPECT_EQ(p.ORDERS_LIST_m.item(9999), "9999 (x)");
+  EXPECT_EQ(p.orders_list.count(), 10000);
+  EXPECT_EQ(p.orders_list.item(9999), "9999 (x)");
 }
 
 }  // namespace

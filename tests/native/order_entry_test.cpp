@@ -4,9 +4,12 @@
 
 #include <cmath>
 
+#include "form/names.h"
 #include "panel_world.h"
 
 namespace pelmora::testing {
+
+namespace names = pelmora::form::names;
 namespace {
 
 using OrderEntry = PanelUser;
@@ -14,18 +17,18 @@ using OrderEntry = PanelUser;
 TEST_F(OrderEntry, EachCommandWriterRunsItsStepsInOrderAndReplacesTheLastCommand) {
   report_orders("12345 (buy 0.10)\r\n");  // enables CLOSE and the menu item
   report_orders("777 (sell 0.20)\r\n");   // the selected line was replaced
-  edit("Edit12").type("1,5");             // typed text goes out unchanged
+  edit(names::kLotField).type("1,5");     // typed text goes out unchanged
   const struct {
     std::function<void()> act;
     const char* steps;
     const char* command;
   } cases[] = {
-      {[&] { button("SpriteButton9").click(); }, "CW", "OPEN_SELL;1,5;;;"},
-      {[&] { button("SpriteButton27").click(); }, "CW", "OPEN_BUY;1,5;;;"},
-      {[&] { button("Button7").click(); }, "RCW", "CLOSE;777 ;;;"},
-      {[&] { c().fake_menu_item("N2").click(); }, "C", "CLOSE_ALL;;;;"},
-      {[&] { edit("Edit12").key_down(); }, "R", "CLOSE_ALL;;;;"},
-      {[&] { edit("Edit12").key_up(); }, "R", "CLOSE_ALL;;;;"},
+      {[&] { button(names::kSellButton).click(); }, "CW", "OPEN_SELL;1,5;;;"},
+      {[&] { button(names::kBuyButton).click(); }, "CW", "OPEN_BUY;1,5;;;"},
+      {[&] { button(names::kCloseButton).click(); }, "RCW", "CLOSE;777 ;;;"},
+      {[&] { c().fake_menu_item(names::kCloseAllItem).click(); }, "C", "CLOSE_ALL;;;;"},
+      {[&] { edit(names::kLotField).key_down(); }, "R", "CLOSE_ALL;;;;"},
+      {[&] { edit(names::kLotField).key_up(); }, "R", "CLOSE_ALL;;;;"},
   };
   for (const auto& k : cases) {
     EXPECT_EQ(journal(k.act), k.steps) << k.command;
@@ -46,27 +49,28 @@ TEST_F(OrderEntry, BothSpinPairsStepTheirFieldByOneRule) {
     bool number;    // the text read as a number
     int refreshes;  // the distance field refreshes once per real change of its text
   } cases[] = {
-      {"Edit12", 0.01, "0.05", false, "0.04", true, 0},
-      {"Edit12", 0.01, "0.01", false, "0.01", true, 0},
-      {"Edit12", 0.1, "0.25", true, "0.35", true, 0},
-      {"Edit12", 0.1, "0.15", false, "0.10", true, 0},
-      {"Edit12", 0.01, "1,5", true, "1.51", true, 0},
-      {"Edit12", 0.01, "1,5,5", true, "1.5.5", false, 0},
-      {"Edit12", HUGE_VAL, "1,0", true, "1.0", true, 0},  // no text for the sum: ends silently
-      {"Edit7", 0, "0", false, "0", true, 0},
-      {"Edit7", 0, "2,5", true, "4", true, 2},
-      {"Edit7", 0, "-7", true, "0", true, 1},
-      {"Edit7", 0, "abc", false, "abc", false, 0},
-      {"Edit7", 0, "2,5,", true, "2.5.", false, 1},
+      {names::kLotField, 0.01, "0.05", false, "0.04", true, 0},
+      {names::kLotField, 0.01, "0.01", false, "0.01", true, 0},
+      {names::kLotField, 0.1, "0.25", true, "0.35", true, 0},
+      {names::kLotField, 0.1, "0.15", false, "0.10", true, 0},
+      {names::kLotField, 0.01, "1,5", true, "1.51", true, 0},
+      {names::kLotField, 0.01, "1,5,5", true, "1.5.5", false, 0},
+      {names::kLotField, HUGE_VAL, "1,0", true, "1.0", true,
+       0},  // no text for the sum: ends silently
+      {names::kTrailingDistance, 0, "0", false, "0", true, 0},
+      {names::kTrailingDistance, 0, "2,5", true, "4", true, 2},
+      {names::kTrailingDistance, 0, "-7", true, "0", true, 1},
+      {names::kTrailingDistance, 0, "abc", false, "abc", false, 0},
+      {names::kTrailingDistance, 0, "2,5,", true, "2.5.", false, 1},
   };
   for (const auto& k : cases) {
-    form->order().LotStep = k.lot_step;
+    form->order().lot_step = k.lot_step;
     edit(k.field).type(k.text);
     const size_t shown = messages();
     const size_t focus = c().focus_history().size();
     const int refreshed = refreshes();
-    auto& pair = c().fake<platform::fake::FakeSpinButtons>(k.field == "Edit12" ? "RzSpinButtons8"
-                                                                               : "RzSpinButtons3");
+    auto& pair = c().fake<platform::fake::FakeSpinButtons>(
+        k.field == names::kLotField ? names::kLotSpin : names::kTrailingSpin);
     k.up ? pair.click_up() : pair.click_down();
 
     const std::string trace = std::string(k.field) + " " + k.text + (k.up ? " up" : " down");

@@ -1,4 +1,4 @@
-// Native test support: the real TForm1 on the in-memory platform over the fake terminal tree,
+// Native test support: the real PanelForm on the in-memory platform over the fake terminal tree,
 // with one settings store that outlives each run as the registry outlives the program. A test
 // acts as the user, as the expert writing the link's IN fields, and as the terminal.
 #pragma once
@@ -11,14 +11,17 @@
 #include <optional>
 #include <string>
 
-#include "app/form.h"
+#include "app/panel_form.h"
+#include "form/layout.h"
+#include "form/names.h"
 #include "link/exchange_fields.h"
 #include "platform/fake/fake_platform.h"
 #include "platform/virtual_keys.h"
-#include "shell/layout.h"
 #include "terminal_tree.h"
 
 namespace pelmora::testing {
+
+namespace names = pelmora::form::names;
 
 using platform::Bounds;
 using platform::MouseButton;
@@ -38,7 +41,7 @@ struct PanelWorld : TerminalTree {
 
   FakeSettingsStore store;
   std::unique_ptr<FakePlatform> roles = renewed("100");
-  std::optional<app::TForm1> form;
+  std::optional<app::PanelForm> form;
   int runs = 0;
   int dpi = 96;  // the scale of the monitor each run starts on
 
@@ -52,14 +55,14 @@ struct PanelWorld : TerminalTree {
     roles->controls.window().set_dpi(dpi);
     const platform::Platform p = roles->roles();
     form.emplace(platform::Platform{p.controls, p.terminal, p.program, p.messages, p.ui, p.locale,
-                                    p.http, p.shell, p.sites, store});
+                                    p.http, p.browser, store});
     form->Show();
   }
   // The end of the run: the form is destroyed, which saves.
   void leave() { form.reset(); }
   // Every timer stopped, so a test ticks the link and the windows by hand.
   void stop_timers() {
-    for (const shell::TimerSpec& t : shell::timers()) c().timer(t.name).set_enabled(false);
+    for (const form::TimerSpec& t : form::timers()) c().timer(t.name).set_enabled(false);
   }
 
   FakeControlSet& c() { return roles->controls; }
@@ -86,13 +89,13 @@ struct PanelWorld : TerminalTree {
   // The expert writes, then the link reads at one tick of its own.
   void expert(std::string_view field, std::string_view text) {
     type(field, text);
-    form->link().Timer1Timer();
+    form->link().tick();
   }
   // The expert lists its open orders; the link tick mirrors them and selects the first.
   void report_orders(std::string_view lines) { expert("IN_ORDERS", lines); }
 
-  // The steps `act` ran: "R" per RefreshPanelButtons, "C" for the command write, "W" per
-  // RebuildWindowRegion, in order as far as the write shows it ("RCW" for CLOSE).
+  // The steps `act` ran: "R" per refresh_panel_buttons, "C" for the command write, "W" per
+  // rebuild_window_region, in order as far as the write shows it ("RCW" for CLOSE).
   std::string journal(const std::function<void()>& act) {
     std::string steps;
     int refreshed = refreshes();
@@ -130,17 +133,18 @@ struct TpSlWorld : PanelWorld {
   }
   // Stop-loss distance and price, then take-profit distance and price.
   std::string fields() {
-    return text("Edit3") + " " + text("Edit1") + " " + text("Edit2") + " " + text("Edit4");
+    return text(names::kStopLossDistance) + " " + text(names::kStopLossPrice) + " " +
+           text(names::kTakeProfitDistance) + " " + text(names::kTakeProfitPrice);
   }
   void select(int index) {
-    c().fake<platform::fake::FakeListBox>("ORDERS_LIST_m").user_select(index);
+    c().fake<platform::fake::FakeListBox>(names::kOrdersList).user_select(index);
   }
   void tick(int ticks = 1) { roles->clock.advance(500 * ticks); }
   // An order listed, selected and read; the window opened and filled by its two load ticks.
   void open_filled(std::string_view record, std::string_view lines = "12345 (buy 0.10)\r\n") {
     expert("IN_ORDERS", lines);
     expert("IN_ORDER_PROPERTY", record);
-    click("Button3");
+    click(names::kStopLevelsButton);
     tick(2);
   }
 };

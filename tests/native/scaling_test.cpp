@@ -5,9 +5,12 @@
 
 #include <array>
 
-#include "shell/scaling.h"
+#include "form/names.h"
+#include "form/scaling.h"
 
-namespace pelmora::shell {
+namespace pelmora::form {
+
+namespace names = pelmora::form::names;
 namespace {
 
 using platform::Bounds;
@@ -31,14 +34,14 @@ TEST(Scaling, PlacesSizesFontsAndRadiiAtEachScale) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.dpi);
-    EXPECT_EQ(at("main", c.dpi).bounds, c.main);
-    EXPECT_EQ(at("main", c.dpi).border_width, c.main_border);
-    EXPECT_EQ(at("SpriteButton9", c.dpi).bounds, c.sell);
-    EXPECT_EQ(at("SpriteButton9", c.dpi).font, (Font{"Arial", c.sell_font, true}));
-    EXPECT_EQ(at("Label7", c.dpi).font, (Font{"Arial", c.title_font, true}));
-    EXPECT_EQ(at("Button3", c.dpi).font, (Font{kFormFontName, c.form_font, false}));
-    EXPECT_EQ(at("ORDERS_LIST_m", c.dpi).item_height, c.item_height);
-    EXPECT_EQ(at("TrackBar1", c.dpi).slider.thumb_length, c.thumb);
+    EXPECT_EQ(at(names::kMainPanel, c.dpi).bounds, c.main);
+    EXPECT_EQ(at(names::kMainPanel, c.dpi).border_width, c.main_border);
+    EXPECT_EQ(at(names::kSellButton, c.dpi).bounds, c.sell);
+    EXPECT_EQ(at(names::kSellButton, c.dpi).font, (Font{"Arial", c.sell_font, true}));
+    EXPECT_EQ(at(names::kMainTitle, c.dpi).font, (Font{"Arial", c.title_font, true}));
+    EXPECT_EQ(at(names::kStopLevelsButton, c.dpi).font, (Font{kFormFontName, c.form_font, false}));
+    EXPECT_EQ(at(names::kOrdersList, c.dpi).item_height, c.item_height);
+    EXPECT_EQ(at(names::kSpeedSlider, c.dpi).slider.thumb_length, c.thumb);
     EXPECT_EQ(scaled_look(c.dpi).corner_radius, c.radius);
     EXPECT_EQ(scaled_look(c.dpi).button_corner_diameter, c.button_corner);
     // The expert's fields stay exactly as they are at every scale.
@@ -74,4 +77,4 @@ TEST(Scaling, EdgesMeetAtEveryScaleAsTheyDoAt96) {
 }
 
 }  // namespace
-}  // namespace pelmora::shell
+}  // namespace pelmora::form

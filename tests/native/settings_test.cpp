@@ -8,11 +8,14 @@
 #include <string>
 #include <vector>
 
+#include "form/names.h"
 #include "panel_world.h"
-#include "shell/settings.h"
-#include "shell/settings_key.h"
+#include "settings/settings.h"
+#include "settings/settings_key.h"
 
 namespace pelmora::testing {
+
+namespace names = pelmora::form::names;
 namespace {
 
 using Values = FakeSettingsStore::Values;
@@ -32,14 +35,14 @@ TEST(SettingsKey, TheSuffixIsTheFolderWithoutItsDriveEachSeparatorAnUnderscore) 
            {"pelmora.exe", ""},
            {"", ""},
        }) {
-    EXPECT_EQ(shell::settings_key_suffix(t.program), t.suffix) << t.program;
+    EXPECT_EQ(settings::settings_key_suffix(t.program), t.suffix) << t.program;
   }
-  EXPECT_EQ(shell::settings_key_path("_Trade_Panel"),
+  EXPECT_EQ(settings::settings_key_path("_Trade_Panel"),
             R"(SOFTWARE\Microsoft\Windows NT\CurrentVersion\Pelmora_Trade_Panel)");
 }
 
 struct Settings : ::testing::Test, PanelWorld {
-  const std::string key = shell::settings_key_path("_Trade_Panel");
+  const std::string key = settings::settings_key_path("_Trade_Panel");
 
   std::array<int, 4> choices() {
     std::array<int, 4> chosen;
@@ -50,24 +53,24 @@ struct Settings : ::testing::Test, PanelWorld {
     for (int i = 0; i < 4; ++i) c().radio_group(group(i)).select(choices[i]);
   }
   static std::string group(int i) { return "RadioGroup" + std::to_string(i + 1); }
-  int speed() { return c().slider("TrackBar1").position(); }
+  int speed() { return c().slider(names::kSpeedSlider).position(); }
   void put(std::string_view name, FakeSettingsStore::Value value,
            SettingsRoot root = SettingsRoot::kMachine) {
     store.put(root, key, name, std::move(value));
   }
   Values stored(SettingsRoot root = SettingsRoot::kMachine) { return store.values(root, key); }
-  void open_settings() { c().fake_menu_item("N3").click(); }
+  void open_settings() { c().fake_menu_item(names::kSettingsItem).click(); }
 };
 
 TEST_F(Settings, AFirstStartTakesEveryDefaultAndLeavingStoresThemUnderTheFoldersKey) {
   start();
   EXPECT_EQ(choices(), (std::array{0, 0, 0, 0}));
-  EXPECT_EQ(form->settings().SlTpSetType, 0);
-  EXPECT_EQ(form->settings().NewVersionType, 0);
-  EXPECT_EQ(place("main"), (Bounds{0, 0, 285, 257}));        // not its design place 24, 24
-  EXPECT_EQ(speed(), 24);                                    // not its design position 26
-  EXPECT_FALSE(store.has_key(SettingsRoot::kMachine, key));  // loading creates nothing
-  c().control("main").set_position(30, 70);
+  EXPECT_EQ(form->settings().sl_tp_mode, 0);
+  EXPECT_EQ(form->settings().update_mode, 0);
+  EXPECT_EQ(place(names::kMainPanel), (Bounds{0, 0, 285, 257}));  // not its design place 24, 24
+  EXPECT_EQ(speed(), 24);                                         // not its design position 26
+  EXPECT_FALSE(store.has_key(SettingsRoot::kMachine, key));       // loading creates nothing
+  c().control(names::kMainPanel).set_position(30, 70);
   leave();
   EXPECT_EQ(stored(), (Values{{"SL_TP_Set_Type", 0},
                               {"WND_POS_Type", 0},
@@ -93,20 +96,20 @@ TEST_F(Settings, EachStoredValueStandsAloneGroupsClampTheVariablesDoNot) {
   put("TrackBarPos", 99);
   start();
   EXPECT_EQ(choices(), (std::array{-1, 0, -1, 1}));
-  EXPECT_EQ(form->settings().SlTpSetType, -1);
-  EXPECT_EQ(form->settings().NewVersionType, 5);          // announces nothing
-  EXPECT_EQ(place("main"), (Bounds{100, 40, 285, 257}));  // WND_X is the Top
-  EXPECT_EQ(speed(), 32);                                 // the slider's end
-  EXPECT_EQ(c().fake<platform::fake::FakeSlider>("TrackBar1").hint(), "32");
+  EXPECT_EQ(form->settings().sl_tp_mode, -1);
+  EXPECT_EQ(form->settings().update_mode, 5);                        // announces nothing
+  EXPECT_EQ(place(names::kMainPanel), (Bounds{100, 40, 285, 257}));  // WND_X is the Top
+  EXPECT_EQ(speed(), 32);                                            // the slider's end
+  EXPECT_EQ(c().fake<platform::fake::FakeSlider>(names::kSpeedSlider).hint(), "32");
 
   open_settings();
-  click("Button13");
-  EXPECT_EQ(form->settings().NewVersionType, 1);
-  EXPECT_EQ(form->settings().SlTpSetType, -1);
+  click(names::kSettingsApply);
+  EXPECT_EQ(form->settings().update_mode, 1);
+  EXPECT_EQ(form->settings().sl_tp_mode, -1);
   const Values saved = stored();
   EXPECT_EQ(saved.at("NewVersion_Type"), Values::mapped_type{1});
   EXPECT_EQ(saved.at("SL_TP_Set_Type"), Values::mapped_type{-1});
-  // No choice in RadioGroup3 acts as "always the standard speed".
+  // No choice in speed_group acts as "always the standard speed".
   EXPECT_EQ(saved.at("TrackBarPos"), Values::mapped_type{24});
   EXPECT_EQ(saved.at("WND_X"), Values::mapped_type{40});
 }
@@ -124,11 +127,11 @@ TEST_F(Settings, TheChoicesSayWhetherThePlaceAndTheSpeedAreKept) {
                                          {0, -1, {60, 90, 285, 257}, 24}}) {
     start();
     choose({0, t.position_choice, t.speed_choice, 0});
-    c().control("main").set_position(60, 90);  // as a drag leaves it
-    c().slider("TrackBar1").set_position(7);
+    c().control(names::kMainPanel).set_position(60, 90);  // as a drag leaves it
+    c().slider(names::kSpeedSlider).set_position(7);
     leave();
     start();
-    EXPECT_EQ(place("main"), t.next_main) << t.position_choice;
+    EXPECT_EQ(place(names::kMainPanel), t.next_main) << t.position_choice;
     EXPECT_EQ(speed(), t.next_speed) << t.speed_choice;
     EXPECT_EQ(choices(), (std::array{0, t.position_choice, t.speed_choice, 0}));
   }
@@ -139,26 +142,26 @@ TEST_F(Settings, TheWindowTakesMainsPlaceApplyStoresAndActsCancelGoesBackToTheSt
   start();
   const int shapes = c().window().shape_changes();
   open_settings();
-  EXPECT_TRUE(c().control("Properties").visible());
-  EXPECT_FALSE(c().control("main").visible());
-  EXPECT_EQ(place("Properties").left, 0);
-  EXPECT_EQ(place("Properties").top, 0);
-  EXPECT_TRUE(in_shape("Properties") && !in_shape("main"));
+  EXPECT_TRUE(c().control(names::kSettingsPanel).visible());
+  EXPECT_FALSE(c().control(names::kMainPanel).visible());
+  EXPECT_EQ(place(names::kSettingsPanel).left, 0);
+  EXPECT_EQ(place(names::kSettingsPanel).top, 0);
+  EXPECT_TRUE(in_shape(names::kSettingsPanel) && !in_shape(names::kMainPanel));
   EXPECT_EQ(c().window().shape_changes(), shapes + 1);
 
   choose({0, 1, 1, 1});
-  click("Button12");  // cancel: back to what is stored, variables untouched
+  click(names::kSettingsCancel);  // cancel: back to what is stored, variables untouched
   EXPECT_EQ(choices(), (std::array{1, 0, 0, 0}));
-  EXPECT_TRUE(c().control("main").visible());
+  EXPECT_TRUE(c().control(names::kMainPanel).visible());
 
   open_settings();
   choose({0, 1, 0, 1});
-  c().control("Properties").set_position(50, 20);  // dragged while open
-  click("Button13");
-  EXPECT_EQ(form->settings().SlTpSetType, 0);
-  EXPECT_EQ(form->settings().NewVersionType, 1);
-  EXPECT_FALSE(c().control("Properties").visible());
-  EXPECT_EQ(place("main"), (Bounds{50, 20, 285, 257}));
+  c().control(names::kSettingsPanel).set_position(50, 20);  // dragged while open
+  click(names::kSettingsApply);
+  EXPECT_EQ(form->settings().sl_tp_mode, 0);
+  EXPECT_EQ(form->settings().update_mode, 1);
+  EXPECT_FALSE(c().control(names::kSettingsPanel).visible());
+  EXPECT_EQ(place(names::kMainPanel), (Bounds{50, 20, 285, 257}));
   EXPECT_EQ(stored().at("WND_POS_Type"), Values::mapped_type{1});
   EXPECT_EQ(stored().at("WND_X"), Values::mapped_type{0});
   EXPECT_EQ(speed(), 24);  // applying moves neither the panel nor the slider to a stored value
@@ -166,26 +169,26 @@ TEST_F(Settings, TheWindowTakesMainsPlaceApplyStoresAndActsCancelGoesBackToTheSt
   store = {};  // the key is gone: cancel puts every group at its first choice
   open_settings();
   choose({1, 1, -1, 1});
-  click("Button12");
+  click(names::kSettingsCancel);
   EXPECT_EQ(choices(), (std::array{0, 0, 0, 0}));
-  EXPECT_EQ(form->settings().NewVersionType, 1);
+  EXPECT_EQ(form->settings().update_mode, 1);
 }
 
 TEST_F(Settings, OpenedOverAFloatingPanelItStaysOpenBesideAndLeavingStoresWhatIsShown) {
   start();
-  c().control("main").set_position(10, 12);
-  click("Button4");  // the trailing-stop window takes main's place
-  c().control("SET_TSL_WND").set_position(200, 30);
+  c().control(names::kMainPanel).set_position(10, 12);
+  click(names::kTrailingButton);  // the trailing-stop window takes main's place
+  c().control(names::kTrailingPanel).set_position(200, 30);
   open_settings();
-  EXPECT_TRUE(c().control("SET_TSL_WND").visible());
-  EXPECT_EQ(place("Properties").left, 10);  // main's place, though main was hidden
-  click("Button13");
-  EXPECT_TRUE(c().control("main").visible());
-  EXPECT_TRUE(c().control("SET_TSL_WND").visible());
-  EXPECT_EQ(place("main").left, 10);
+  EXPECT_TRUE(c().control(names::kTrailingPanel).visible());
+  EXPECT_EQ(place(names::kSettingsPanel).left, 10);  // main's place, though main was hidden
+  click(names::kSettingsApply);
+  EXPECT_TRUE(c().control(names::kMainPanel).visible());
+  EXPECT_TRUE(c().control(names::kTrailingPanel).visible());
+  EXPECT_EQ(place(names::kMainPanel).left, 10);
 
   open_settings();
-  c().control("Properties").set_position(300, 300);
+  c().control(names::kSettingsPanel).set_position(300, 300);
   choose({1, 0, 0, 1});  // shown, never applied
   leave();
   EXPECT_EQ(stored().at("SL_TP_Set_Type"), Values::mapped_type{1});
@@ -199,11 +202,13 @@ TEST_F(Settings, OpenedOverAFloatingPanelItStaysOpenBesideAndLeavingStoresWhatIs
 TEST_F(Settings, ThePlaceIsStoredIn96DpiUnitsAndComesBackAtEveryScale) {
   put("WND_X", 11);  // the Top
   put("WND_Y", 17);  // the Left
-  const auto corner = [&] { return std::pair{place("main").left, place("main").top}; };
+  const auto corner = [&] {
+    return std::pair{place(names::kMainPanel).left, place(names::kMainPanel).top};
+  };
   dpi = 144;
   start();
   EXPECT_EQ(corner(), (std::pair{26, 17}));
-  auto& main = c().fake<FakePanel>("main");
+  auto& main = c().fake<FakePanel>(names::kMainPanel);
   main.press(MouseButton::kLeft, 5, 5);
   main.release(MouseButton::kLeft, 31, 9);  // by 26, 4: to 52, 21
   EXPECT_EQ(corner(), (std::pair{53, 21}));
@@ -223,11 +228,11 @@ TEST_F(Settings, WithoutRightsOnTheMachineKeyTheUsersKeyServesSilently) {
   put("WND_X", 33, SettingsRoot::kUser);
   store.refuse(SettingsRoot::kMachine);
   start();
-  EXPECT_EQ(place("main").top, 33);
+  EXPECT_EQ(place(names::kMainPanel).top, 33);
   open_settings();
   choose({1, 0, 0, 0});
-  click("Button13");
-  EXPECT_FALSE(c().control("Properties").visible());
+  click(names::kSettingsApply);
+  EXPECT_FALSE(c().control(names::kSettingsPanel).visible());
   EXPECT_EQ(stored(SettingsRoot::kUser).at("SL_TP_Set_Type"), Values::mapped_type{1});
   leave();
   EXPECT_TRUE(roles->messages.errors().empty());
@@ -235,7 +240,7 @@ TEST_F(Settings, WithoutRightsOnTheMachineKeyTheUsersKeyServesSilently) {
 
   start();  // and the next run reads it back
   EXPECT_EQ(choices(), (std::array{1, 0, 0, 0}));
-  EXPECT_EQ(form->settings().SlTpSetType, 1);
+  EXPECT_EQ(form->settings().sl_tp_mode, 1);
 }
 
 // Neither key opening, or a key that opens but refuses a write: Apply stays open with the
@@ -254,16 +259,16 @@ TEST_F(Settings, AStoreThatRefusesKeepsApplyOpenAndLeavingShowsTheError) {
     EXPECT_THROW(
         {
           try {
-            click("Button13");  // the backend shows what escapes a handler
-          } catch (const shell::SettingsWriteError& e) {
+            click(names::kSettingsApply);  // the backend shows what escapes a handler
+          } catch (const settings::SettingsWriteError& e) {
             EXPECT_STREQ(e.what(), "Failed to set data for 'SL_TP_Set_Type'");
             throw;
           }
         },
-        shell::SettingsWriteError);
-    EXPECT_TRUE(c().control("Properties").visible());
-    EXPECT_EQ(form->settings().SlTpSetType, 0);
-    EXPECT_EQ(form->settings().NewVersionType, 0);
+        settings::SettingsWriteError);
+    EXPECT_TRUE(c().control(names::kSettingsPanel).visible());
+    EXPECT_EQ(form->settings().sl_tp_mode, 0);
+    EXPECT_EQ(form->settings().update_mode, 0);
     EXPECT_TRUE(errors().empty());  // not until the form is destroyed
     leave();
     EXPECT_EQ(errors(), std::vector<std::string>{"Failed to set data for 'SL_TP_Set_Type'"});

@@ -1,7 +1,8 @@
-// Tester control on the in-memory form against the fake terminal tree: Button1's captions and
-// the click, Button2, the speed keys behind TrackBar1, F11 forwarding, and a first parameter
+// Tester control on the in-memory form against the fake terminal tree: pause_button's captions and
+// the click, stop_button, the speed keys behind speed_slider, F11 forwarding, and a first parameter
 // that is not a number.
 #include "trading/tester_control.h"
+#include "form/names.h"
 
 #include <gtest/gtest.h>
 
@@ -16,6 +17,8 @@
 #include "trading/pause_button.h"
 
 namespace pelmora::trading {
+
+namespace names = pelmora::form::names;
 namespace {
 
 using platform::kVkDown;
@@ -32,11 +35,13 @@ struct TesterWorld : testing::TerminalTree {
   TesterControl tester{roles.roles()};
 
   void click(std::string_view name) { fake.fake<platform::fake::FakeButton>(name).click(); }
-  std::string caption() { return fake.button("Button1").text(); }
-  platform::fake::FakeSlider& track() { return fake.fake<platform::fake::FakeSlider>("TrackBar1"); }
+  std::string caption() { return fake.button(names::kPauseButton).text(); }
+  platform::fake::FakeSlider& track() {
+    return fake.fake<platform::fake::FakeSlider>(names::kSpeedSlider);
+  }
 };
 
-TEST(TesterControl, Button1ShowsTheStateTheClickLeadsToAndClicksThePauseButtonOnce) {
+TEST(TesterControl, PauseButtonShowsTheStateTheClickLeadsToAndClicksThePauseButtonOnce) {
   const struct {
     const char* tester_text;
     bool start_paused;
@@ -55,14 +60,14 @@ TEST(TesterControl, Button1ShowsTheStateTheClickLeadsToAndClicksThePauseButtonOn
     // The tester changes its caption as it handles the click: the reads must come before.
     w.terminal.set_on_click(w.pause, [&w] { w.terminal.set_text(w.pause, "?"); });
     if (c.start_paused) show_pause_state(w.fake, PauseState::kPaused);
-    w.click("Button1");
+    w.click(names::kPauseButton);
     EXPECT_EQ(w.caption(), c.caption) << c.tester_text;
-    EXPECT_EQ(w.fake.hint("Button1"), c.hint) << c.tester_text;
+    EXPECT_EQ(w.fake.hint(names::kPauseButton), c.hint) << c.tester_text;
     EXPECT_EQ(w.terminal.clicks(), std::vector{w.pause}) << c.tester_text;
     EXPECT_TRUE(w.fake.window().posted_keys().empty()) << "no RefreshPanelButtons";
   }
   TesterWorld w;
-  w.click("Button2");
+  w.click(names::kStopButton);
   EXPECT_EQ(w.terminal.clicks(), std::vector{w.stop});
   EXPECT_EQ(w.caption(), "| |");
 }
@@ -77,7 +82,7 @@ TEST(TesterControl, TheSliderSendsHomeAndOneDownFewerThanItsPositionAtEachRealCh
     if (moved && position > 1) expected.insert(expected.end(), position - 1, {w.slider, kVkDown});
     EXPECT_EQ(w.terminal.posted_keys(), expected) << position;
     EXPECT_EQ(w.track().hint(), moved ? std::to_string(position) : "");
-    // Alt on the panel window is RefreshPanelButtons, run first; the key handler runs only that.
+    // Alt on the panel window is refresh_panel_buttons, run first; the key handler runs only that.
     EXPECT_EQ(w.fake.window().posted_keys().size(), moved ? 1u : 0u);
     w.track().key_down();
     EXPECT_EQ(w.terminal.posted_keys(), expected) << position;
@@ -90,8 +95,8 @@ TEST(TesterControl, WithNoTesterToFindNothingIsClickedOrKeyedAndNothingReported)
     TesterWorld w(parameter);
     w.terminal.set_text(w.stop, "Stop");
     w.terminal.set_text(w.pause, ">>");
-    w.click("Button1");
-    w.click("Button2");
+    w.click(names::kPauseButton);
+    w.click(names::kStopButton);
     w.track().drag_to(5);
     EXPECT_EQ(w.caption(), "| |") << parameter;
     EXPECT_TRUE(w.terminal.clicks().empty()) << parameter;
@@ -117,10 +122,10 @@ TEST(TesterControl, F11GoesToTheChartAtEachTickWhileThePanelHasTheKeyboardAndThe
 
 TEST(TesterControl, AParameterThatIsNoNumberFailsLoudlyExceptForStop) {
   TesterWorld w("abc");
-  EXPECT_THROW(w.click("Button1"), pelmora::terminal::InvalidInteger);
+  EXPECT_THROW(w.click(names::kPauseButton), pelmora::terminal::InvalidInteger);
   EXPECT_THROW(w.track().drag_to(3), pelmora::terminal::InvalidInteger);
   EXPECT_EQ(w.track().hint(), "") << "the failure stops the handler";
-  EXPECT_NO_THROW(w.click("Button2"));
+  EXPECT_NO_THROW(w.click(names::kStopButton));
 }
 
 // Boxes during whose life the panel's timers keep firing, as inside a real modal box's loop.
@@ -140,19 +145,19 @@ TEST(TesterControl, AHeldF11WithABadParameterOpensOneErrorBoxAtATime) {
   platform::fake::FakePlatform roles(terminal, "abc");
   BoxesWithTicks boxes;
   platform::Platform p = roles.roles();
-  TesterControl tester({p.controls, p.terminal, p.program, boxes, p.ui, p.locale, p.http, p.shell,
-                        p.sites, p.settings});
+  TesterControl tester(
+      {p.controls, p.terminal, p.program, boxes, p.ui, p.locale, p.http, p.browser, p.settings});
   boxes.while_open = [&tester] {
-    for (int i = 0; i < 3; ++i) tester.Timer4Timer();
+    for (int i = 0; i < 3; ++i) tester.f11_tick();
   };
   terminal.set_foreground(FakePanelWindow::kRef);
-  tester.Timer4Timer();  // the parameter is read only once F11 is down with the panel in front
+  tester.f11_tick();  // the parameter is read only once F11 is down with the panel in front
   EXPECT_EQ(boxes.errors, 0);
   terminal.set_key_down(kVkF11, true);
-  tester.Timer4Timer();
+  tester.f11_tick();
   EXPECT_EQ(boxes.errors, 1);
   EXPECT_EQ(boxes.last, "'abc' is not a valid integer value");
-  tester.Timer4Timer();  // once it is closed, the next tick may report again
+  tester.f11_tick();  // once it is closed, the next tick may report again
   EXPECT_EQ(boxes.errors, 2);
 }
 

@@ -1,6 +1,7 @@
-// The update notice on the in-memory form: Timer3's rhythm on the manual clock, the reading of
-// the version file's body, the settings switch, answers that come late, and the two links.
-#include "shell/update_notice.h"
+// The update notice on the in-memory form: update_timer's rhythm on the manual clock, the reading
+// of the version file's body, the settings switch, answers that come late, and the two links.
+#include "update_notice/update_notice.h"
+#include "form/names.h"
 
 #include <gtest/gtest.h>
 
@@ -10,12 +11,14 @@
 
 #include "panel_world.h"
 
-namespace pelmora::shell {
+namespace pelmora::update_notice {
+
+namespace names = pelmora::form::names;
 namespace {
 
 using platform::MouseButton;
+using platform::fake::FakeBrowser;
 using platform::fake::FakeLabel;
-using platform::fake::FakeShell;
 
 constexpr char kVersionUrl[] = "http://127.0.0.1:8080/products/pelmora_v.txt";
 constexpr char kForumUrl[] = "https://forum.example.org/viewtopic.php?f=14&t=50";
@@ -23,16 +26,17 @@ constexpr char kForumUrl[] = "https://forum.example.org/viewtopic.php?f=14&t=50"
 struct UpdateWorld : testing::PanelWorld {
   explicit UpdateWorld(bool configured = true) {
     if (configured) {
-      roles->sites = {.version_site = "http://127.0.0.1:8080",
-                      .forum_site = "https://forum.example.org"};
+      roles->program.set_file_beside(std::string(kWebSitesFileName),
+                                     "VersionSite=http://127.0.0.1:8080\n"
+                                     "ForumSite=https://forum.example.org\n");
     }
     start();
   }
-  bool notice() { return label("Label14").visible(); }
-  FakeLabel& label(const char* name) { return c().fake<FakeLabel>(name); }
-  int interval() { return c().timer("Timer3").interval_ms(); }
+  bool notice() { return label(names::kUpdateNotice).visible(); }
+  FakeLabel& label(std::string_view name) { return c().fake<FakeLabel>(name); }
+  int interval() { return c().timer(names::kUpdateTimer).interval_ms(); }
   size_t requests() { return roles->http.requested().size(); }
-  int32_t& NewVersionType() { return form->settings().NewVersionType; }
+  int32_t& update_mode() { return form->settings().update_mode; }
   void advance(int64_t ms) { roles->clock.advance(ms); }
 };
 
@@ -90,7 +94,7 @@ TEST(UpdateNotice, OnceShownOnlySwitchingNoticesOffHidesIt) {
     w.roles->http.answer(later);
     EXPECT_TRUE(w.notice());
   }
-  w.NewVersionType() = 1;
+  w.update_mode() = 1;
   w.advance(kCheckIntervalMs);
   EXPECT_FALSE(w.notice());
   EXPECT_EQ(w.interval(), kCheckIntervalMs);
@@ -99,13 +103,13 @@ TEST(UpdateNotice, OnceShownOnlySwitchingNoticesOffHidesIt) {
 
 TEST(UpdateNotice, WithNoticesOffNothingIsAskedUntilTheyAreSwitchedOn) {
   UpdateWorld w;
-  w.NewVersionType() = 5;  // any value other than 0
+  w.update_mode() = 5;  // any value other than 0
   w.advance(1000);
   EXPECT_EQ(w.requests(), 0u);
   EXPECT_EQ(w.interval(), 10);
-  EXPECT_EQ(w.c().fake_timer("Timer3").ticks(), 100);
+  EXPECT_EQ(w.c().fake_timer(names::kUpdateTimer).ticks(), 100);
 
-  w.NewVersionType() = 0;  // applied in the settings window
+  w.update_mode() = 0;  // applied in the settings window
   w.advance(10);
   EXPECT_EQ(w.requests(), 1u);
   w.roles->http.answer("107");
@@ -117,7 +121,7 @@ TEST(UpdateNotice, WithNoticesOffNothingIsAskedUntilTheyAreSwitchedOn) {
 TEST(UpdateNotice, AnAnswerArrivingAfterNoticesWereSwitchedOffShowsNothing) {
   UpdateWorld w;
   w.advance(10);
-  w.NewVersionType() = 1;
+  w.update_mode() = 1;
   w.roles->http.answer("107");
   EXPECT_FALSE(w.notice());
 }
@@ -127,9 +131,9 @@ TEST(UpdateNotice, WithNoSiteConfiguredNothingIsAskedAndTheLinksOpenNothing) {
   w.advance(3 * kCheckIntervalMs);
   EXPECT_EQ(w.requests(), 0u);
   EXPECT_EQ(w.interval(), kCheckIntervalMs) << "the failed check keeps the minute's rhythm";
-  w.label("Label14").release(MouseButton::kLeft, 1, 1);
-  w.label("Label11").release(MouseButton::kLeft, 1, 1);
-  EXPECT_TRUE(w.roles->shell.opened().empty());
+  w.label(names::kUpdateNotice).release(MouseButton::kLeft, 1, 1);
+  w.label(names::kCreditLine).release(MouseButton::kLeft, 1, 1);
+  EXPECT_TRUE(w.roles->browser.opened().empty());
 }
 
 TEST(UpdateNotice, TheFormGoneBeforeTheAnswerHearsNothing) {
@@ -141,28 +145,28 @@ TEST(UpdateNotice, TheFormGoneBeforeTheAnswerHearsNothing) {
 
 TEST(UpdateNotice, ALeftReleaseOnEitherLabelOpensTheForumPage) {
   const struct {
-    const char* label;
+    std::string_view label;
     MouseButton button;
     bool opens;
     platform::WindowRef owner;
   } cases[] = {
-      {"Label14", MouseButton::kLeft, true, platform::fake::FakePanelWindow::kRef},
-      {"Label11", MouseButton::kLeft, true, platform::kNoWindow},
-      {"Label14", MouseButton::kRight, false, 0},
-      {"Label11", MouseButton::kRight, false, 0},
-      {"Label11", MouseButton::kMiddle, false, 0},
+      {names::kUpdateNotice, MouseButton::kLeft, true, platform::fake::FakePanelWindow::kRef},
+      {names::kCreditLine, MouseButton::kLeft, true, platform::kNoWindow},
+      {names::kUpdateNotice, MouseButton::kRight, false, 0},
+      {names::kCreditLine, MouseButton::kRight, false, 0},
+      {names::kCreditLine, MouseButton::kMiddle, false, 0},
   };
   for (const auto& c : cases) {
     UpdateWorld w;
     w.label(c.label).press(c.button, 5, 5);
     w.label(c.label).release(c.button, 5, 5);
-    const std::vector<FakeShell::Opened> expected =
-        c.opens ? std::vector<FakeShell::Opened>{{kForumUrl, c.owner}}
-                : std::vector<FakeShell::Opened>{};
-    EXPECT_EQ(w.roles->shell.opened(), expected) << c.label;
-    EXPECT_FALSE(w.form->drag_state().Dragging) << "the links drag nothing";
+    const std::vector<FakeBrowser::Opened> expected =
+        c.opens ? std::vector<FakeBrowser::Opened>{{kForumUrl, c.owner}}
+                : std::vector<FakeBrowser::Opened>{};
+    EXPECT_EQ(w.roles->browser.opened(), expected) << c.label;
+    EXPECT_FALSE(w.form->drag_state().dragging) << "the links drag nothing";
   }
 }
 
 }  // namespace
-}  // namespace pelmora::shell
+}  // namespace pelmora::update_notice

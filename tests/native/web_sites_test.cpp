@@ -1,11 +1,11 @@
 // The web sites file: what counts as a site, the file's small syntax, and the two addresses.
-#include "shell/web_sites.h"
+#include "update_notice/web_sites.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-namespace pelmora::shell {
+namespace pelmora::update_notice {
 namespace {
 
 TEST(WebSites, OnlyAnHttpOrHttpsSiteWithAHostIsTaken) {
@@ -31,16 +31,16 @@ TEST(WebSites, OnlyAnHttpOrHttpsSiteWithAHostIsTaken) {
       {"", ""},
   };
   for (const auto& c : cases) {
-    const platform::WebSites sites = read_web_sites(std::string("VersionSite=") + c.value);
+    const WebSites sites = read_web_sites(std::string("VersionSite=") + c.value);
     EXPECT_EQ(sites.version_site, c.site) << c.value;
     EXPECT_EQ(version_file_url(sites).has_value(), *c.site != '\0') << c.value;
-    const platform::WebSites forum = read_web_sites(std::string("ForumSite=") + c.value);
+    const WebSites forum = read_web_sites(std::string("ForumSite=") + c.value);
     EXPECT_EQ(forum_page_url(forum).has_value(), *c.site != '\0') << c.value;
   }
 }
 
 TEST(WebSites, TheFileIsNameValueLinesWithCommentsInAnyLineEnding) {
-  const platform::WebSites sites = read_web_sites(
+  const WebSites sites = read_web_sites(
       "\xEF\xBB\xBF; where the update notice looks\r\n"
       "# and where its links lead\r\n"
       "\r\n"
@@ -57,4 +57,4 @@ TEST(WebSites, TheFileIsNameValueLinesWithCommentsInAnyLineEnding) {
 }
 
 }  // namespace
-}  // namespace pelmora::shell
+}  // namespace pelmora::update_notice

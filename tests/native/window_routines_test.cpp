@@ -15,20 +15,20 @@ using platform::kNoWindow;
 using platform::WindowRef;
 using platform::fake::FakeTerminal;
 
-TEST(FindWindowByText, ComparesWholeTextsBelowTheRootSkipsHungWindowsAndSurvivesADeepTree) {
+TEST(find_window_by_text, ComparesWholeTextsBelowTheRootSkipsHungWindowsAndSurvivesADeepTree) {
   FakeTerminal t;
   const WindowRef root = t.add_window(kNoWindow, "Стоп");  // the root itself is not a candidate
   t.add_window(root, "Стоп ");
   t.set_hung(t.add_window(root, "Стоп"), true);  // cannot be read: skipped, the search goes on
   WindowRef deepest = t.add_window(root, "Стопка");
-  EXPECT_EQ(FindWindowByText(t, root, "Стоп"), kNoWindow);
+  EXPECT_EQ(find_window_by_text(t, root, "Стоп"), kNoWindow);
   for (int i = 0; i < 20000; ++i) deepest = t.add_window(deepest, "");
   const WindowRef found = t.add_window(deepest, "Стоп");
-  EXPECT_EQ(FindWindowByText(t, root, "Стоп"), found);
-  EXPECT_EQ(FindWindowByText(t, kNoWindow, "Стоп"), kNoWindow);
+  EXPECT_EQ(find_window_by_text(t, root, "Стоп"), found);
+  EXPECT_EQ(find_window_by_text(t, kNoWindow, "Стоп"), kNoWindow);
 }
 
-TEST(FindWindowByText, AWindowVanishingAtAnyPointOfTheWalkEndsItCleanly) {
+TEST(find_window_by_text, AWindowVanishingAtAnyPointOfTheWalkEndsItCleanly) {
   for (int call = 1; call < 20; ++call) {
     FakeTerminal t;
     const WindowRef root = t.add_window(kNoWindow);
@@ -37,13 +37,13 @@ TEST(FindWindowByText, AWindowVanishingAtAnyPointOfTheWalkEndsItCleanly) {
     const WindowRef second = t.add_window(root, "c");
     const WindowRef target = t.add_window(second, "Стоп");
     t.destroy_before_call(first, call);
-    const WindowRef found = FindWindowByText(t, root, "Стоп");
+    const WindowRef found = find_window_by_text(t, root, "Стоп");
     EXPECT_TRUE(found == target || found == kNoWindow) << "vanished before call " << call;
   }
 }
 
 // Windows moving between siblings during a walk can lead it round in a circle: it must end.
-TEST(FindWindowByText, AWalkLedRoundInACircleEnds) {
+TEST(find_window_by_text, AWalkLedRoundInACircleEnds) {
   struct CirclingTerminal : FakeTerminal {
     WindowRef next_sibling(WindowRef window) const override {
       const WindowRef next = FakeTerminal::next_sibling(window);
@@ -53,7 +53,7 @@ TEST(FindWindowByText, AWalkLedRoundInACircleEnds) {
   const WindowRef root = t.add_window(kNoWindow);
   t.add_window(root, "a");
   t.add_window(root, "b");
-  EXPECT_EQ(FindWindowByText(t, root, "Стоп"), kNoWindow);
+  EXPECT_EQ(find_window_by_text(t, root, "Стоп"), kNoWindow);
 }
 
 TEST(ChartParameter, ReadsA32BitWholeNumberOrFailsWithTheToolkitMessage) {

@@ -19,6 +19,7 @@
 
 #include "control_protocol.h"
 #include "cover_window.h"
+#include "form/names.h"
 #include "growth_check.h"
 #include "options.h"
 #include "practice/replay.h"
@@ -28,6 +29,8 @@
 #include "window_search.h"
 
 namespace pelmora::soak {
+
+namespace names = pelmora::form::names;
 namespace {
 
 namespace sim = sim_terminal;
@@ -119,7 +122,7 @@ class Soak {
 
   void trade_by_hand(int number);
   bool take_keyboard();
-  void press(const char* control, std::string_view counter);
+  void press(std::string_view control, std::string_view counter);
   bool gone_and_back(const char* hide, const char* show, const char* what);
 
   e2e::TerminalRun& run_;
@@ -176,17 +179,17 @@ void Soak::sample_if_due() {
 }
 
 void Soak::fastest_by_hand() {
-  HWND slider = e2e::panel_control(panel_, "TrackBar1");
+  HWND slider = e2e::panel_control(panel_, names::kSpeedSlider);
   if (slider && e2e::input::click_until_foreground(slider, panel_)) e2e::input::press_key(VK_END);
 }
 
 bool Soak::take_keyboard() {
-  HWND lot = e2e::panel_control(panel_, "Edit12");
+  HWND lot = e2e::panel_control(panel_, names::kLotField);
   return lot && e2e::input::click_until_foreground(lot, panel_);
 }
 
 // A click that the terminal's expert must carry out, raising the terminal's `counter`.
-void Soak::press(const char* control, std::string_view counter) {
+void Soak::press(std::string_view control, std::string_view counter) {
   HWND button = e2e::panel_control(panel_, control);
   if (!button || !IsWindowEnabled(button)) return;
   const LRESULT before = ask(counter);
@@ -202,12 +205,12 @@ void Soak::press(const char* control, std::string_view counter) {
 void Soak::trade_by_hand(int number) {
   if (!take_keyboard()) return;
   const bool sell = number % 2 == 1;
-  press(sell ? "SpriteButton9" : "SpriteButton27", "open-count");
+  press(sell ? names::kSellButton : names::kBuyButton, "open-count");
   const LRESULT keep = number % 4;
   for (int closes = 0; closes < 4 && ask("open-count") > keep && fault_.empty(); ++closes) {
     // The link tick mirrors the order book and clears the last command before CLOSE is pressed.
     pass(300ms);
-    press("Button7", "closed-count");
+    press(names::kCloseButton, "closed-count");
   }
 }
 
@@ -265,7 +268,7 @@ int run(double minutes, std::chrono::seconds sample_every) {
     return 2;
   }
   const auto replay_start = Clock::now();
-  HWND quotes = e2e::panel_control(terminal.panel_window(), "Label10");
+  HWND quotes = e2e::panel_control(terminal.panel_window(), names::kQuotes);
   if (!e2e::wait_until([&] {
         return e2e::window_text(quotes).value_or(L"").find(L" / ") != std::wstring::npos;
       })) {

@@ -8,6 +8,7 @@
 
 #include <commctrl.h>
 
+#include "form/names.h"
 #include "form_support.h"
 #include "platform/win32/form_window.h"
 #include "platform/win32/gdi_handles.h"
@@ -16,6 +17,8 @@
 #include "platform/win32/panel_paint.h"
 
 namespace pelmora::win32_test {
+
+namespace names = pelmora::form::names;
 namespace {
 
 namespace win32 = platform::win32;
@@ -24,7 +27,7 @@ constexpr COLORREF kSilver = RGB(192, 192, 192);
 
 TEST(FormPixels, PanelFaceBorderAndSeeThroughKeyColour) {
   RealForm f;
-  HWND main = f.hwnd("main");
+  HWND main = f.hwnd(names::kMainPanel);
   RedrawWindow(f.form(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
   pump_for(300);
   // The fill runs from 225 at the top to silver half way down, silver below, always grey.
@@ -41,7 +44,7 @@ TEST(FormPixels, PanelFaceBorderAndSeeThroughKeyColour) {
   // Key-coloured pixels never show: the spin pair's rim, a corner of the panel outside its
   // rounding, and the form outside every panel.
   const COLORREF key = RGB(74, 66, 55);
-  EXPECT_NE(screen_pixel(f.hwnd("RzSpinButtons8"), 0, 0), key);
+  EXPECT_NE(screen_pixel(f.hwnd(names::kLotSpin), 0, 0), key);
   EXPECT_NE(screen_pixel(main, 0, 0), key);
   EXPECT_NE(screen_pixel(main, 0, 0), RGB(128, 128, 128));
 }
@@ -83,9 +86,9 @@ TEST(FormPixels, OutsideThePanelsTheWindowBehindShowsAndTakesTheMouse) {
 TEST(ImageButtons, ClickOnReleaseOverTheButtonWithThreeStates) {
   RealForm f;
   int clicks = 0;
-  f.controls->button("SpriteButton9").set_on_click([&] { ++clicks; });
-  HWND h = f.hwnd("SpriteButton9");
-  auto& button = dynamic_cast<win32::ImageButton&>(f.controls->button("SpriteButton9"));
+  f.controls->button(names::kSellButton).set_on_click([&] { ++clicks; });
+  HWND h = f.hwnd(names::kSellButton);
+  auto& button = dynamic_cast<win32::ImageButton&>(f.controls->button(names::kSellButton));
   EXPECT_EQ(button.state(), win32::ButtonState::kNormal);
   mouse(h, WM_MOUSEMOVE, 0, 10, 10);
   EXPECT_EQ(button.state(), win32::ButtonState::kFocused);
@@ -101,12 +104,12 @@ TEST(ImageButtons, ClickOnReleaseOverTheButtonWithThreeStates) {
 
 TEST(Slider, KeepsToItsRangeAndReportsChanges) {
   RealForm f;
-  auto& slider = f.controls->slider("TrackBar1");
+  auto& slider = f.controls->slider(names::kSpeedSlider);
   // The frame procedure is in the slider's chain (under the hint's tooltip, which subclasses
   // the slider once the loaded position has set the hint): it reports the keys.
   int keys = 0;
   slider.set_on_key_down([&] { ++keys; });
-  SendMessageW(f.hwnd("TrackBar1"), WM_KEYDOWN, VK_SHIFT, 0);
+  SendMessageW(f.hwnd(names::kSpeedSlider), WM_KEYDOWN, VK_SHIFT, 0);
   EXPECT_EQ(keys, 1);
   int changes = 0;
   slider.set_on_change([&] { ++changes; });
@@ -147,15 +150,15 @@ std::wstring tooltip_text(HWND form, HWND control) {
 
 TEST(FormHints, AHintSetWhileRunningReplacesTheDesignHint) {
   RealForm f;
-  EXPECT_EQ(tooltip_text(f.form(), f.hwnd("Button1")), L"Приостановить тестирование");
-  f.controls->set_hint("Button1", "Продолжить тестирование");
-  EXPECT_EQ(tooltip_text(f.form(), f.hwnd("Button1")), L"Продолжить тестирование");
+  EXPECT_EQ(tooltip_text(f.form(), f.hwnd(names::kPauseButton)), L"Приостановить тестирование");
+  f.controls->set_hint(names::kPauseButton, "Продолжить тестирование");
+  EXPECT_EQ(tooltip_text(f.form(), f.hwnd(names::kPauseButton)), L"Продолжить тестирование");
   EXPECT_THROW(f.controls->set_hint("NoSuchControl", "x"), std::out_of_range);
 }
 
 TEST(Labels, ACaptionWrittenWhileRunningWidensTheLabelToFitButNeverBelowItsDesignWidth) {
   RealForm f;
-  platform::Label& order_line = f.controls->label("Label5");  // 59 px wide, "Сделка #"
+  platform::Label& order_line = f.controls->label(names::kTrailingOrder);  // 59 px wide, "Сделка #"
   order_line.set_text("Сделка #1234567890 ");
   EXPECT_GT(order_line.bounds().width, 59);
   EXPECT_EQ(order_line.bounds().left, 32);

@@ -1,7 +1,8 @@
 // The real form for the Windows tests.
 #include "form_support.h"
 
-#include "shell/layout.h"
+#include "form/layout.h"
+#include "update_notice/web_sites.h"
 
 namespace pelmora::win32_test {
 
@@ -34,12 +35,15 @@ void pump_for(int ms) {
 
 RealForm::RealForm(const RealFormRoles& roles) {
   if (!roles.program_path.empty()) program.set_program_path(roles.program_path);
+  if (!roles.version_site.empty()) {
+    program.set_file_beside(std::string(update_notice::kWebSitesFileName),
+                            "VersionSite=" + roles.version_site + "\n");
+  }
   controls = std::make_unique<platform::win32::FormControls>();
-  tform = std::make_unique<app::TForm1>(
-      platform::Platform{*controls, terminal, program, roles.boxes ? *roles.boxes : messages, ui,
-                         locale, roles.http ? *roles.http : fake_http, shell, sites,
-                         roles.settings ? *roles.settings : settings});
-  for (const shell::TimerSpec& t : shell::timers()) controls->timer(t.name).set_enabled(false);
+  tform = std::make_unique<app::PanelForm>(platform::Platform{
+      *controls, terminal, program, roles.boxes ? *roles.boxes : messages, ui, locale,
+      roles.http ? *roles.http : fake_http, browser, roles.settings ? *roles.settings : settings});
+  for (const form::TimerSpec& t : form::timers()) controls->timer(t.name).set_enabled(false);
   tform->Show();
   pump_for(100);
 }
@@ -60,7 +64,7 @@ RECT RealForm::place(std::string_view name) const {
 
 bool RealForm::shape_is_visible_children() const {
   HRGN expected = CreateRectRgn(0, 0, 0, 0);
-  for (const shell::ControlSpec& spec : shell::controls()) {
+  for (const form::ControlSpec& spec : form::controls()) {
     if (!spec.parent.empty() || !IsWindowVisible(hwnd(spec.name))) continue;
     const RECT r = place(spec.name);
     HRGN part = CreateRectRgnIndirect(&r);

@@ -1,4 +1,4 @@
-// The real Win32 form for the Windows tests: TForm1 over FormControls with an empty terminal
+// The real Win32 form for the Windows tests: PanelForm over FormControls with an empty terminal
 // tree and the test parameter, its timers stopped so that nothing moves behind a test's back,
 // and helpers to let the message queue run and to read places and the window's shape.
 #pragma once
@@ -9,13 +9,13 @@
 #include <string>
 #include <string_view>
 
-#include "app/form.h"
+#include "app/panel_form.h"
+#include "platform/fake/fake_browser.h"
 #include "platform/fake/fake_http.h"
 #include "platform/fake/fake_locale.h"
 #include "platform/fake/fake_message_boxes.h"
 #include "platform/fake/fake_program.h"
 #include "platform/fake/fake_settings_store.h"
-#include "platform/fake/fake_shell.h"
 #include "platform/fake/fake_terminal.h"
 #include "platform/fake/fake_ui_thread.h"
 #include "platform/win32/form_controls.h"
@@ -42,6 +42,7 @@ struct RealFormRoles {
   platform::Http* http = nullptr;               // the fake HTTP below when none
   platform::SettingsStore* settings = nullptr;  // the memory store below when none
   std::string program_path = {};                // the fake program's default when empty
+  std::string version_site = {};  // the web sites file names this one; no file when empty
 };
 
 struct RealForm {
@@ -66,11 +67,10 @@ struct RealForm {
   platform::fake::FakeUiThread ui;
   platform::fake::FakeLocale locale;
   platform::fake::FakeHttp fake_http;
-  platform::fake::FakeShell shell;
-  platform::WebSites sites;  // none: the update check asks nothing
+  platform::fake::FakeBrowser browser;
   platform::fake::FakeSettingsStore settings;
   std::unique_ptr<platform::win32::FormControls> controls;
-  std::unique_ptr<app::TForm1> tform;
+  std::unique_ptr<app::PanelForm> tform;
 };
 
 // The colour on the screen at a point of a window's client area.

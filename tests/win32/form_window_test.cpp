@@ -1,5 +1,5 @@
 // The real form under Wine: the window's shape after panel changes, panel drags made of real
-// mouse messages, RefreshPanelButtons on the native windows, the exchange fields as the expert
+// mouse messages, refresh_panel_buttons on the native windows, the exchange fields as the expert
 // finds them, and Tab. The shortcut menu is opened by real right clicks in tests/e2e.
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -9,14 +9,17 @@
 #include <map>
 #include <string>
 
+#include "form/layout.h"
+#include "form/names.h"
+#include "form/refresh_panel_buttons.h"
+#include "form/window_shape.h"
 #include "form_support.h"
 #include "platform/virtual_keys.h"
 #include "platform/win32/window_text.h"
-#include "shell/layout.h"
-#include "shell/refresh_panel_buttons.h"
-#include "shell/window_shape.h"
 
 namespace pelmora::win32_test {
+
+namespace names = pelmora::form::names;
 namespace {
 
 void drag(HWND hwnd, int from_x, int from_y, int to_x, int to_y) {
@@ -29,30 +32,30 @@ void drag(HWND hwnd, int from_x, int from_y, int to_x, int to_y) {
 TEST(FormWindow, PanelsLandWhereTheMouseWentOnlyOnReleaseAndTheShapeFollows) {
   RealForm f;
   EXPECT_TRUE(f.shape_is_visible_children());
-  f.controls->control("SET_TP_SL_WND").set_visible(true);
-  HWND tpsl = f.hwnd("SET_TP_SL_WND");
+  f.controls->control(names::kStopLevelsPanel).set_visible(true);
+  HWND tpsl = f.hwnd(names::kStopLevelsPanel);
   mouse(tpsl, WM_LBUTTONDOWN, MK_LBUTTON, 10, 10);
   mouse(tpsl, WM_MOUSEMOVE, MK_LBUTTON, 30, 20);
-  EXPECT_EQ(f.place("SET_TP_SL_WND").left, 328);  // the panel waits for the release
+  EXPECT_EQ(f.place(names::kStopLevelsPanel).left, 328);  // the panel waits for the release
   SetWindowRgn(f.form(), nullptr, FALSE);
   mouse(tpsl, WM_LBUTTONUP, 0, 32, 21);
-  EXPECT_EQ(f.place("SET_TP_SL_WND").left, 350);
-  EXPECT_EQ(f.place("SET_TP_SL_WND").top, 75);
+  EXPECT_EQ(f.place(names::kStopLevelsPanel).left, 350);
+  EXPECT_EQ(f.place(names::kStopLevelsPanel).top, 75);
   EXPECT_EQ(GetCapture(), nullptr);
   EXPECT_TRUE(f.shape_is_visible_children());  // rebuilt on release
 
   SetWindowRgn(f.form(), nullptr, FALSE);
-  drag(f.hwnd("main"), 40, 40, 40, 40);  // zero length: same place, shape still rebuilt
-  EXPECT_EQ(f.place("main").left, 0);    // a first start
+  drag(f.hwnd(names::kMainPanel), 40, 40, 40, 40);  // zero length: same place, shape still rebuilt
+  EXPECT_EQ(f.place(names::kMainPanel).left, 0);    // a first start
   EXPECT_TRUE(f.shape_is_visible_children());
-  drag(f.hwnd("Label1"), 1, 1, 50, 50);  // an unbound label does not drag its panel
-  EXPECT_EQ(f.place("SET_TP_SL_WND").left, 350);
+  drag(f.hwnd(names::kStopLevelsTitle), 1, 1, 50, 50);  // an unbound label does not drag its panel
+  EXPECT_EQ(f.place(names::kStopLevelsPanel).left, 350);
 
   // Nothing visible: an empty shape, not the whole window.
-  for (const shell::ControlSpec& spec : shell::controls()) {
+  for (const form::ControlSpec& spec : form::controls()) {
     if (spec.parent.empty()) f.controls->control(spec.name).set_visible(false);
   }
-  shell::RebuildWindowRegion(*f.controls);
+  form::rebuild_window_region(*f.controls);
   EXPECT_TRUE(f.shape_is_visible_children());
 }
 
@@ -71,11 +74,11 @@ std::string state_of(HWND h) {
 
 TEST(FormWindow, RefreshPanelButtonsRepaintsOnlyThePanelsPushButtonsAndChangesNoState) {
   RealForm f;
-  f.controls->control("Button4").set_enabled(false);
-  f.controls->control("Button13").set_visible(false);
-  f.controls->control("Properties").set_visible(true);
+  f.controls->control(names::kTrailingButton).set_enabled(false);
+  f.controls->control(names::kSettingsApply).set_visible(false);
+  f.controls->control(names::kSettingsPanel).set_visible(true);
   std::map<std::string_view, std::string> before;
-  for (const shell::ControlSpec& s : shell::controls()) {
+  for (const form::ControlSpec& s : form::controls()) {
     SetWindowSubclass(f.hwnd(s.name), count_shows, 1, 0);
     before[s.name] = state_of(f.hwnd(s.name));
   }
@@ -83,12 +86,13 @@ TEST(FormWindow, RefreshPanelButtonsRepaintsOnlyThePanelsPushButtonsAndChangesNo
   while (PeekMessageW(&key, f.form(), WM_KEYDOWN, WM_KEYUP, PM_REMOVE)) {
   }
   g_show_messages.clear();
-  shell::RefreshPanelButtons(*f.controls);
+  form::refresh_panel_buttons(*f.controls);
 
-  for (const shell::ControlSpec& s : shell::controls()) {
+  for (const form::ControlSpec& s : form::controls()) {
     HWND h = f.hwnd(s.name);
     EXPECT_EQ(state_of(h), before[s.name]) << s.name;
-    const bool repainted = s.kind == shell::ControlKind::kPushButton && s.name != "Button13";
+    const bool repainted =
+        s.kind == form::ControlKind::kPushButton && s.name != names::kSettingsApply;
     EXPECT_EQ(g_show_messages[h], repainted ? 2 : 0) << s.name;
     RemoveWindowSubclass(h, count_shows, 1);
   }
@@ -115,27 +119,29 @@ TEST(FormWindow, SeeThroughWindowWhoseExchangeFieldsTheExpertFindsByIdentifier) 
     EXPECT_EQ(GetDlgItem(f.form(), id++), f.hwnd(name)) << name;
     EXPECT_TRUE(IsWindowVisible(f.hwnd(name))) << name;
   }
-  EXPECT_FALSE(GetWindowLongPtrW(f.hwnd("Edit12"), GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
-  EXPECT_TRUE(GetWindowLongPtrW(f.hwnd("Edit1"), GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
+  EXPECT_FALSE(GetWindowLongPtrW(f.hwnd(names::kLotField), GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
+  EXPECT_TRUE(GetWindowLongPtrW(f.hwnd(names::kStopLossPrice), GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
 }
 
 // The order itself is the native tab-order table's; here the real focus moves, and what cannot
 // take it is what is disabled or hidden.
 TEST(FormWindow, TabFollowsThePanelsTabOrderAndSkipsDisabledAndHiddenControls) {
   RealForm f;
-  f.controls->control("SET_TP_SL_WND").set_visible(true);
+  f.controls->control(names::kStopLevelsPanel).set_visible(true);
   SetForegroundWindow(f.form());
   auto tab_from = [&](std::string_view name) {
     SetFocus(f.hwnd(name));
     EXPECT_TRUE(f.controls->handle_tab(MSG{f.hwnd(name), WM_KEYDOWN, VK_TAB, 0, 0, {0, 0}}));
     return GetFocus();
   };
-  EXPECT_EQ(tab_from("Edit2"), f.hwnd("Edit3"));    // not the left-to-right order
-  EXPECT_EQ(tab_from("Button9"), f.hwnd("Edit1"));  // wraps round
-  f.controls->control("Button3").set_enabled(false);
-  f.controls->control("Button4").set_visible(false);
-  EXPECT_EQ(tab_from("RzSpinButtons8"), f.hwnd("Button7"));
-  EXPECT_FALSE(f.controls->handle_tab(MSG{f.hwnd("Edit1"), WM_KEYDOWN, 'A', 0, 0, {0, 0}}));
+  EXPECT_EQ(tab_from(names::kTakeProfitDistance),
+            f.hwnd(names::kStopLossDistance));  // not the left-to-right order
+  EXPECT_EQ(tab_from(names::kStopLevelsApply), f.hwnd(names::kStopLossPrice));  // wraps round
+  f.controls->control(names::kStopLevelsButton).set_enabled(false);
+  f.controls->control(names::kTrailingButton).set_visible(false);
+  EXPECT_EQ(tab_from(names::kLotSpin), f.hwnd(names::kCloseButton));
+  EXPECT_FALSE(
+      f.controls->handle_tab(MSG{f.hwnd(names::kStopLossPrice), WM_KEYDOWN, 'A', 0, 0, {0, 0}}));
 }
 
 }  // namespace

@@ -5,10 +5,13 @@
 
 #include <string>
 
+#include "form/names.h"
 #include "form_support.h"
 #include "platform/win32/window_text.h"
 
 namespace pelmora::win32_test {
+
+namespace names = pelmora::form::names;
 namespace {
 
 using platform::win32::window_text;
@@ -22,12 +25,12 @@ TEST(LongTexts, AHugeLineAmongManyAndAHugeRecordAreTakenInOneTickWithinSeconds) 
   std::wstring orders = L"1 (" + std::wstring(100000, L'x') + L")\r\n";
   for (int i = 2; i <= 10000; ++i) orders += std::to_wstring(i) + L" (buy 0.10)\r\n";
   const std::wstring record = std::wstring(1000000, L'n') + L";1;1.3050;0;0;0.0001;5;2;0.1;";
-  HWND list = f.hwnd("ORDERS_LIST_m");
+  HWND list = f.hwnd(names::kOrdersList);
 
   const ULONGLONG start = GetTickCount64();
   send_text(f.hwnd("IN_ORDERS"), orders);
   send_text(f.hwnd("IN_ORDER_PROPERTY"), record);
-  f.tform->link().Timer1Timer();
+  f.tform->link().tick();
   UpdateWindow(f.form());
   EXPECT_LT(GetTickCount64() - start, 15000u);
 
@@ -36,15 +39,15 @@ TEST(LongTexts, AHugeLineAmongManyAndAHugeRecordAreTakenInOneTickWithinSeconds) 
   EXPECT_EQ(SendMessageW(list, LB_GETCOUNT, 0, 0), 10000);
   EXPECT_LE(SendMessageW(list, LB_GETTEXTLEN, 0, 0), 1000);
   EXPECT_EQ(window_text(f.hwnd("OUT_SELECTED_ORDER")), "1 ");
-  EXPECT_EQ(f.tform->order().OrderType, 1);
-  EXPECT_DOUBLE_EQ(f.tform->order().OrderOpenPrice, 1.305);
-  EXPECT_EQ(window_text(f.hwnd("Edit12")), "0.10");
+  EXPECT_EQ(f.tform->order().order_type, 1);
+  EXPECT_DOUBLE_EQ(f.tform->order().open_price, 1.305);
+  EXPECT_EQ(window_text(f.hwnd(names::kLotField)), "0.10");
 }
 
 TEST(LongTexts, ResumingTheListsRepaintingRepaintsItOnlyAfterAChange) {
   RealForm f;
-  platform::ListBox& list = f.controls->list_box("ORDERS_LIST_m");
-  HWND hwnd = f.hwnd("ORDERS_LIST_m");
+  platform::ListBox& list = f.controls->list_box(names::kOrdersList);
+  HWND hwnd = f.hwnd(names::kOrdersList);
   for (const bool change : {false, true, false}) {
     UpdateWindow(hwnd);
     ValidateRect(hwnd, nullptr);

@@ -7,17 +7,20 @@
 #include <string>
 
 #include "box_user.h"
+#include "form/names.h"
 #include "form_support.h"
 #include "platform/win32/message_boxes.h"
 
 namespace pelmora::win32_test {
+
+namespace names = pelmora::form::names;
 namespace {
 
 TEST(LotSpin, StepsOnReleaseRepeatsWhileHeldAndAnUnreadableLotShowsAPlainBox) {
   platform::win32::Win32MessageBoxes boxes;
   RealForm f(&boxes);
-  platform::Edit& lot = f.controls->edit("Edit12");  // the lot step is 0.01
-  HWND spin = f.hwnd("RzSpinButtons8");
+  platform::Edit& lot = f.controls->edit(names::kLotField);  // the lot step is 0.01
+  HWND spin = f.hwnd(names::kLotSpin);
   const auto click = [&](int press_x, int release_x) {
     mouse(spin, WM_LBUTTONDOWN, MK_LBUTTON, press_x, 9);
     mouse(spin, WM_LBUTTONUP, 0, release_x, 9);
@@ -44,7 +47,7 @@ TEST(LotSpin, StepsOnReleaseRepeatsWhileHeldAndAnUnreadableLotShowsAPlainBox) {
   EXPECT_EQ(seen->text, L"Lot size error!");
   EXPECT_EQ(seen->buttons, 1);
   EXPECT_FALSE(seen->icon);
-  EXPECT_EQ(GetFocus(), f.hwnd("Edit12"));
+  EXPECT_EQ(GetFocus(), f.hwnd(names::kLotField));
   EXPECT_EQ(lot.text(), "1.5.5");
 }
 

@@ -8,30 +8,33 @@
 
 #include <cstdlib>
 
+#include "form/names.h"
+#include "form/scaling.h"
 #include "form_support.h"
 #include "platform/win32/dpi.h"
 #include "platform/win32/host_window.h"
 #include "platform/win32/image_button.h"
 #include "platform/win32/panel_paint.h"
 #include "platform/win32/slider.h"
-#include "shell/scaling.h"
 
 namespace pelmora::win32_test {
+
+namespace names = pelmora::form::names;
 namespace {
 
 namespace win32 = platform::win32;
-using shell::scale;
+using form::scale;
 
 // The run at 144 says so, so that a prefix that lost its scale fails instead of passing at 96.
 int form_dpi(RealForm& f) {
   const char* expected = std::getenv("PELMORA_EXPECT_DPI");
   const int dpi = f.controls->window().dpi();
-  EXPECT_EQ(dpi, expected ? std::atoi(expected) : shell::kBaseDpi);
+  EXPECT_EQ(dpi, expected ? std::atoi(expected) : form::kBaseDpi);
   return dpi;
 }
 
 platform::Bounds scaled(std::string_view name, int dpi) {
-  return shell::scaled_control(*shell::find_control(name), dpi).bounds;
+  return form::scaled_control(*form::find_control(name), dpi).bounds;
 }
 
 platform::Bounds bounds(const RECT& r) {
@@ -43,11 +46,11 @@ TEST(Scaled, SellButtonSliderFrameAndADragOfMainAtTheMonitorsScale) {
   const int dpi = form_dpi(f);
   // SELL at its scaled place and size, drawn at that size: the gradient down the bar, clear of
   // its corners and word, inside a border of exactly the scaled width.
-  const platform::Bounds sell = scaled("SpriteButton9", dpi);
-  EXPECT_EQ(bounds(f.place("SpriteButton9")), sell);
+  const platform::Bounds sell = scaled(names::kSellButton, dpi);
+  EXPECT_EQ(bounds(f.place(names::kSellButton)), sell);
   RedrawWindow(f.form(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
   pump_for(300);
-  HWND h = f.hwnd("SpriteButton9");
+  HWND h = f.hwnd(names::kSellButton);
   const win32::ButtonPicture normal = win32::sell_pictures()[0];
   const int one = scale(1, dpi);
   for (const int x : {0, one - 1, sell.width - one, sell.width - 1}) {
@@ -62,7 +65,7 @@ TEST(Scaled, SellButtonSliderFrameAndADragOfMainAtTheMonitorsScale) {
   // The slider's frame, on a plain host where the trackbar's own background is not silver.
   win32::HostWindow host(
       {.caption = "frame", .bounds = {300, 300, 300, 150}, .style = WS_POPUP | WS_VISIBLE});
-  const platform::Bounds slider = scaled("TrackBar1", dpi);
+  const platform::Bounds slider = scaled(names::kSpeedSlider, dpi);
   HWND bar = CreateWindowExW(0, TRACKBAR_CLASSW, nullptr, WS_CHILD | WS_VISIBLE | TBS_NOTICKS, 10,
                              10, slider.width, slider.height, host.hwnd(), nullptr,
                              GetModuleHandleW(nullptr), nullptr);
@@ -77,12 +80,12 @@ TEST(Scaled, SellButtonSliderFrameAndADragOfMainAtTheMonitorsScale) {
   DestroyWindow(bar);
 
   // Mouse positions are screen pixels; main lands on the nearest place it can be stored at.
-  HWND label = f.hwnd("Label7");  // a bound label, from 0, 0 at a first start
+  HWND label = f.hwnd(names::kMainTitle);  // a bound label, from 0, 0 at a first start
   mouse(label, WM_LBUTTONDOWN, MK_LBUTTON, 3, 4);
   mouse(label, WM_MOUSEMOVE, MK_LBUTTON, 50, 10);
   mouse(label, WM_LBUTTONUP, 0, 103, 16);
-  const platform::Bounds main = scaled("main", dpi);
-  EXPECT_EQ(bounds(f.place("main")),
+  const platform::Bounds main = scaled(names::kMainPanel, dpi);
+  EXPECT_EQ(bounds(f.place(names::kMainPanel)),
             (platform::Bounds{dpi == 144 ? 101 : 100, 12, main.width, main.height}));
   EXPECT_TRUE(f.shape_is_visible_children());
 }
@@ -92,14 +95,14 @@ TEST(Scaled, SellButtonSliderFrameAndADragOfMainAtTheMonitorsScale) {
 TEST(Scaled, AChangeOfScaleLaysThePanelsOutAgainAndKeepsWhatTheyHold) {
   RealForm f;
   const int dpi = form_dpi(f);
-  f.controls->edit("Edit12").set_text("0.25");
-  auto& orders = f.controls->list_box("ORDERS_LIST_m");
+  f.controls->edit(names::kLotField).set_text("0.25");
+  auto& orders = f.controls->list_box(names::kOrdersList);
   orders.append("1 (a)");
   orders.append("2 (b)");
   orders.select(1);
-  f.controls->control("SET_TP_SL_WND").set_visible(true);
-  f.controls->control("main").set_visible(false);
-  f.controls->control("SET_TP_SL_WND").set_position(scale(30, dpi), scale(20, dpi));
+  f.controls->control(names::kStopLevelsPanel).set_visible(true);
+  f.controls->control(names::kMainPanel).set_visible(false);
+  f.controls->control(names::kStopLevelsPanel).set_position(scale(30, dpi), scale(20, dpi));
   RECT window{};
   GetWindowRect(f.form(), &window);
   for (const int to : {dpi * 2, dpi}) {
@@ -110,16 +113,17 @@ TEST(Scaled, AChangeOfScaleLaysThePanelsOutAgainAndKeepsWhatTheyHold) {
     GetWindowRect(f.form(), &now);
     EXPECT_TRUE(EqualRect(&now, &suggested));
     EXPECT_EQ(f.controls->window().dpi(), to);
-    const platform::Bounds panel = scaled("SET_TP_SL_WND", to);
-    EXPECT_EQ(bounds(f.place("SET_TP_SL_WND")),
+    const platform::Bounds panel = scaled(names::kStopLevelsPanel, to);
+    EXPECT_EQ(bounds(f.place(names::kStopLevelsPanel)),
               (platform::Bounds{scale(30, to), scale(20, to), panel.width, panel.height}));
-    for (const char* name : {"Edit3", "RzSpinButtons1", "Button9"}) {
+    for (const std::string_view name :
+         {names::kStopLossDistance, names::kStopLossSpin, names::kStopLevelsApply}) {
       EXPECT_EQ(bounds(f.place(name)), scaled(name, to)) << name << " at " << to;
     }
-    EXPECT_EQ(f.controls->edit("Edit12").text(), "0.25");
+    EXPECT_EQ(f.controls->edit(names::kLotField).text(), "0.25");
     EXPECT_EQ(orders.count(), 2);
     EXPECT_EQ(orders.selected(), 1);
-    EXPECT_FALSE(f.controls->control("main").visible());
+    EXPECT_FALSE(f.controls->control(names::kMainPanel).visible());
     EXPECT_TRUE(f.shape_is_visible_children());  // the open panel alone
   }
 }

@@ -7,12 +7,15 @@
 #include <optional>
 #include <string>
 
+#include "form/names.h"
 #include "form_support.h"
 #include "platform/win32/registry_key.h"
 #include "platform/win32/settings_store.h"
-#include "shell/settings_key.h"
+#include "settings/settings_key.h"
 
 namespace pelmora::win32_test {
+
+namespace names = pelmora::form::names;
 namespace {
 
 using platform::SettingsRoot;
@@ -24,7 +27,7 @@ constexpr REGSAM kView = KEY_WOW64_32KEY;
 constexpr wchar_t kTestRoot[] = L"Software\\PelmoraTests";
 
 std::wstring key_path(const char* suffix) {
-  const std::string path = shell::settings_key_path(suffix);
+  const std::string path = settings::settings_key_path(suffix);
   return std::wstring(path.begin(), path.end());  // ASCII
 }
 
@@ -87,14 +90,14 @@ TEST(SettingsWin32, WhereTheMachineKeyRefusesTheUsersKeyKeepsTheSettings) {
   const std::wstring path = L"Software\\PelmoraTests\\User\\" + key_path("_PelmoraTests_Fallback");
   {
     RealForm f(roles);
-    f.controls->radio_group("RadioGroup4").select(1);
-    f.controls->control("main").set_position(33, 44);
+    f.controls->radio_group(names::kVersionsGroup).select(1);
+    f.controls->control(names::kMainPanel).set_position(33, 44);
   }
   EXPECT_EQ(stored(HKEY_CURRENT_USER, path, L"NewVersion_Type"), 1u);
   RealForm f(roles);
   EXPECT_TRUE(f.messages.errors().empty());
-  EXPECT_EQ(f.tform->settings().NewVersionType, 1);
-  EXPECT_EQ(f.place("main").left, 33);
+  EXPECT_EQ(f.tform->settings().update_mode, 1);
+  EXPECT_EQ(f.place(names::kMainPanel).left, 33);
   f.tform.reset();
   RegDeleteTreeW(HKEY_CURRENT_USER, kTestRoot);
 }

@@ -1,5 +1,5 @@
 // The update check under Wine with real WinHTTP against a server on 127.0.0.1 that the test
-// runs: what each answer does to Label14, and the panel's window answering while a request
+// runs: what each answer does to update_notice, and the panel's window answering while a request
 // hangs.
 #include <gtest/gtest.h>
 
@@ -7,12 +7,14 @@
 #include <optional>
 #include <string>
 
+#include "form/names.h"
 #include "form_support.h"
 #include "loopback_http.h"
-#include "shell/control_names.h"
-#include "shell/update_notice.h"
+#include "update_notice/update_notice.h"
 
 namespace pelmora::win32_test {
+
+namespace names = pelmora::form::names;
 namespace {
 
 using Clock = std::chrono::steady_clock;
@@ -43,11 +45,11 @@ TEST(UpdateNoticeWin32, EachAnswerOfTheVersionSiteAndThePanelKeepsAnswering) {
     CountingHttp http(ui, {.total_ms = kLimitMs});
     std::optional<LoopbackServer> server;
     if (!c.refused) server.emplace(c.answer);
-    RealForm form(nullptr, &http);
-    form.sites.version_site = c.refused ? refused_site() : server->site();
+    RealForm form(
+        RealFormRoles{.http = &http, .version_site = c.refused ? refused_site() : server->site()});
 
     const Clock::time_point start = Clock::now();
-    form.controls->timer(shell::ctl::Timer3).set_enabled(true);
+    form.controls->timer(form::names::kUpdateTimer).set_enabled(true);
     if (server) {
       ASSERT_TRUE(pump_until([&] { return server->requests() == 1; }));
     }
@@ -65,8 +67,9 @@ TEST(UpdateNoticeWin32, EachAnswerOfTheVersionSiteAndThePanelKeepsAnswering) {
       EXPECT_GE(took, kLimitMs - 100);
     }
     EXPECT_LT(took, kLimitMs + 3000) << "bounded by the request's limit";
-    EXPECT_EQ(IsWindowVisible(form.hwnd(shell::ctl::Label14)) != FALSE, c.shown);
-    EXPECT_EQ(form.controls->timer(shell::ctl::Timer3).interval_ms(), shell::kCheckIntervalMs);
+    EXPECT_EQ(IsWindowVisible(form.hwnd(form::names::kUpdateNotice)) != FALSE, c.shown);
+    EXPECT_EQ(form.controls->timer(form::names::kUpdateTimer).interval_ms(),
+              update_notice::kCheckIntervalMs);
     EXPECT_EQ(server ? server->requests() : 1, 1) << "one request per check";
   }
 }

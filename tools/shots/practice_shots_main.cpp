@@ -8,10 +8,13 @@
 #include <cstdio>
 
 #include "control_protocol.h"
+#include "form/names.h"
 #include "screen_picture.h"
 #include "terminal_with_expert.h"
 
 namespace pelmora::e2e {
+
+namespace names = pelmora::form::names;
 namespace {
 
 class PracticeShots : public PanelOverTerminal {
@@ -39,25 +42,25 @@ class PracticeShots : public PanelOverTerminal {
 };
 
 TEST_F(PracticeShots, TradeWithItsLevelsAndTheSummary) {
-  ASSERT_TRUE(wait_until([&] { return text("Label10").find(L" / ") != std::wstring::npos; }));
+  ASSERT_TRUE(wait_until([&] { return text(names::kQuotes).find(L" / ") != std::wstring::npos; }));
   // A few hundred bars fast, so that the chart is full; then slow enough that the order's
   // levels stay in sight for a while after it opens.
   ASSERT_EQ(ask("set-speed 28"), sim_terminal::kReplyDone);
   Sleep(3000);
   ASSERT_EQ(ask("set-speed 14"), sim_terminal::kReplyDone);
-  ASSERT_TRUE(click("SpriteButton27"));
+  ASSERT_TRUE(click(names::kBuyButton));
   ASSERT_TRUE(answer_becomes("open-count", 1));
 
   // Stop-loss 400 and take-profit 500 points away (bars here often span 100), as distances in the
   // SL/TP window.
-  const POINT main_place = top_left(control("main"));
-  ASSERT_TRUE(take_keyboard("Edit12"));
-  ASSERT_TRUE(click("Button3"));
-  ASSERT_TRUE(swapped("SET_TP_SL_WND", "main", main_place));
-  set_text("Edit3", L"400");
-  set_text("Edit2", L"500");
-  ASSERT_TRUE(click("Button9"));
-  ASSERT_TRUE(swapped("main", "SET_TP_SL_WND", main_place));
+  const POINT main_place = top_left(control(names::kMainPanel));
+  ASSERT_TRUE(take_keyboard(names::kLotField));
+  ASSERT_TRUE(click(names::kStopLevelsButton));
+  ASSERT_TRUE(swapped(names::kStopLevelsPanel, names::kMainPanel, main_place));
+  set_text(names::kStopLossDistance, L"400");
+  set_text(names::kTakeProfitDistance, L"500");
+  ASSERT_TRUE(click(names::kStopLevelsApply));
+  ASSERT_TRUE(swapped(names::kMainPanel, names::kStopLevelsPanel, main_place));
   Sleep(2500);  // a few bars pass with the order open
   ASSERT_EQ(ask("open-count"), 1) << "the order closed before the shot";
   EXPECT_TRUE(shoot("practice-trade.bmp"));

@@ -7,14 +7,16 @@
 #include <cstdio>
 #include <string>
 
+#include "form/layout.h"
+#include "form/names.h"
+#include "form/window_shape.h"
 #include "form_support.h"
 #include "platform/win32/popup_menu.h"
 #include "screen_picture.h"
-#include "shell/layout.h"
-#include "shell/window_shape.h"
 
 namespace {
 
+namespace names = pelmora::form::names;
 using pelmora::win32_test::RealForm;
 using pelmora::win32_test::save_picture;
 using pelmora::win32_test::save_screen;
@@ -37,7 +39,7 @@ RECT screen_rect(HWND hwnd) {
 }
 
 void settle(RealForm& form) {
-  pelmora::shell::RebuildWindowRegion(*form.controls);
+  pelmora::form::rebuild_window_region(*form.controls);
   RedrawWindow(form.form(), nullptr, nullptr,
                RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
   pelmora::win32_test::pump_for(400);
@@ -51,9 +53,9 @@ int main() {
   settle(form);
   failures += !save_screen(screen_rect(form.form()), "window.bmp");
   failures += !save_icon(form.form(), "icon.bmp");
-  const RECT main_place = form.place("main");
-  for (std::string_view shown : pelmora::shell::kPanelNames) {
-    for (std::string_view panel : pelmora::shell::kPanelNames) {
+  const RECT main_place = form.place(names::kMainPanel);
+  for (std::string_view shown : pelmora::form::kPanelNames) {
+    for (std::string_view panel : pelmora::form::kPanelNames) {
       form.controls->control(panel).set_visible(panel == shown);
     }
     form.controls->control(shown).set_position(main_place.left, main_place.top);
@@ -61,23 +63,24 @@ int main() {
     failures += !save_screen(screen_rect(form.hwnd(shown)), std::string(shown) + ".bmp");
   }
   // The main panel as a check that found a newer version leaves it.
-  for (std::string_view panel : pelmora::shell::kPanelNames) {
-    form.controls->control(panel).set_visible(panel == "main");
+  for (std::string_view panel : pelmora::form::kPanelNames) {
+    form.controls->control(panel).set_visible(panel == names::kMainPanel);
   }
-  form.controls->label("Label14").set_visible(true);
+  form.controls->label(names::kUpdateNotice).set_visible(true);
   settle(form);
-  failures += !save_screen(screen_rect(form.hwnd("main")), "main-update-notice.bmp");
+  failures += !save_screen(screen_rect(form.hwnd(names::kMainPanel)), "main-update-notice.bmp");
   // The settings window as the shortcut menu opens it, each group with a choice selected.
-  for (std::string_view panel : pelmora::shell::kPanelNames) {
-    form.controls->control(panel).set_visible(panel == "main");
+  for (std::string_view panel : pelmora::form::kPanelNames) {
+    form.controls->control(panel).set_visible(panel == names::kMainPanel);
   }
-  form.controls->control("main").set_position(main_place.left, main_place.top);
-  dynamic_cast<pelmora::platform::win32::MenuItem&>(form.controls->menu_item("N3")).click();
+  form.controls->control(names::kMainPanel).set_position(main_place.left, main_place.top);
+  dynamic_cast<pelmora::platform::win32::MenuItem&>(form.controls->menu_item(names::kSettingsItem))
+      .click();
   for (int i = 1; i <= 4; ++i) {
     form.controls->radio_group("RadioGroup" + std::to_string(i)).select(i % 2 == 0 ? 1 : 0);
   }
   settle(form);
-  failures += !save_screen(screen_rect(form.hwnd("Properties")), "settings.bmp");
+  failures += !save_screen(screen_rect(form.hwnd(names::kSettingsPanel)), "settings.bmp");
   std::printf("%s\n", failures ? "some screenshots failed" : "screenshots written");
   return failures ? 1 : 0;
 }

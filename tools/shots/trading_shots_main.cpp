@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <string>
 
+#include "form/names.h"
 #include "real_input.h"
 #include "screen_picture.h"
 #include "terminal_driver.h"
@@ -14,6 +15,8 @@
 #include "window_search.h"
 
 namespace pelmora::e2e {
+
+namespace names = pelmora::form::names;
 namespace {
 
 RECT rect_of(HWND window) {
@@ -44,30 +47,31 @@ bool take_shots() {
 
   // A first click on the panel can be followed by the desktop taking the keyboard under Wine,
   // which would cancel a click made then: click the lot field first and let that pass.
-  input::click(input::centre_of(panel_control(panel, "Edit12")));
+  input::click(input::centre_of(panel_control(panel, names::kLotField)));
   Sleep(500);
-  bool ok = input::click(input::centre_of(panel_control(panel, "Button4")));
-  ok = wait_until([&] { return IsWindowVisible(panel_control(panel, "SET_TSL_WND")) != FALSE; }) &&
+  bool ok = input::click(input::centre_of(panel_control(panel, names::kTrailingButton)));
+  ok = wait_until(
+           [&] { return IsWindowVisible(panel_control(panel, names::kTrailingPanel)) != FALSE; }) &&
        ok;
   ok = shoot(rect_of(run.main()), "trailing-stop.bmp") && ok;
-  input::click(input::centre_of(panel_control(panel, "Button5")));
+  input::click(input::centre_of(panel_control(panel, names::kTrailingCancel)));
 
   // The SL/TP window for the buy order opened at 1.25, its stop-loss 50 points below and its
   // take-profit 100 points above: shot once the fill ticks have loaded both sides.
   expert.give_order_property(L"x;0;1.25;1.245;1.26;0.0001;0;0;0.01;");
   Sleep(500);
-  ok = input::click(input::centre_of(panel_control(panel, "Button3"))) && ok;
-  HWND take_profit = panel_control(panel, "Edit4");
+  ok = input::click(input::centre_of(panel_control(panel, names::kStopLevelsButton))) && ok;
+  HWND take_profit = panel_control(panel, names::kTakeProfitPrice);
   ok = wait_until([&] { return window_text(take_profit) == L"1.26"; }) && ok;
   ok = shoot(rect_of(run.main()), "tp-sl.bmp") && ok;
-  input::click(input::centre_of(panel_control(panel, "Button8")));
+  input::click(input::centre_of(panel_control(panel, names::kStopLevelsCancel)));
 
   // A lot the spin cannot read, as the user might type it.
-  HWND lot = panel_control(panel, "Edit12");
+  HWND lot = panel_control(panel, names::kLotField);
   DWORD_PTR ignored = 0;
   SendMessageTimeoutW(lot, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"1,5,5"), SMTO_BLOCK, 2000,
                       &ignored);
-  RECT spin = rect_of(panel_control(panel, "RzSpinButtons8"));
+  RECT spin = rect_of(panel_control(panel, names::kLotSpin));
   input::click({spin.right - 4, (spin.top + spin.bottom) / 2});
   const DWORD pid = GetProcessId(run.panel_process());
   HWND box = nullptr;

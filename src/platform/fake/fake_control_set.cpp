@@ -1,25 +1,25 @@
 // Builds the in-memory form from the layout tables.
 #include "platform/fake/fake_control_set.h"
 
-#include "shell/layout.h"
+#include "form/layout.h"
 
 namespace pelmora::platform::fake {
 
 namespace {
 ScreenRect form_rect() {
-  const Bounds& b = shell::kFormSpec.bounds;
+  const Bounds& b = form::kFormSpec.bounds;
   return {b.left, b.top, b.left + b.width, b.top + b.height};
 }
 }  // namespace
 
 FakeControlSet::FakeControlSet(ManualClock& clock)
-    : window_(form_rect(), std::string(shell::kFormSpec.caption)) {
-  for (const shell::ControlSpec& s : shell::controls()) add_control(s);
-  for (const shell::MenuItemSpec& item : shell::popup_menu()) {
+    : window_(form_rect(), std::string(form::kFormSpec.caption)) {
+  for (const form::ControlSpec& s : form::controls()) add_control(s);
+  for (const form::MenuItemSpec& item : form::popup_menu()) {
     menu_items_.push_back(std::make_unique<FakeMenuItem>());
     add(item.name, *menu_items_.back());
   }
-  for (const shell::TimerSpec& t : shell::timers()) {
+  for (const form::TimerSpec& t : form::timers()) {
     add(t.name, clock.make_timer(t.interval_ms, t.enabled));
   }
 }
@@ -34,8 +34,8 @@ std::string FakeControlSet::hint(std::string_view name) const {
   return it == hints_.end() ? std::string() : it->second;
 }
 
-void FakeControlSet::add_control(const shell::ControlSpec& s) {
-  using shell::ControlKind;
+void FakeControlSet::add_control(const form::ControlSpec& s) {
+  using form::ControlKind;
   const std::string text(s.text);
   if (!s.hint.empty()) hints_.insert_or_assign(std::string(s.name), std::string(s.hint));
   switch (s.kind) {

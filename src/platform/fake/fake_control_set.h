@@ -6,12 +6,12 @@
 #include <memory>
 #include <vector>
 
+#include "form/layout.h"
 #include "platform/control_registry.h"
 #include "platform/fake/fake_controls.h"
 #include "platform/fake/fake_layout_controls.h"
 #include "platform/fake/fake_panel_window.h"
 #include "platform/fake/manual_clock.h"
-#include "shell/layout.h"
 
 namespace pelmora::platform::fake {
 
@@ -40,11 +40,11 @@ class FakeControlSet final : public ControlRegistry {
   std::string focused() const { return focus_history_.empty() ? "" : focus_history_.back(); }
 
  private:
-  void add_control(const shell::ControlSpec& spec);
+  void add_control(const form::ControlSpec& spec);
   // Creates the fake, registers it under its layout name as its most specific kind and gives
   // it its visibility at start.
   template <typename T, typename... Args>
-  void make(const shell::ControlSpec& spec, Args&&... args) {
+  void make(const form::ControlSpec& spec, Args&&... args) {
     auto owned = std::make_unique<T>(std::forward<Args>(args)...);
     owned->set_visible(spec.visible);
     add(spec.name, *owned);

@@ -1,17 +1,17 @@
 // Every role in memory for native tests (controls on a manual clock, program, boxes, UI queue,
-// locale, HTTP, shell, no web sites, a settings store), bundled with a terminal tree the test
+// locale, HTTP, browser, a settings store), bundled with a terminal tree the test
 // owns. Members are public: tests act as the user, the terminal, the network and the clock.
 #pragma once
 
 #include <string>
 
+#include "platform/fake/fake_browser.h"
 #include "platform/fake/fake_control_set.h"
 #include "platform/fake/fake_http.h"
 #include "platform/fake/fake_locale.h"
 #include "platform/fake/fake_message_boxes.h"
 #include "platform/fake/fake_program.h"
 #include "platform/fake/fake_settings_store.h"
-#include "platform/fake/fake_shell.h"
 #include "platform/fake/fake_terminal.h"
 #include "platform/fake/fake_ui_thread.h"
 #include "platform/fake/manual_clock.h"
@@ -33,12 +33,11 @@ struct FakePlatform {
   FakeUiThread ui;
   FakeLocale locale;
   FakeHttp http;
-  FakeShell shell;
-  WebSites sites;
+  FakeBrowser browser;
   FakeSettingsStore settings;
 
   Platform roles() {
-    return {controls, terminal, program, messages, ui, locale, http, shell, sites, settings};
+    return {controls, terminal, program, messages, ui, locale, http, browser, settings};
   }
 };
 

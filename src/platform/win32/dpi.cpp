@@ -1,7 +1,7 @@
 // Asking the system for a window's dots per inch.
 #include "platform/win32/dpi.h"
 
-#include "shell/scaling.h"
+#include "form/scaling.h"
 
 namespace pelmora::platform::win32 {
 
@@ -30,7 +30,7 @@ int window_dpi(HWND hwnd) {
   int dpi = 0;
   if (GetDpiForWindowFn fn = dpi_for_window(); fn && hwnd) dpi = static_cast<int>(fn(hwnd));
   if (dpi <= 0) dpi = screen_dpi();
-  return dpi > 0 ? dpi : shell::kBaseDpi;
+  return dpi > 0 ? dpi : form::kBaseDpi;
 }
 
 }  // namespace pelmora::platform::win32

@@ -6,6 +6,9 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "form/scaling.h"
+#include "form/tab_order.h"
+#include "form/window_shape.h"
 #include "platform/win32/button.h"
 #include "platform/win32/edit.h"
 #include "platform/win32/image_button.h"
@@ -17,9 +20,6 @@
 #include "platform/win32/slider.h"
 #include "platform/win32/spin_buttons.h"
 #include "platform/win32/wide.h"
-#include "shell/scaling.h"
-#include "shell/tab_order.h"
-#include "shell/window_shape.h"
 
 namespace pelmora::platform::win32 {
 
@@ -39,20 +39,20 @@ FormControls::FormControls() : tooltips_(window_.hwnd()) {
   INITCOMMONCONTROLSEX init{sizeof(init), ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&init);
   int id = kFirstControlId;
-  for (const shell::ControlSpec& spec : shell::controls()) {
-    create(shell::scaled_control(spec, window_.dpi()), id++);
+  for (const form::ControlSpec& spec : form::controls()) {
+    create(form::scaled_control(spec, window_.dpi()), id++);
   }
   window_.set_on_scale_change([this](int old_dpi, int new_dpi) { rescale(old_dpi, new_dpi); });
 
   int menu_id = kFirstMenuId;
-  for (const shell::MenuItemSpec& item : shell::popup_menu()) {
+  for (const form::MenuItemSpec& item : form::popup_menu()) {
     add(item.name, menu_.add_item(menu_id++, item.caption));
   }
   window_.host().set_on_menu_command([this](int command) { menu_.dispatch(command); });
   for (auto& [name, panel] : panels_) {
     panel->set_on_menu_request([this](int x, int y) { menu_.show(window_.hwnd(), x, y); });
   }
-  for (const shell::TimerSpec& t : shell::timers()) {
+  for (const form::TimerSpec& t : form::timers()) {
     timers_.push_back(std::make_unique<Timer>(TimerArgs{t.interval_ms, t.enabled}));
     add(t.name, *timers_.back());
   }
@@ -64,15 +64,15 @@ FormControls::~FormControls() {
   panels_.clear();
 }
 
-HWND FormControls::parent_of(const shell::ControlSpec& spec) const {
+HWND FormControls::parent_of(const form::ControlSpec& spec) const {
   if (spec.parent.empty()) return window_.hwnd();
   return panels_.find(spec.parent)->second->hwnd();
 }
 
-HFONT FormControls::font(const shell::Font& f) {
+HFONT FormControls::font(const form::Font& f) {
   const bool form_font = f.name.empty();
-  std::tuple<std::string, int, bool> key{std::string(form_font ? shell::kFormFontName : f.name),
-                                         form_font ? shell::kFormFontHeight : f.height, f.bold};
+  std::tuple<std::string, int, bool> key{std::string(form_font ? form::kFormFontName : f.name),
+                                         form_font ? form::kFormFontHeight : f.height, f.bold};
   auto it = fonts_.find(key);
   if (it == fonts_.end()) {
     const std::wstring face = to_wide(std::get<0>(key));
@@ -84,8 +84,8 @@ HFONT FormControls::font(const shell::Font& f) {
   return it->second.get();
 }
 
-void FormControls::create(const shell::ControlSpec& s, int id) {
-  using shell::ControlKind;
+void FormControls::create(const form::ControlSpec& s, int id) {
+  using form::ControlKind;
   const HWND parent = parent_of(s);
   const std::string text(s.text);
   HWND made = nullptr;
@@ -109,7 +109,7 @@ void FormControls::create(const shell::ControlSpec& s, int id) {
                                                  .caption = text,
                                                  .font = font(s.font),
                                                  .colour = to_colorref(s.colour),
-                                                 .hand_cursor = s.cursor == shell::Cursor::kHand}));
+                                                 .hand_cursor = s.cursor == form::Cursor::kHand}));
       add(s.name, c);
       made = c.hwnd();
       break;
@@ -120,7 +120,7 @@ void FormControls::create(const shell::ControlSpec& s, int id) {
                                           .id = id,
                                           .bounds = s.bounds,
                                           .fill = to_colorref(s.back_colour),
-                                          .border = to_colorref(shell::kPanelLook.line_border)}));
+                                          .border = to_colorref(form::kPanelLook.line_border)}));
       add(s.name, static_cast<platform::Control&>(c));
       made = c.hwnd();
       break;
@@ -131,7 +131,7 @@ void FormControls::create(const shell::ControlSpec& s, int id) {
           .id = id,
           .bounds = s.bounds,
           .word = text,
-          .pictures = s.pictures == shell::Pictures::kSell ? sell_pictures() : buy_pictures(),
+          .pictures = s.pictures == form::Pictures::kSell ? sell_pictures() : buy_pictures(),
           .font = font(s.font)}));
       add(s.name, static_cast<platform::Button&>(c));
       made = c.hwnd();
@@ -208,7 +208,7 @@ void FormControls::create(const shell::ControlSpec& s, int id) {
 // Common to every kind: later rows lie over earlier ones (a spin pair over its field's end),
 // siblings do not paint over each other, only listed tab stops stop the Tab key, the hint, and
 // the visibility at start.
-void FormControls::finish(const shell::ControlSpec& s, HWND hwnd) {
+void FormControls::finish(const form::ControlSpec& s, HWND hwnd) {
   windows_[std::string(s.name)] = hwnd;
   specs_[hwnd] = s;
   SetWindowLongPtrW(hwnd, GWL_STYLE, GetWindowLongPtrW(hwnd, GWL_STYLE) | WS_CLIPSIBLINGS);
@@ -219,15 +219,15 @@ void FormControls::finish(const shell::ControlSpec& s, HWND hwnd) {
 }
 
 void FormControls::rescale(int old_dpi, int new_dpi) {
-  for (const shell::ControlSpec& spec : shell::controls()) rescale(spec, old_dpi, new_dpi);
+  for (const form::ControlSpec& spec : form::controls()) rescale(spec, old_dpi, new_dpi);
   RedrawWindow(window_.hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
-  shell::RebuildWindowRegion(*this);
+  form::rebuild_window_region(*this);
 }
 
-void FormControls::rescale(const shell::ControlSpec& spec, int old_dpi, int new_dpi) {
-  using shell::ControlKind;
+void FormControls::rescale(const form::ControlSpec& spec, int old_dpi, int new_dpi) {
+  using form::ControlKind;
   if (spec.control_id != 0) return;  // the exchange fields keep their own units
-  const shell::ControlSpec s = shell::scaled_control(spec, new_dpi);
+  const form::ControlSpec s = form::scaled_control(spec, new_dpi);
   const Bounds& b = s.bounds;
   HWND hwnd = hwnd_of(spec.name);
   switch (spec.kind) {
@@ -235,8 +235,8 @@ void FormControls::rescale(const shell::ControlSpec& spec, int old_dpi, int new_
       // A panel keeps the place it was moved to, as the same 96-dpi place at the new scale.
       PanelControl& panel = *panels_.find(spec.name)->second;
       const Bounds now = panel.bounds();
-      const int left = shell::scale(shell::unscale(now.left, old_dpi), new_dpi);
-      const int top = shell::scale(shell::unscale(now.top, old_dpi), new_dpi);
+      const int left = form::scale(form::unscale(now.left, old_dpi), new_dpi);
+      const int top = form::scale(form::unscale(now.top, old_dpi), new_dpi);
       panel.set_geometry({left, top, b.width, b.height}, s.border_width);
       return;
     }
@@ -278,13 +278,13 @@ bool FormControls::handle_tab(const MSG& msg) {
   while (focused && !specs_.count(focused)) focused = GetParent(focused);
   if (!focused) return false;
   const auto next_name =
-      shell::next_tab_stop(specs_[focused].name, GetKeyState(VK_SHIFT) < 0, [this](auto name) {
+      form::next_tab_stop(specs_[focused].name, GetKeyState(VK_SHIFT) < 0, [this](auto name) {
         HWND hwnd = hwnd_of(name);
         return hwnd && IsWindowVisible(hwnd) && IsWindowEnabled(hwnd);
       });
   if (!next_name) return false;
   HWND next = hwnd_of(*next_name);
-  if (specs_[next].kind == shell::ControlKind::kRadioGroup) {
+  if (specs_[next].kind == form::ControlKind::kRadioGroup) {
     auto& group = dynamic_cast<RadioGroup&>(radio_group(*next_name));
     next = group.choice_window(std::max(group.selected(), 0));
   }

@@ -14,6 +14,7 @@
 #include <tuple>
 #include <vector>
 
+#include "form/layout.h"
 #include "platform/control_registry.h"
 #include "platform/win32/form_window.h"
 #include "platform/win32/gdi_handles.h"
@@ -21,7 +22,6 @@
 #include "platform/win32/popup_menu.h"
 #include "platform/win32/timer.h"
 #include "platform/win32/tooltips.h"
-#include "shell/layout.h"
 
 namespace pelmora::platform::win32 {
 
@@ -44,14 +44,14 @@ class FormControls final : public ControlRegistry {
   bool handle_tab(const MSG& msg);
 
  private:
-  void create(const shell::ControlSpec& spec, int id);
+  void create(const form::ControlSpec& spec, int id);
   // Places, sizes and fonts at the new scale; texts, selections, visibility and the panels'
   // places (converted) stay.
   void rescale(int old_dpi, int new_dpi);
-  void rescale(const shell::ControlSpec& spec, int old_dpi, int new_dpi);
-  HWND parent_of(const shell::ControlSpec& spec) const;
-  HFONT font(const shell::Font& font);
-  void finish(const shell::ControlSpec& spec, HWND hwnd);
+  void rescale(const form::ControlSpec& spec, int old_dpi, int new_dpi);
+  HWND parent_of(const form::ControlSpec& spec) const;
+  HFONT font(const form::Font& font);
+  void finish(const form::ControlSpec& spec, HWND hwnd);
   template <typename T>
   T& keep(std::unique_ptr<T> control) {
     T& ref = *control;
@@ -67,7 +67,7 @@ class FormControls final : public ControlRegistry {
   std::map<std::string, std::unique_ptr<PanelControl>, std::less<>> panels_;
   std::vector<std::unique_ptr<platform::Control>> controls_;
   std::map<std::string, HWND, std::less<>> windows_;
-  std::map<HWND, shell::ControlSpec> specs_;
+  std::map<HWND, form::ControlSpec> specs_;
 };
 
 }  // namespace pelmora::platform::win32

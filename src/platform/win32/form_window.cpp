@@ -4,12 +4,12 @@
 
 #include <cstdlib>
 
+#include "form/layout.h"
+#include "form/scaling.h"
 #include "platform/win32/app_icon.h"
 #include "platform/win32/dpi.h"
 #include "platform/win32/panel_paint.h"
 #include "platform/win32/window_text.h"
-#include "shell/layout.h"
-#include "shell/scaling.h"
 
 namespace pelmora::platform::win32 {
 
@@ -34,25 +34,25 @@ FormWindow::FormWindow()
     // The owner stands in for the application's hidden window: it owns the form, carries no
     // caption of its own and is what gets attached to the chart.
     : owner_({.style = WS_POPUP}),
-      form_({.caption = std::string(shell::kFormSpec.caption),
+      form_({.caption = std::string(form::kFormSpec.caption),
              .parent = owner_.hwnd(),
-             .bounds = shell::kFormSpec.bounds,
+             .bounds = form::kFormSpec.bounds,
              .style = WS_POPUP | WS_CLIPCHILDREN,
              .ex_style = WS_EX_LAYERED,
              .quit_on_destroy = true}),
-      key_brush_(CreateSolidBrush(to_colorref(shell::kFormSpec.colour))),
+      key_brush_(CreateSolidBrush(to_colorref(form::kFormSpec.colour))),
       icon_(make_app_icon()),
       dpi_(window_dpi(form_.hwnd())) {
   // Every pixel in exactly the key colour is see-through, wherever it is drawn.
-  SetLayeredWindowAttributes(hwnd(), to_colorref(shell::kFormSpec.colour), 255, LWA_COLORKEY);
+  SetLayeredWindowAttributes(hwnd(), to_colorref(form::kFormSpec.colour), 255, LWA_COLORKEY);
   for (HWND window : {hwnd(), owner()}) {
     SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_.get()));
     SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_.get()));
   }
   form_.set_message_hook(
       [this](UINT m, WPARAM w, LPARAM l, LRESULT* r) { return on_message(m, w, l, r); });
-  if (dpi_ != shell::kBaseDpi) {
-    const Bounds b = shell::scale_bounds(shell::kFormSpec.bounds, dpi_);
+  if (dpi_ != form::kBaseDpi) {
+    const Bounds b = form::scale_bounds(form::kFormSpec.bounds, dpi_);
     SetWindowPos(hwnd(), nullptr, b.left, b.top, b.width, b.height, SWP_NOZORDER | SWP_NOACTIVATE);
   }
 }

@@ -110,7 +110,7 @@ void ImageButton::paint() {
     paint_parent_face(hwnd(), dc);  // behind the transparent corners
     const ButtonPicture& pic = pictures_[static_cast<size_t>(state())];
     // Drawn at the button's own size and scale, so the edges stay crisp at every scale.
-    const shell::PanelLook look = look_of(hwnd());
+    const form::PanelLook look = look_of(hwnd());
     const int corner = look.button_corner_diameter;
     UniqueRegion bar(CreateRoundRectRgn(0, 0, rect.right + 1, rect.bottom + 1, corner, corner));
     SelectClipRgn(dc, bar.get());

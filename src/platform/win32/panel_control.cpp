@@ -16,7 +16,7 @@ PanelControl::PanelControl(const PanelArgs& args)
              .style =
                  static_cast<DWORD>(WS_CHILD | WS_CLIPCHILDREN | (args.visible ? WS_VISIBLE : 0))}),
       border_width_(args.border_width),
-      silver_(CreateSolidBrush(to_colorref(shell::kPanelLook.fill_bottom))) {
+      silver_(CreateSolidBrush(to_colorref(form::kPanelLook.fill_bottom))) {
   mark_panel(hwnd(), border_width_);
   host_.set_message_hook(
       [this](UINT m, WPARAM w, LPARAM l, LRESULT* r) { return on_message(m, w, l, r); });
@@ -63,7 +63,7 @@ bool PanelControl::on_message(UINT message, WPARAM wparam, LPARAM lparam, LRESUL
     // The slider, the buttons' corners and read-only texts sit on the silver lower part.
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
-      SetBkColor(reinterpret_cast<HDC>(wparam), to_colorref(shell::kPanelLook.fill_bottom));
+      SetBkColor(reinterpret_cast<HDC>(wparam), to_colorref(form::kPanelLook.fill_bottom));
       *result = reinterpret_cast<LRESULT>(silver_.get());
       return true;
     case WM_CONTEXTMENU: {

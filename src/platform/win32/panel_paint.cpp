@@ -2,9 +2,9 @@
 // rounded corners (see-through outside them) and a grey border of the panel's width.
 #include "platform/win32/panel_paint.h"
 
+#include "form/scaling.h"
 #include "platform/win32/dpi.h"
 #include "platform/win32/gdi_handles.h"
-#include "shell/scaling.h"
 
 namespace pelmora::platform::win32 {
 
@@ -24,21 +24,21 @@ COLORREF blend(COLORREF from, COLORREF to, int step, int steps) {
 }
 
 COLORREF panel_fill_at(int y, int height) {
-  const shell::PanelLook& look = shell::kPanelLook;
+  const form::PanelLook& look = form::kPanelLook;
   // The lower half is the mirror part, silver to silver.
   const int half = height / 2;
   if (y >= half || half <= 0) return to_colorref(look.fill_bottom);
   return blend(to_colorref(look.fill_top), to_colorref(look.fill_bottom), y, half);
 }
 
-shell::PanelLook look_of(HWND hwnd) {
-  return shell::scaled_look(window_dpi(hwnd));
+form::PanelLook look_of(HWND hwnd) {
+  return form::scaled_look(window_dpi(hwnd));
 }
 
 void paint_panel_face(HDC dc, int width, int height, int border_width, int corner_radius) {
-  const shell::PanelLook& look = shell::kPanelLook;
+  const form::PanelLook& look = form::kPanelLook;
   RECT all{0, 0, width, height};
-  UniqueBrush key(CreateSolidBrush(to_colorref(shell::kKeyColour)));
+  UniqueBrush key(CreateSolidBrush(to_colorref(form::kKeyColour)));
   FillRect(dc, &all, key.get());
 
   const int diameter = corner_radius * 2;
@@ -73,7 +73,7 @@ void paint_parent_face(HWND child, HDC dc) {
   if (border == 0) {
     RECT rect{};
     GetClientRect(child, &rect);
-    UniqueBrush key(CreateSolidBrush(to_colorref(shell::kKeyColour)));
+    UniqueBrush key(CreateSolidBrush(to_colorref(form::kKeyColour)));
     FillRect(dc, &rect, key.get());
     return;
   }

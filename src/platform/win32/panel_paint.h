@@ -5,8 +5,8 @@
 
 #include <windows.h>
 
+#include "form/layout.h"
 #include "platform/win32/gdi_handles.h"
-#include "shell/layout.h"
 
 namespace pelmora::platform::win32 {
 
@@ -21,13 +21,13 @@ COLORREF panel_fill_at(int y, int height);
 void mark_panel(HWND panel, int border_width);
 
 // The panels' corner radius, the order buttons' corners and the like at `hwnd`'s scale.
-shell::PanelLook look_of(HWND hwnd);
+form::PanelLook look_of(HWND hwnd);
 
 // Paints, into a child's DC, the part of its parent panel's face that lies behind the child.
 // A child whose parent is not a panel gets the form's key colour.
 void paint_parent_face(HWND child, HDC dc);
 
-inline COLORREF to_colorref(shell::Colour c) {
+inline COLORREF to_colorref(form::Colour c) {
   return static_cast<COLORREF>(c);
 }
 

@@ -6,6 +6,9 @@
 // shellapi.h needs the types of windows.h first.
 #include <shellapi.h>
 
+#include <cstdio>
+#include <memory>
+
 #include "platform/win32/wide.h"
 
 namespace pelmora::platform::win32 {
@@ -31,6 +34,28 @@ std::string Win32Program::program_path() const {
     }
     if (path.size() >= 32768) return {};
     path.resize(path.size() * 2);
+  }
+}
+
+// Through the program's own wide path, so a folder name in any language works.
+std::optional<std::string> Win32Program::read_file_beside(std::string_view name,
+                                                          std::size_t max_bytes) const {
+  struct FileCloser {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+  };
+  try {
+    std::wstring path = to_wide(program_path());
+    if (path.empty()) return std::nullopt;
+    path.resize(path.find_last_of(L"\\/:") + 1);
+    const std::unique_ptr<std::FILE, FileCloser> file(
+        _wfopen((path + to_wide(name)).c_str(), L"rb"));
+    if (!file) return std::nullopt;
+    std::string text(max_bytes + 1, '\0');
+    text.resize(std::fread(text.data(), 1, text.size(), file.get()));
+    if (text.size() > max_bytes) return std::nullopt;
+    return text;
+  } catch (...) {
+    return std::nullopt;
   }
 }
 

@@ -9,6 +9,8 @@ class Win32Program : public Program {
  public:
   std::string first_parameter() const override;
   std::string program_path() const override;
+  std::optional<std::string> read_file_beside(std::string_view name,
+                                              std::size_t max_bytes) const override;
   void quit() override;
 };
 

@@ -3,10 +3,10 @@
 
 #include <algorithm>
 
+#include "form/scaling.h"
 #include "platform/win32/child_window.h"
 #include "platform/win32/dpi.h"
 #include "platform/win32/wide.h"
-#include "shell/scaling.h"
 
 namespace pelmora::platform::win32 {
 
@@ -38,19 +38,19 @@ RadioGroup::RadioGroup(const RadioGroupArgs& args)
 }
 
 int RadioGroup::caption_height() const {
-  return shell::scale(kCaptionHeight, window_dpi(hwnd()));
+  return form::scale(kCaptionHeight, window_dpi(hwnd()));
 }
 
 int RadioGroup::inset() const {
-  return shell::scale(kInset, window_dpi(hwnd()));
+  return form::scale(kInset, window_dpi(hwnd()));
 }
 
 void RadioGroup::lay_out_choices() {
   RECT rect{};
   GetClientRect(hwnd(), &rect);
   const int dpi = window_dpi(hwnd());
-  const int rows_top = caption_height() + shell::scale(2, dpi);
-  const int row_height = (rect.bottom - rows_top - shell::scale(4, dpi)) / 2;
+  const int rows_top = caption_height() + form::scale(2, dpi);
+  const int row_height = (rect.bottom - rows_top - form::scale(4, dpi)) / 2;
   for (int i = 0; i < 2; ++i) {
     HWND choice = choices_[static_cast<size_t>(i)];
     SetWindowPos(choice, nullptr, inset(), rows_top + i * row_height, rect.right - 2 * inset(),
@@ -137,7 +137,7 @@ void RadioGroup::paint_frame(HDC dc) {
   SetBkMode(dc, OPAQUE);
   SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
   const std::wstring text = L" " + to_wide(caption_) + L" ";
-  RECT caption{rect.left + inset() - shell::scale(2, window_dpi(hwnd())), rect.top, rect.right,
+  RECT caption{rect.left + inset() - form::scale(2, window_dpi(hwnd())), rect.top, rect.right,
                rect.top + caption_height};
   DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &caption,
             DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);

@@ -6,10 +6,10 @@
 
 #include <algorithm>
 
+#include "form/scaling.h"
 #include "platform/win32/dpi.h"
 #include "platform/win32/gdi_handles.h"
 #include "platform/win32/notify_target.h"
-#include "shell/scaling.h"
 
 namespace pelmora::platform::win32 {
 
@@ -17,7 +17,7 @@ namespace {
 constexpr COLORREF kFrameColour = 12632256;  // silver, the lower colour of the panel
 }
 
-LRESULT CALLBACK TrackBarFrameProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
+LRESULT CALLBACK slider_frame_proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
   const auto previous = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
   if (message == WM_KEYDOWN) {
     if (auto* slider = dynamic_cast<Slider*>(notify_target_of(hwnd))) slider->key_down();
@@ -26,7 +26,7 @@ LRESULT CALLBACK TrackBarFrameProc(HWND hwnd, UINT message, WPARAM wparam, LPARA
                                   : DefWindowProcW(hwnd, message, wparam, lparam);
   if (message == WM_PAINT) {
     // The system's border width, taken as a 96-dpi figure and scaled to the slider's monitor.
-    const int width = shell::scale(GetSystemMetrics(SM_CXBORDER), window_dpi(hwnd));
+    const int width = form::scale(GetSystemMetrics(SM_CXBORDER), window_dpi(hwnd));
     RECT rect{};
     GetWindowRect(hwnd, &rect);
     HDC dc = GetWindowDC(hwnd);
@@ -43,7 +43,7 @@ LRESULT CALLBACK TrackBarFrameProc(HWND hwnd, UINT message, WPARAM wparam, LPARA
 
 void install_frame_proc(HWND slider) {
   const LONG_PTR previous =
-      SetWindowLongPtrW(slider, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TrackBarFrameProc));
+      SetWindowLongPtrW(slider, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&slider_frame_proc));
   SetWindowLongPtrW(slider, GWLP_USERDATA, previous);
 }
 

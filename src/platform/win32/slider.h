@@ -1,4 +1,4 @@
-// The speed slider (a trackbar without ticks, fixed thumb length) and TrackBarFrameProc, its
+// The speed slider (a trackbar without ticks, fixed thumb length) and slider_frame_proc, its
 // replacement window procedure that draws a silver frame round it after each paint. The
 // previous procedure is kept in the slider window's user-data slot.
 #pragma once
@@ -21,9 +21,9 @@ struct SliderArgs {
   int thumb_length = 0;
 };
 
-LRESULT CALLBACK TrackBarFrameProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
+LRESULT CALLBACK slider_frame_proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
 
-// Puts TrackBarFrameProc in place of the window's procedure, keeping the previous one in
+// Puts slider_frame_proc in place of the window's procedure, keeping the previous one in
 // GWLP_USERDATA.
 void install_frame_proc(HWND slider);
 

@@ -103,7 +103,7 @@ void SpinButtons::paint() {
     FillRect(dc, &rect, back.get());
     const int mid = rect.right / 2;
     // A rim of the background stays around the two faces.
-    const shell::PanelLook look = look_of(hwnd());
+    const form::PanelLook look = look_of(hwnd());
     const int rim = look.spin_rim;
     RECT down{rim, rim, mid, rect.bottom - rim};
     RECT up{mid, rim, rect.right - rim, rect.bottom - rim};

@@ -1,0 +1,148 @@
+// Loading and saving the seven stored values, and the settings window's three handlers.
+#include "settings/settings.h"
+
+#include <array>
+#include <string_view>
+
+#include "form/names.h"
+#include "form/refresh_panel_buttons.h"
+#include "form/scaling.h"
+#include "form/window_shape.h"
+#include "settings/settings_key.h"
+
+namespace pelmora::settings {
+
+namespace names = form::names;
+
+namespace {
+
+constexpr std::string_view kSlTpSetType = "SL_TP_Set_Type";
+constexpr std::string_view kWndPosType = "WND_POS_Type";
+constexpr std::string_view kTrackBarPosType = "TrackBarPos_Type";
+constexpr std::string_view kNewVersionType = "NewVersion_Type";
+// WND_X holds the Top and WND_Y the Left: stored keys have always had it so.
+constexpr std::string_view kWndX = "WND_X";
+constexpr std::string_view kWndY = "WND_Y";
+constexpr std::string_view kTrackBarPos = "TrackBarPos";
+
+constexpr int kFirstChoice = 0;
+
+using Key = std::unique_ptr<platform::SettingsKey>;
+
+std::int32_t read_or(const Key& key, std::string_view name, std::int32_t fallback) {
+  if (!key) return fallback;
+  return key->read(name).value_or(fallback);
+}
+
+void write(const Key& key, std::string_view name, std::int32_t value) {
+  if (!key || !key->write(name, value)) {
+    throw SettingsWriteError("Failed to set data for '" + std::string(name) + "'");
+  }
+}
+
+}  // namespace
+
+Settings::Settings(const platform::Platform& platform, SettingVariables& variables,
+                   SettingsRoutines routines)
+    : controls_(platform.controls),
+      c_{.main_panel = controls_.panel(names::kMainPanel),
+         .settings_panel = controls_.panel(names::kSettingsPanel),
+         .sl_tp_mode_group = controls_.radio_group(names::kSlTpModeGroup),
+         .placement_group = controls_.radio_group(names::kPlacementGroup),
+         .speed_group = controls_.radio_group(names::kSpeedGroup),
+         .versions_group = controls_.radio_group(names::kVersionsGroup),
+         .speed_slider = controls_.slider(names::kSpeedSlider)},
+      store_(platform.settings),
+      program_(platform.program),
+      variables_(variables),
+      routines_(std::move(routines)) {
+  controls_.menu_item(names::kSettingsItem).set_on_click([this] { settings_item_clicked(); });
+  controls_.button(names::kSettingsCancel).set_on_click([this] { settings_cancel_clicked(); });
+  controls_.button(names::kSettingsApply).set_on_click([this] { settings_apply_clicked(); });
+}
+
+std::string Settings::key_suffix() const {
+  try {
+    return settings_key_suffix(program_.program_path());
+  } catch (...) {
+    return {};  // the base key itself serves
+  }
+}
+
+Key Settings::open_key(bool create) const {
+  const std::string path = settings_key_path(key_suffix());
+  if (Key key = store_.open(platform::SettingsRoot::kMachine, path, create)) return key;
+  // Without administrator rights the machine key gives no full access, and nothing redirects
+  // a 64-bit program: keep the settings per user rather than lose them at every exit.
+  return store_.open(platform::SettingsRoot::kUser, path, create);
+}
+
+void Settings::load_settings(bool Full) {
+  const Key key = open_key(false);
+  c_.sl_tp_mode_group.select(read_or(key, kSlTpSetType, kFirstChoice));
+  c_.placement_group.select(read_or(key, kWndPosType, kFirstChoice));
+  c_.speed_group.select(read_or(key, kTrackBarPosType, kFirstChoice));
+  c_.versions_group.select(read_or(key, kNewVersionType, kFirstChoice));
+  if (!Full) return;
+  // The variables take the stored numbers as they are; only the groups clamp.
+  variables_.sl_tp_mode = read_or(key, kSlTpSetType, 0);
+  // The place is stored in 96-dpi units, so that it means the same spot at every scale.
+  const int dpi = controls_.window().dpi();
+  const std::int32_t top = read_or(key, kWndX, 0);
+  const std::int32_t left = read_or(key, kWndY, 0);
+  c_.main_panel.set_position(form::scale(left, dpi), form::scale(top, dpi));
+  const std::int32_t speed = read_or(key, kTrackBarPos, kStandardSpeed);
+  if (routines_.load_speed_position) routines_.load_speed_position(speed);
+  variables_.update_mode = read_or(key, kNewVersionType, 0);
+}
+
+void Settings::save_settings() {
+  const Key key = open_key(true);
+  write(key, kSlTpSetType, c_.sl_tp_mode_group.selected());
+  write(key, kWndPosType, c_.placement_group.selected());
+  write(key, kTrackBarPosType, c_.speed_group.selected());
+  write(key, kNewVersionType, c_.versions_group.selected());
+  // Any choice but the first, no choice included, stores the fixed start values.
+  const bool keep_place = c_.placement_group.selected() == kFirstChoice;
+  const platform::Bounds main = c_.main_panel.bounds();
+  const int dpi = controls_.window().dpi();
+  write(key, kWndX, keep_place ? form::unscale(main.top, dpi) : 0);
+  write(key, kWndY, keep_place ? form::unscale(main.left, dpi) : 0);
+  const bool keep_speed = c_.speed_group.selected() == kFirstChoice;
+  write(key, kTrackBarPos, keep_speed ? c_.speed_slider.position() : kStandardSpeed);
+}
+
+void Settings::settings_item_clicked() {
+  form::refresh_panel_buttons(controls_);
+  c_.settings_panel.set_visible(true);
+  c_.main_panel.set_visible(false);
+  const platform::Bounds main = c_.main_panel.bounds();
+  c_.settings_panel.set_position(main.left, main.top);
+  form::rebuild_window_region(controls_);
+}
+
+void Settings::settings_cancel_clicked() {
+  form::refresh_panel_buttons(controls_);
+  load_settings(false);
+  close_window();
+  form::rebuild_window_region(controls_);
+}
+
+void Settings::settings_apply_clicked() {
+  form::refresh_panel_buttons(controls_);
+  save_settings();
+  variables_.sl_tp_mode = c_.sl_tp_mode_group.selected();
+  variables_.update_mode = c_.versions_group.selected();
+  close_window();
+  form::rebuild_window_region(controls_);
+}
+
+// The window may have been dragged while open: main takes its last place.
+void Settings::close_window() {
+  c_.settings_panel.set_visible(false);
+  c_.main_panel.set_visible(true);
+  const platform::Bounds window = c_.settings_panel.bounds();
+  c_.main_panel.set_position(window.left, window.top);
+}
+
+}  // namespace pelmora::settings

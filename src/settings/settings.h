@@ -1,0 +1,80 @@
+// The settings: four two-choice preferences, the main panel's place and the speed slider's
+// position, loaded at start and on cancel, saved on apply and at the end; and the settings
+// window that shows the preferences in place of the main panel.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <stdexcept>
+#include <string>
+
+#include "platform/platform.h"
+#include "settings/setting_variables.h"
+
+namespace pelmora::settings {
+
+// The speed position written for "start with the standard speed" and used when none is stored.
+inline constexpr std::int32_t kStandardSpeed = 24;
+
+// A value the store would not take; its text names the value.
+class SettingsWriteError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+struct SettingsRoutines {
+  // Puts the speed slider at a loaded position; a real change sends the speed to the tester.
+  // Never throws.
+  std::function<void(int position)> load_speed_position;
+};
+
+class Settings {
+ public:
+  // Resolves its controls and wires the menu item, "Отмена" and "Применить". The
+  // platform's roles and the variables are held, not owned.
+  Settings(const platform::Platform& platform, SettingVariables& variables,
+           SettingsRoutines routines);
+  Settings(const Settings&) = delete;
+  Settings& operator=(const Settings&) = delete;
+
+  // The four choices into the radio groups; with Full also the variables, the main panel's
+  // place and the slider's position. Each value that cannot be read takes its default on its
+  // own. Never throws.
+  void load_settings(bool Full);
+  // Writes the seven values. Throws SettingsWriteError at the first value the store refuses.
+  void save_settings();
+  // The key's suffix from the program file's folder; empty when it cannot be worked out.
+  std::string key_suffix() const;
+
+  // Opens the settings window in the main panel's place.
+  void settings_item_clicked();
+  // Cancel: the choices go back to the stored ones and the window closes. Never throws.
+  void settings_cancel_clicked();
+  // Apply: saves, takes the two preferences that act at once, closes the window. When saving
+  // fails it throws as save_settings does, and the window stays open.
+  void settings_apply_clicked();
+
+ private:
+  struct Controls {
+    platform::Panel& main_panel;
+    platform::Panel& settings_panel;
+    platform::RadioGroup& sl_tp_mode_group;
+    platform::RadioGroup& placement_group;
+    platform::RadioGroup& speed_group;
+    platform::RadioGroup& versions_group;
+    platform::Slider& speed_slider;
+  };
+
+  std::unique_ptr<platform::SettingsKey> open_key(bool create) const;
+  void close_window();
+
+  platform::ControlSet& controls_;
+  Controls c_;
+  platform::SettingsStore& store_;
+  const platform::Program& program_;
+  SettingVariables& variables_;
+  SettingsRoutines routines_;
+};
+
+}  // namespace pelmora::settings
