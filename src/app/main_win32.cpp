@@ -38,6 +38,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     }
     return static_cast<int>(msg.wParam);
   } catch (const std::exception& error) {
+    // No form to run a handler in: the failure to build it is shown here, and the program ends.
     win32::show_error_box(error.what());
     return 1;
   }

@@ -1,12 +1,12 @@
 // The form's construction: the shared parts, then each feature, which wires itself.
 #include "app/panel_form.h"
 
-#include <exception>
-
 #include "form/names.h"
 #include "form/refresh_panel_buttons.h"
+#include "form/window_events.h"
 #include "form/window_shape.h"
 #include "link/exchange_fields.h"
+#include "platform/handler_call.h"
 #include "trading/order_actions.h"
 
 namespace pelmora::app {
@@ -76,17 +76,14 @@ void PanelForm::on_show() {
 }
 
 // The settings are stored once more on the way out; a refusal is shown, then the program ends.
-void PanelForm::on_destroy() {
-  try {
-    stored_settings_.save_settings();
-  } catch (const std::exception& e) {
-    platform_.messages.show_error(e.what());
-  }
+void PanelForm::on_destroy() noexcept {
+  platform::call_reporting([this] { stored_settings_.save_settings(); }, platform_.messages);
 }
 
 void PanelForm::wire_handlers() {
   platform::ControlSet& c = platform_.controls;
   c.window().set_on_show([this] { on_show(); });
+  form::follow_window_events(c);
   c.timer(form::names::kFollowingTimer).set_on_tick([this] { following_tick(); });
   c.timer(form::names::kLinkTimer).set_on_tick([this] { link_.tick(); });
   c.list_box(form::names::kOrdersList).set_on_select([this] { link_.orders_list_clicked(); });

@@ -38,15 +38,15 @@ class PanelForm {
   link::Link& link() { return link_; }
   const dragging::DragState& drag_state() const { return dragging_.state(); }
 
-  // Makes the program's owner window a child of the chart frame. Never throws.
-  void attach_to_terminal() { startup_.attach_to_terminal(); }
-  // The following tick. Never throws.
-  void following_tick() { following_.tick(); }
+  // Makes the program's owner window a child of the chart frame.
+  void attach_to_terminal() noexcept { startup_.attach_to_terminal(); }
+  // The following tick.
+  void following_tick() noexcept { following_.tick(); }
 
  private:
   void on_create();
   void on_show();
-  void on_destroy();
+  void on_destroy() noexcept;
   void wire_handlers();
 
   platform::Platform platform_;

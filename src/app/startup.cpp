@@ -1,14 +1,15 @@
 // The creation and show sequences, step by step in their fixed order.
 #include "app/startup.h"
 
-#include <exception>
 #include <string>
 
 #include "common/fixed_text.h"
+#include "common/silently.h"
 #include "form/names.h"
 #include "form/refresh_panel_buttons.h"
 #include "form/window_shape.h"
 #include "link/exchange_fields.h"
+#include "platform/handler_call.h"
 #include "platform/virtual_keys.h"
 #include "terminal/chart_windows.h"
 #include "terminal/text_of_window.h"
@@ -36,14 +37,10 @@ StartUp::StartUp(const platform::Platform& platform, const link::OrderVariables&
       order_(order),
       routines_(std::move(routines)) {}
 
-void StartUp::on_create() {
-  try {
-    create_steps();
-  } catch (const std::exception& e) {
-    // What escapes the creation handler goes to the toolkit's error box, as it would from any
-    // handler; the program carries on.
-    messages_.show_error(e.what());
-  }
+// What escapes the creation handler goes to the general error box, as it would from any
+// handler; the program carries on.
+void StartUp::on_create() noexcept {
+  platform::call_reporting([this] { create_steps(); }, messages_);
 }
 
 void StartUp::create_steps() {
@@ -54,12 +51,8 @@ void StartUp::create_steps() {
   for (int i = 0; i < kSpeedStepsBack; ++i) terminal_.post_key(tester.slider, platform::kVkUp);
 }
 
-void StartUp::on_show() {
-  try {
-    show_steps();
-  } catch (...) {
-    // A failing show step ends the sequence silently; the next event runs normally.
-  }
+void StartUp::on_show() noexcept {
+  common::silently([this] { show_steps(); });
 }
 
 void StartUp::show_steps() {
@@ -107,12 +100,11 @@ void StartUp::move_out_of_sight() {
   }
 }
 
-platform::WindowRef StartUp::chart_frame() const {
-  try {
-    return terminal_.parent(terminal::chart_window_of(program_.first_parameter()));
-  } catch (...) {
-    return platform::kNoWindow;
-  }
+platform::WindowRef StartUp::chart_frame() const noexcept {
+  platform::WindowRef frame = platform::kNoWindow;
+  common::silently(
+      [&] { frame = terminal_.parent(terminal::chart_window_of(program_.first_parameter())); });
+  return frame;
 }
 
 bool StartUp::owner_in_chart_frame() const {
@@ -120,15 +112,14 @@ bool StartUp::owner_in_chart_frame() const {
   return frame != platform::kNoWindow && c_.window().owner_parent() == frame;
 }
 
-void StartUp::attach_to_terminal() {
-  try {
+// A failure leaves the owner window unattached: the panel keeps running on its own.
+void StartUp::attach_to_terminal() noexcept {
+  common::silently([this] {
     const platform::WindowRef frame = chart_frame();
     // With no chart frame there is nothing to attach to; the owner window stays as it is.
     if (frame == platform::kNoWindow || c_.window().owner_parent() == frame) return;
     c_.window().attach_owner_to(frame);
-  } catch (...) {
-    // Not attached: the panel keeps running on its own.
-  }
+  });
 }
 
 }  // namespace pelmora::app

@@ -11,8 +11,8 @@ namespace pelmora::app {
 
 // What the sequences run of the form's other parts.
 struct StartUpRoutines {
-  platform::Handler load_settings;          // never throws
-  platform::Handler update_selected_order;  // never throws
+  platform::Handler load_settings;          // reports nothing
+  platform::Handler update_selected_order;  // reports nothing
   platform::Handler send_speed_to_tester;   // throws on a first parameter that is no number
 };
 
@@ -26,14 +26,13 @@ class StartUp {
           StartUpRoutines routines);
 
   // The creation steps. A first parameter that is not a whole number stops them and shows the
-  // general error display; the program then runs on, attached to nothing. Never throws.
-  void on_create();
+  // general error display; the program then runs on, attached to nothing.
+  void on_create() noexcept;
   // The show steps, run at every change of the window from hidden to shown. A failing step
-  // ends the sequence silently. Never throws.
-  void on_show();
+  // ends the sequence silently.
+  void on_show() noexcept;
   // Makes the program's owner window a child of the chart frame, unless it already is one.
-  // Never throws.
-  void attach_to_terminal();
+  void attach_to_terminal() noexcept;
 
  private:
   void create_steps();
@@ -41,7 +40,7 @@ class StartUp {
   void synchronise_pause_button(platform::WindowRef tester_pause);
   void move_out_of_sight();
   // The chart frame named by the first parameter; kNoWindow for none or a bad parameter.
-  platform::WindowRef chart_frame() const;
+  platform::WindowRef chart_frame() const noexcept;
   bool owner_in_chart_frame() const;
 
   platform::ControlSet& c_;

@@ -1,6 +1,7 @@
 // One loop over the panels wires all twelve handlers.
 #include "dragging/panel_dragging.h"
 
+#include "common/silently.h"
 #include "form/layout.h"
 #include "form/names.h"
 #include "form/window_shape.h"
@@ -34,26 +35,21 @@ void PanelDragging::wire(std::string_view panel, platform::MouseSource& source) 
   source.set_on_mouse_up([this, panel](MouseButton b, int x, int y) { MouseUp(panel, b, x, y); });
 }
 
-void PanelDragging::MouseDown(std::string_view panel, platform::MouseButton button, int x, int y) {
-  try {
-    drag_.mouse_down(controls_.panel(panel), button, x, y);
-  } catch (...) {
-  }
+void PanelDragging::MouseDown(std::string_view panel, platform::MouseButton button, int x,
+                              int y) noexcept {
+  common::silently([&] { drag_.mouse_down(controls_.panel(panel), button, x, y); });
 }
 
-void PanelDragging::MouseMove(std::string_view panel, int x, int y) {
-  try {
-    drag_.mouse_move(outline_of(panel), x, y);
-  } catch (...) {
-  }
+void PanelDragging::MouseMove(std::string_view panel, int x, int y) noexcept {
+  common::silently([&] { drag_.mouse_move(outline_of(panel), x, y); });
 }
 
-void PanelDragging::MouseUp(std::string_view panel, platform::MouseButton button, int x, int y) {
-  try {
+void PanelDragging::MouseUp(std::string_view panel, platform::MouseButton button, int x,
+                            int y) noexcept {
+  common::silently([&] {
     if (drag_.mouse_up(controls_.panel(panel), button, x, y))
       form::rebuild_window_region(controls_);
-  } catch (...) {
-  }
+  });
 }
 
 }  // namespace pelmora::dragging

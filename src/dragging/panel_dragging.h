@@ -20,10 +20,10 @@ class PanelDragging {
   const DragState& state() const { return drag_.state(); }
 
   // The three handlers of one panel; positions in the sending control's client coordinates.
-  // They never throw: a failure leaves what was done so far.
-  void MouseDown(std::string_view panel, platform::MouseButton button, int x, int y);
-  void MouseMove(std::string_view panel, int x, int y);
-  void MouseUp(std::string_view panel, platform::MouseButton button, int x, int y);
+  // A failure ends them silently, leaving what was done so far.
+  void MouseDown(std::string_view panel, platform::MouseButton button, int x, int y) noexcept;
+  void MouseMove(std::string_view panel, int x, int y) noexcept;
+  void MouseUp(std::string_view panel, platform::MouseButton button, int x, int y) noexcept;
 
  private:
   void wire(std::string_view panel, platform::MouseSource& source);

@@ -7,7 +7,7 @@
 namespace pelmora::form {
 
 // Changes no visibility flag, enabled state or text; a failure on one button is ignored and the
-// others are still repainted. Never throws.
-void refresh_panel_buttons(platform::ControlSet& controls);
+// others are still repainted.
+void refresh_panel_buttons(platform::ControlSet& controls) noexcept;
 
 }  // namespace pelmora::form

@@ -9,12 +9,17 @@ platform::Bounds scale_bounds(const platform::Bounds& b, int dpi) {
   return {left, top, scale(b.left + b.width, dpi) - left, scale(b.top + b.height, dpi) - top};
 }
 
+Font scaled_font(const Font& font, int dpi) {
+  Font f = font.name.empty() ? Font{kFormFontName, kFormFontHeight, false} : font;
+  f.height = scale(f.height, dpi);
+  return f;
+}
+
 ControlSpec scaled_control(const ControlSpec& spec, int dpi) {
   if (spec.control_id != 0) return spec;  // an exchange field
   ControlSpec s = spec;
   s.bounds = scale_bounds(spec.bounds, dpi);
-  if (s.font.name.empty()) s.font = {kFormFontName, kFormFontHeight, false};
-  s.font.height = scale(s.font.height, dpi);
+  s.font = scaled_font(spec.font, dpi);
   s.item_height = scale(spec.item_height, dpi);
   s.slider.thumb_length = scale(spec.slider.thumb_length, dpi);
   s.border_width = scale(spec.border_width, dpi);

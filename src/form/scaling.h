@@ -44,6 +44,9 @@ constexpr int snap_to_base_grid(int value, int dpi) {
 // control's far edge lies where the scaled far edge of its 96-dpi rectangle does.
 platform::Bounds scale_bounds(const platform::Bounds& bounds, int dpi);
 
+// A font of the layout at `dpi`: the form's font named and sized, the height scaled.
+Font scaled_font(const Font& font, int dpi);
+
 // A control of the layout at `dpi`: places, sizes, font height (the form's font named and
 // sized), list item height, slider thumb, panel border. The exchange fields are not scaled:
 // the expert finds them by identifier and they lie out of sight, so at every scale they stay

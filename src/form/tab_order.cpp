@@ -28,4 +28,17 @@ std::optional<std::string_view> next_tab_stop(std::string_view current, bool bac
   return stops[next].second;
 }
 
+bool move_focus(platform::ControlSet& controls, std::string_view current, bool backwards) {
+  // Shown as the system sees it: the control's own flag and its panel's.
+  const auto available = [&controls](std::string_view name) {
+    const platform::Control& control = controls.control(name);
+    return control.visible() && control.enabled() &&
+           controls.control(find_control(name)->parent).visible();
+  };
+  const std::optional<std::string_view> next = next_tab_stop(current, backwards, available);
+  if (!next) return false;
+  controls.control(*next).set_focus();
+  return true;
+}
+
 }  // namespace pelmora::form

@@ -6,6 +6,8 @@
 #include <optional>
 #include <string_view>
 
+#include "platform/control_set.h"
+
 namespace pelmora::form {
 
 // Whether a control can take the focus now (shown and enabled).
@@ -17,5 +19,10 @@ using TabStopAvailable = std::function<bool(std::string_view name)>;
 // exchange field) or no stop of its panel is available.
 std::optional<std::string_view> next_tab_stop(std::string_view current, bool backwards,
                                               const TabStopAvailable& available);
+
+// Tab (Shift+Tab with `backwards`) pressed in the control `current`: gives the focus to the
+// next stop that can take it, shown (on a shown panel) and enabled. False when there is none,
+// and the key is then left to the control.
+bool move_focus(platform::ControlSet& controls, std::string_view current, bool backwards);
 
 }  // namespace pelmora::form

@@ -1,6 +1,7 @@
 // The rectangles that make up the window's shape.
 #include "form/window_shape.h"
 
+#include "common/silently.h"
 #include "form/layout.h"
 
 namespace pelmora::form {
@@ -15,12 +16,9 @@ std::vector<platform::Bounds> visible_child_rects(platform::ControlSet& controls
   return rects;
 }
 
-void rebuild_window_region(platform::ControlSet& controls) {
-  try {
-    controls.window().set_shape(visible_child_rects(controls));
-  } catch (...) {
-    // The shape stays as it was; the next rebuild starts from scratch again.
-  }
+// A failure leaves the shape as it was; the next rebuild starts from scratch again.
+void rebuild_window_region(platform::ControlSet& controls) noexcept {
+  common::silently([&] { controls.window().set_shape(visible_child_rects(controls)); });
 }
 
 }  // namespace pelmora::form

@@ -12,7 +12,7 @@ namespace pelmora::form {
 // flag is set, in creation order.
 std::vector<platform::Bounds> visible_child_rects(platform::ControlSet& controls);
 
-// Cuts the form's window to those rectangles. Never throws.
-void rebuild_window_region(platform::ControlSet& controls);
+// Cuts the form's window to those rectangles; a failure leaves the shape as it was.
+void rebuild_window_region(platform::ControlSet& controls) noexcept;
 
 }  // namespace pelmora::form

@@ -7,6 +7,7 @@
 
 #include "common/fixed_text.h"
 #include "common/lenient_number.h"
+#include "common/silently.h"
 #include "link/exchange_fields.h"
 #include "link/order_lines.h"
 #include "link/order_property.h"
@@ -21,10 +22,7 @@ class RedrawSuspension {
  public:
   explicit RedrawSuspension(platform::ListBox& list) : list_(list) { list_.set_redraw(false); }
   ~RedrawSuspension() {
-    try {
-      list_.set_redraw(true);
-    } catch (...) {
-    }
+    common::silently([this] { list_.set_redraw(true); });
   }
   RedrawSuspension(const RedrawSuspension&) = delete;
   RedrawSuspension& operator=(const RedrawSuspension&) = delete;
@@ -33,26 +31,17 @@ class RedrawSuspension {
   platform::ListBox& list_;
 };
 
-template <typename Stage>
-void run_swallowing(Stage&& stage) {
-  try {
-    stage();
-  } catch (...) {
-    // A failing stage ends silently; the next one and the next tick run as usual.
-  }
-}
-
 }  // namespace
 
 Link::Link(LinkFields fields, OrderVariables& order, OrdersPresent orders_present)
-    : c_(fields), order_(order), orders_present_(std::move(orders_present)) {}
+    : c_(fields), orders_present_(std::move(orders_present)), order_(order) {}
 
-void Link::update_selected_order() {
-  run_swallowing([&] { publish_selected_ticket(); });
-  run_swallowing([&] { read_order_property_and_check_lot(); });
-  run_swallowing([&] {
-    if (order_.lot_step == 0) order_.lot_step = 0.01;
-  });
+// A failing stage ends silently; the next one and the next tick run as usual.
+void Link::update_selected_order() noexcept {
+  using common::silently;
+  silently([this] { publish_selected_ticket(); });
+  silently([this] { read_order_property_and_check_lot(); });
+  if (order_.lot_step == 0) order_.lot_step = 0.01;
 }
 
 void Link::publish_selected_ticket() {
@@ -80,27 +69,26 @@ void Link::read_order_property_and_check_lot() {
   }
 }
 
-void Link::tick() {
-  try {
-    update_selected_order();
-    // The panel's half of the handshake: OUT_COMMAND first, so the terminal side never sees an
-    // acknowledged command standing next to an empty IN_READ_COMMAND.
-    if (c_.IN_READ_COMMAND.text() == kReadOk) c_.OUT_COMMAND.set_text("");
-    if (c_.OUT_COMMAND.text().empty() && c_.IN_READ_COMMAND.text() == kReadOk) {
-      c_.IN_READ_COMMAND.set_text("");
-    }
+void Link::tick() noexcept {
+  common::silently([this] { tick_steps(); });
+}
 
-    std::string orders = c_.IN_ORDERS.text();
-    if (orders != mirrored_) take_orders(std::move(orders));
-    if (!has_orders_) return;
-    if (c_.orders_list.count() > 0 &&
-        c_.orders_list.selected() == platform::ListBox::kNoSelection) {
-      c_.orders_list.select(0);
-    }
-    update_selected_order();
-  } catch (...) {
-    // A failing tick ends silently; the next tick runs as usual.
+void Link::tick_steps() {
+  update_selected_order();
+  // The panel's half of the handshake: OUT_COMMAND first, so the terminal side never sees an
+  // acknowledged command standing next to an empty IN_READ_COMMAND.
+  if (c_.IN_READ_COMMAND.text() == kReadOk) c_.OUT_COMMAND.set_text("");
+  if (c_.OUT_COMMAND.text().empty() && c_.IN_READ_COMMAND.text() == kReadOk) {
+    c_.IN_READ_COMMAND.set_text("");
   }
+
+  std::string orders = c_.IN_ORDERS.text();
+  if (orders != mirrored_) take_orders(std::move(orders));
+  if (!has_orders_) return;
+  if (c_.orders_list.count() > 0 && c_.orders_list.selected() == platform::ListBox::kNoSelection) {
+    c_.orders_list.select(0);
+  }
+  update_selected_order();
 }
 
 // Splits a changed IN_ORDERS text and brings the list and the order actions in line with it.

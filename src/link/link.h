@@ -33,16 +33,17 @@ class Link {
  public:
   Link(LinkFields fields, OrderVariables& order, OrdersPresent orders_present);
 
-  // Runs every 10 ms (200 ms until the panel follows a chart). Never throws: a failing step ends
-  // the tick silently.
-  void tick();
+  // Runs every 10 ms (200 ms until the panel follows a chart). A failing step ends the tick
+  // silently.
+  void tick() noexcept;
   // Publishes the selected ticket, reads the property record, checks the lot field; each of
-  // its three stages runs even when an earlier one fails. Never throws.
-  void update_selected_order();
+  // its three stages runs even when an earlier one fails.
+  void update_selected_order() noexcept;
   // The user moved the list's selection.
-  void orders_list_clicked() { update_selected_order(); }
+  void orders_list_clicked() noexcept { update_selected_order(); }
 
  private:
+  void tick_steps();
   void publish_selected_ticket();
   void publish(std::string_view ticket);
   void read_order_property_and_check_lot();

@@ -11,8 +11,8 @@ class Browser {
  public:
   virtual ~Browser() = default;
   // Asks the system to open `url` in the default browser; `owner` (kNoWindow for none) parents
-  // anything the system shows on the way. Whether it worked is not reported. Never throws.
-  virtual void open_url(std::string_view url, WindowRef owner) = 0;
+  // anything the system shows on the way. Whether it worked is not reported.
+  virtual void open_url(std::string_view url, WindowRef owner) noexcept = 0;
 };
 
 }  // namespace pelmora::platform

@@ -35,10 +35,18 @@ class Control : public Switchable {
   virtual Bounds bounds() const = 0;
   // Moves the control inside its parent; the size stays.
   virtual void set_position(int left, int top) = 0;
+  // Gives the control the keyboard focus; a radio group gives it to its selected choice (the
+  // first when none is selected).
+  virtual void set_focus() = 0;
+  // The control at another display scale: `bounds` in pixels at `dpi` in its parent's client
+  // area, and what else it draws at a scale (its font, a list's item height, a slider's thumb, a
+  // panel's border, the places of a group's choices). Texts, selection, visibility and enabled
+  // state stay as they are.
+  virtual void rescale(const Bounds& bounds, int dpi) = 0;
 };
 
-// A control with a caption or text, UTF-8. A handler that throws is the backend's to deal
-// with: the Win32 backend shows the failure in the general error box (handler_call.h).
+// A control with a caption or text, UTF-8. Every handler of every control runs through the rule
+// of platform/handler_call.h: what it throws shows in the general error box.
 class TextControl : public Control {
  public:
   // The whole current text. Another process may have changed it since the last call, so the
@@ -57,8 +65,6 @@ class Edit : public TextControl {
   // A key pressed or released while the field has the keyboard focus.
   virtual void set_on_key_down(Handler handler) = 0;
   virtual void set_on_key_up(Handler handler) = 0;
-  // Gives the field the keyboard focus.
-  virtual void set_focus() = 0;
 };
 
 class Button : public TextControl {

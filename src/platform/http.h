@@ -44,8 +44,9 @@ class Http {
 
   virtual ~Http() = default;
   // Starts a GET of `url` (http or https) and returns at once. `done` runs exactly once, later,
-  // on the user-interface thread, unless the ticket is dropped first. Never throws.
-  virtual HttpTicket get(const std::string& url, Done done) = 0;
+  // on the user-interface thread, unless the ticket is dropped first; a request that cannot
+  // even start is such a failure.
+  virtual HttpTicket get(const std::string& url, Done done) noexcept = 0;
 };
 
 }  // namespace pelmora::platform

@@ -11,9 +11,8 @@ class Locale {
  public:
   virtual ~Locale() = default;
   // The user's decimal separator, UTF-8 (usually "." or ","), read afresh at each call so a
-  // change of the settings takes effect at once. Never empty and never throws: "." when the
-  // system cannot say.
-  virtual std::string decimal_separator() const = 0;
+  // change of the settings takes effect at once. Never empty: "." when the system cannot say.
+  virtual std::string decimal_separator() const noexcept = 0;
 };
 
 }  // namespace pelmora::platform

@@ -2,6 +2,8 @@
 // the terminal's chart. One object per program; the form owns it.
 #pragma once
 
+#include <functional>
+#include <string_view>
 #include <vector>
 
 #include "platform/controls.h"
@@ -11,6 +13,10 @@ namespace pelmora::platform {
 
 class PanelWindow : public Window {
  public:
+  using ScaleChangeHandler = std::function<void(int old_dpi, int new_dpi)>;
+  // Whether the handler moved the focus, and so took the key.
+  using TabHandler = std::function<bool(std::string_view control, bool backwards)>;
+
   virtual WindowRef ref() const = 0;
   // The window's rectangle on the screen.
   virtual ScreenRect rect() const = 0;
@@ -20,6 +26,14 @@ class PanelWindow : public Window {
   // Dots per inch of the monitor the window is on (96 at 100%): the scale its panels are laid
   // out at now. Places and sizes read from and given to controls are pixels at this scale.
   virtual int dpi() const = 0;
+  // Runs when the window has moved to a monitor of another scale, or its monitor's scale
+  // changed, once the window has taken its place at the new scale (dpi() gives `new_dpi`). The
+  // controls stay as they were until the handler lays them out again.
+  virtual void set_on_scale_change(ScaleChangeHandler handler) = 0;
+  // Runs when Tab, or Shift+Tab (`backwards`), is pressed while a control of the form has the
+  // keyboard focus; `control` is its given name. When the handler returns false, or fails, the
+  // key goes on to the control as any other key does.
+  virtual void set_on_tab(TabHandler handler) = 0;
 
   virtual bool visible() const = 0;
   // Shows or hides the window. A change from hidden to shown raises the show handler once,

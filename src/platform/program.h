@@ -17,9 +17,9 @@ class Program {
   // The full path of the running program file as UTF-8 text; empty when it cannot be had.
   virtual std::string program_path() const = 0;
   // The whole content of the file `name` in the program file's folder; nothing when it is
-  // missing, unreadable or longer than `max_bytes`. Never throws.
+  // missing, unreadable or longer than `max_bytes`.
   virtual std::optional<std::string> read_file_beside(std::string_view name,
-                                                      std::size_t max_bytes) const = 0;
+                                                      std::size_t max_bytes) const noexcept = 0;
   // Asks the application to end: the message loop stops the next time it runs and the form is
   // then destroyed normally. Handlers already running finish first. Asking twice is harmless.
   virtual void quit() = 0;

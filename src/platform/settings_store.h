@@ -27,9 +27,9 @@ class SettingsStore {
   virtual ~SettingsStore() = default;
   // Opens the key at `path` (no leading separator) under `root` with full access, creating it
   // (and the keys above it) first when `create` is set. Nothing when the key is missing (and
-  // not to be created) or the store refuses full access. Never throws.
+  // not to be created) or the store refuses full access.
   virtual std::unique_ptr<SettingsKey> open(SettingsRoot root, std::string_view path,
-                                            bool create) = 0;
+                                            bool create) noexcept = 0;
 };
 
 }  // namespace pelmora::platform

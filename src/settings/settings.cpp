@@ -4,6 +4,7 @@
 #include <array>
 #include <string_view>
 
+#include "common/silently.h"
 #include "form/names.h"
 #include "form/refresh_panel_buttons.h"
 #include "form/scaling.h"
@@ -62,11 +63,9 @@ Settings::Settings(const platform::Platform& platform, SettingVariables& variabl
 }
 
 std::string Settings::key_suffix() const {
-  try {
-    return settings_key_suffix(program_.program_path());
-  } catch (...) {
-    return {};  // the base key itself serves
-  }
+  std::string suffix;  // the base key itself serves when there is none
+  common::silently([&] { suffix = settings_key_suffix(program_.program_path()); });
+  return suffix;
 }
 
 Key Settings::open_key(bool create) const {
@@ -77,7 +76,13 @@ Key Settings::open_key(bool create) const {
   return store_.open(platform::SettingsRoot::kUser, path, create);
 }
 
-void Settings::load_settings(bool Full) {
+// Reading never reports anything: a value that cannot be read takes its default, and a control
+// that fails ends the loading silently.
+void Settings::load_settings(bool Full) noexcept {
+  common::silently([&] { load(Full); });
+}
+
+void Settings::load(bool Full) {
   const Key key = open_key(false);
   c_.sl_tp_mode_group.select(read_or(key, kSlTpSetType, kFirstChoice));
   c_.placement_group.select(read_or(key, kWndPosType, kFirstChoice));

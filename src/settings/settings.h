@@ -25,7 +25,7 @@ class SettingsWriteError : public std::runtime_error {
 
 struct SettingsRoutines {
   // Puts the speed slider at a loaded position; a real change sends the speed to the tester.
-  // Never throws.
+  // Reports nothing.
   std::function<void(int position)> load_speed_position;
 };
 
@@ -40,8 +40,8 @@ class Settings {
 
   // The four choices into the radio groups; with Full also the variables, the main panel's
   // place and the slider's position. Each value that cannot be read takes its default on its
-  // own. Never throws.
-  void load_settings(bool Full);
+  // own; nothing is reported.
+  void load_settings(bool Full) noexcept;
   // Writes the seven values. Throws SettingsWriteError at the first value the store refuses.
   void save_settings();
   // The key's suffix from the program file's folder; empty when it cannot be worked out.
@@ -49,7 +49,7 @@ class Settings {
 
   // Opens the settings window in the main panel's place.
   void settings_item_clicked();
-  // Cancel: the choices go back to the stored ones and the window closes. Never throws.
+  // Cancel: the choices go back to the stored ones and the window closes.
   void settings_cancel_clicked();
   // Apply: saves, takes the two preferences that act at once, closes the window. When saving
   // fails it throws as save_settings does, and the window stays open.
@@ -66,6 +66,7 @@ class Settings {
     platform::Slider& speed_slider;
   };
 
+  void load(bool Full);
   std::unique_ptr<platform::SettingsKey> open_key(bool create) const;
   void close_window();
 

@@ -8,6 +8,7 @@
 
 #include "common/decimal_reading.h"
 #include "common/number_texts.h"
+#include "common/silently.h"
 
 namespace pelmora::stop_levels {
 
@@ -51,13 +52,12 @@ void LevelSide::load() {
   f_.distance.set_text(common::whole_text(distance_of_order_level(level_, order_), kLoadDigits));
 }
 
-void LevelSide::spin_step(int delta, platform::Edit& away, platform::MessageBoxes& messages) {
-  try {
+void LevelSide::spin_step(int delta, platform::Edit& away,
+                          platform::MessageBoxes& messages) noexcept {
+  common::silently([&] {
     step_distance(delta, away, messages);
     price_from_points();  // once more, whatever happened before
-  } catch (...) {
-    // A failing step ends silently with the fields as they stand.
-  }
+  });
 }
 
 void LevelSide::step_distance(int delta, platform::Edit& away, platform::MessageBoxes& messages) {

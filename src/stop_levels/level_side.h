@@ -33,9 +33,9 @@ class LevelSide {
   // Loads the order's own level, if it has one: its price, then its distance in whole points
   // (unless point_size is 0), whose change event computes the price back from the rounding.
   void load();
-  // One press of a spin button, `delta` +1 or -1. Never throws: a failure leaves the fields as
+  // One press of a spin button, `delta` +1 or -1; a failure ends it silently with the fields as
   // they stand. `away` is the field that takes the focus meanwhile (IN_ORDERS).
-  void spin_step(int delta, platform::Edit& away, platform::MessageBoxes& messages);
+  void spin_step(int delta, platform::Edit& away, platform::MessageBoxes& messages) noexcept;
 
  private:
   void step_distance(int delta, platform::Edit& away, platform::MessageBoxes& messages);

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "common/silently.h"
 #include "form/names.h"
 #include "form/refresh_panel_buttons.h"
 #include "form/window_shape.h"
@@ -136,14 +137,13 @@ void StopLevelsWindow::stop_levels_apply_clicked() {
   form::rebuild_window_region(c_.set);
 }
 
-void StopLevelsWindow::fill_tick() {
-  try {
+// A failing tick ends silently; the next one runs as usual.
+void StopLevelsWindow::fill_tick() noexcept {
+  common::silently([this] {
     c_.stop_levels_title.set_text(std::string(kTitle) + c_.OUT_SELECTED_ORDER.text());
     if (settings_.sl_tp_mode != 0) return;  // previous-value mode: the fields stay as they are
     fill_stage();
-  } catch (...) {
-    // A failing tick ends silently; the next one runs as usual.
-  }
+  });
 }
 
 // At most one stage per tick: stop-loss load, take-profit load, then recalculation for good.

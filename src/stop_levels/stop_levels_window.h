@@ -48,8 +48,8 @@ class StopLevelsWindow {
   void stop_levels_clicked();  // opens the window, unless the link is busy or nothing is selected
   void stop_levels_cancel_clicked();  // Cancel
   void stop_levels_apply_clicked();   // Apply
-  // The fill tick: the title, then at most one stage. Never throws.
-  void fill_tick();
+  // The fill tick: the title, then at most one stage; a failure ends it silently.
+  void fill_tick() noexcept;
   void sl_price_from_points() { sl_.price_from_points(); }
   void tp_price_from_points() { tp_.price_from_points(); }
 

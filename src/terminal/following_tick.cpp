@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "common/silently.h"
 #include "terminal/chart_windows.h"
 #include "terminal/text_of_window.h"
 
@@ -19,14 +20,11 @@ FollowingTick::FollowingTick(FollowingControls controls, const platform::Termina
       program_(program),
       update_selected_order_(std::move(update_selected_order)) {}
 
-void FollowingTick::tick() {
+// A failing step (a parameter that is no number, say) ends this tick; the next starts afresh.
+void FollowingTick::tick() noexcept {
   if (running_) return;
   running_ = true;
-  try {
-    follow();
-  } catch (...) {
-    // A failing step (a parameter that is no number, say) ends this tick; the next starts afresh.
-  }
+  common::silently([this] { follow(); });
   running_ = false;
 }
 

@@ -30,8 +30,8 @@ class FollowingTick {
   FollowingTick(FollowingControls controls, const platform::TerminalWindows& terminal,
                 platform::Program& program, platform::Handler update_selected_order);
 
-  // Runs every 300 ms. Never throws: a failing step ends the tick silently.
-  void tick();
+  // Runs every 300 ms. A failing step ends the tick silently.
+  void tick() noexcept;
 
   // The size last given to the panel window by a tick (0 before the first placement).
   int last_width() const { return last_width_; }

@@ -2,6 +2,7 @@
 #include "trading/order_entry.h"
 
 #include "common/number_texts.h"
+#include "common/silently.h"
 #include "form/names.h"
 #include "form/refresh_panel_buttons.h"
 #include "form/window_shape.h"
@@ -63,17 +64,16 @@ void OrderEntry::lot_key_up() {
   form::refresh_panel_buttons(controls_);
 }
 
-void OrderEntry::lot_spin(SpinDirection direction) {
-  try {
+// A failing step ends the spin silently; the field keeps what it holds now.
+void OrderEntry::lot_spin(SpinDirection direction) noexcept {
+  common::silently([&] {
     spin_step({.field = c_.lot_field,
                .focus_elsewhere = c_.IN_ORDERS,
                .step = order_.lot_step,
                .floor = order_.lot_step,
                .text_of = common::lot_spin_text},
               direction, messages_);
-  } catch (...) {
-    // A failing step ends the spin silently; the field keeps what it holds now.
-  }
+  });
 }
 
 }  // namespace pelmora::trading

@@ -24,9 +24,9 @@ class OrderEntry {
   void close_clicked();
   // "Закрыть все ордера": the command and nothing else.
   void close_all_clicked();
-  // The lot spin, by lot_step, never below lot_step. Never throws.
-  void lot_down_clicked() { lot_spin(SpinDirection::kDown); }
-  void lot_up_clicked() { lot_spin(SpinDirection::kUp); }
+  // The lot spin, by lot_step, never below lot_step; a failing step ends silently.
+  void lot_down_clicked() noexcept { lot_spin(SpinDirection::kDown); }
+  void lot_up_clicked() noexcept { lot_spin(SpinDirection::kUp); }
   void lot_key_down();
   void lot_key_up();
 
@@ -38,7 +38,7 @@ class OrderEntry {
   };
 
   void wire_handlers(platform::ControlSet& controls);
-  void lot_spin(SpinDirection direction);
+  void lot_spin(SpinDirection direction) noexcept;
 
   platform::ControlSet& controls_;
   platform::MessageBoxes& messages_;

@@ -4,8 +4,10 @@
 #include <string>
 #include <string_view>
 
+#include "common/silently.h"
 #include "form/names.h"
 #include "form/refresh_panel_buttons.h"
+#include "platform/handler_call.h"
 #include "platform/virtual_keys.h"
 #include "terminal/chart_windows.h"
 #include "terminal/text_of_window.h"
@@ -76,17 +78,15 @@ void TesterControl::pause_clicked() {
   terminal_.click(pause);
 }
 
-void TesterControl::stop_clicked() {
-  try {
-    terminal_.click(terminal::tester_controls_of(terminal_, program_).stop);
-  } catch (...) {
-    // No tester to stop, or no chart named: stopping is a wish, not worth a message.
-  }
+// No tester to stop, or no chart named: stopping is a wish, not worth a message.
+void TesterControl::stop_clicked() noexcept {
+  common::silently(
+      [this] { terminal_.click(terminal::tester_controls_of(terminal_, program_).stop); });
 }
 
-void TesterControl::load_speed_position(int position) {
+void TesterControl::load_speed_position(int position) noexcept {
   const FlagScope scope(loading_);
-  c_.speed_slider.set_position(position);
+  common::silently([&] { c_.speed_slider.set_position(position); });
 }
 
 void TesterControl::speed_changed() {
@@ -94,6 +94,8 @@ void TesterControl::speed_changed() {
   try {
     send_speed_to_tester();
   } catch (const terminal::InvalidInteger&) {
+    // While the stored position is loaded, the creation step that reads the parameter next
+    // reports it; any other time it goes to the error box like every handler's failure.
     if (!loading_) throw;
     return;
   }
@@ -104,19 +106,19 @@ void TesterControl::speed_key_down() {
   form::refresh_panel_buttons(controls_);
 }
 
-void TesterControl::f11_tick() {
-  // The error box of a failing tick runs its own message loop, in which this timer keeps
-  // firing: the box is shown from inside the tick so that a nested tick can see it is open and
-  // do nothing, and a held F11 gives one box, never a pile of them.
-  if (box_open_) return;
+// The error box of a failing tick runs its own message loop, in which this timer keeps firing:
+// the failure is shown from inside the tick, so that a nested tick sees one running and does
+// nothing, and a held F11 gives one box, never a pile of them.
+void TesterControl::f11_tick() noexcept {
+  if (ticking_) return;
+  const FlagScope scope(ticking_);
+  platform::call_reporting([this] { forward_f11(); }, messages_);
+}
+
+void TesterControl::forward_f11() {
   if (terminal_.foreground() != c_.window.ref()) return;
   if (!terminal_.key_down(platform::kVkF11)) return;
-  try {
-    terminal_.post_key(terminal::chart_window_of(program_.first_parameter()), platform::kVkF11);
-  } catch (const terminal::InvalidInteger& e) {
-    const FlagScope scope(box_open_);
-    messages_.show_error(e.what());
-  }
+  terminal_.post_key(terminal::chart_window_of(program_.first_parameter()), platform::kVkF11);
 }
 
 }  // namespace pelmora::trading

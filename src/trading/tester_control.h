@@ -30,31 +30,32 @@ class TesterControl {
   // Pauses or resumes the test; the pause button shows the state the tester enters with the click.
   // Throws terminal::InvalidInteger when the first parameter is not a number.
   void pause_clicked();
-  // Stops the test. Never throws: every failure on the way is ignored.
-  void stop_clicked();
+  // Stops the test; every failure on the way is ignored.
+  void stop_clicked() noexcept;
   // Puts the slider at a stored position at start. The change sends the speed as any change
   // does, but a first parameter that is no number is left to the creation step that reads it
-  // next and reports it once. Never throws.
-  void load_speed_position(int position);
+  // next and reports it once. A slider that fails to move is ignored.
+  void load_speed_position(int position) noexcept;
 
   // Runs at every real change of the slider's position; throws as send_speed_to_tester does.
   void speed_changed();
   void speed_key_down();
   // Passes F11 on to the chart while F11 is down and the panel has the keyboard. A first
-  // parameter that is not a number then goes to the general error display, one box at a time.
-  // Never throws.
-  void f11_tick();
+  // parameter that is not a number, or any other failure, then goes to the general error
+  // display, one box at a time.
+  void f11_tick() noexcept;
 
  private:
   void wire_handlers(platform::Timer& f11_timer);
+  void forward_f11();
 
   platform::ControlSet& controls_;
   TesterPanelControls c_;
   platform::TerminalWindows& terminal_;
   const platform::Program& program_;
   platform::MessageBoxes& messages_;
-  bool box_open_ = false;  // f11_timer's error box is open
-  bool loading_ = false;   // speed_slider is being put at its stored position
+  bool ticking_ = false;  // an f11_timer tick (and any error box it shows) is running
+  bool loading_ = false;  // speed_slider is being put at its stored position
 };
 
 }  // namespace pelmora::trading

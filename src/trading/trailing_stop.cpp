@@ -4,6 +4,7 @@
 #include <string>
 
 #include "common/number_texts.h"
+#include "common/silently.h"
 #include "form/names.h"
 #include "form/refresh_panel_buttons.h"
 #include "form/window_shape.h"
@@ -81,17 +82,16 @@ void TrailingStop::trailing_distance_key_down() {
   form::refresh_panel_buttons(controls_);
 }
 
-void TrailingStop::distance_spin(SpinDirection direction) {
-  try {
+// A failing step ends the spin silently; the field keeps what it holds now.
+void TrailingStop::distance_spin(SpinDirection direction) noexcept {
+  common::silently([&] {
     spin_step({.field = c_.trailing_distance,
                .focus_elsewhere = c_.IN_ORDERS,
                .step = kDistanceStep,
                .floor = kDistanceFloor,
                .text_of = common::distance_spin_text},
               direction, messages_);
-  } catch (...) {
-    // A failing step ends the spin silently; the field keeps what it holds now.
-  }
+  });
 }
 
 }  // namespace pelmora::trading

@@ -21,9 +21,9 @@ class TrailingStop {
   void trailing_cancel_clicked();
   // "Применить": as "Отмена", then the command with the ticket selected at this moment.
   void trailing_apply_clicked();
-  // The distance spin, by whole units, never below 0. Never throws.
-  void trailing_down_clicked() { distance_spin(SpinDirection::kDown); }
-  void trailing_up_clicked() { distance_spin(SpinDirection::kUp); }
+  // The distance spin, by whole units, never below 0; a failing step ends silently.
+  void trailing_down_clicked() noexcept { distance_spin(SpinDirection::kDown); }
+  void trailing_up_clicked() noexcept { distance_spin(SpinDirection::kUp); }
   void trailing_distance_changed();
   void trailing_distance_key_down();
 
@@ -39,7 +39,7 @@ class TrailingStop {
 
   void wire_handlers(platform::ControlSet& controls);
   void close_window();
-  void distance_spin(SpinDirection direction);
+  void distance_spin(SpinDirection direction) noexcept;
 
   platform::ControlSet& controls_;
   platform::MessageBoxes& messages_;

@@ -2,6 +2,7 @@
 // minute later and the notice stays as it was.
 #include "update_notice/update_notice.h"
 
+#include "common/silently.h"
 #include "common/whole_number.h"
 #include "form/names.h"
 #include "update_notice/web_sites.h"
@@ -34,55 +35,56 @@ UpdateNotice::UpdateNotice(const platform::Platform& platform,
   c_.credit_line.set_on_mouse_up([this](MouseButton b, int, int) { credit_line_released(b); });
 }
 
-void UpdateNotice::check_tick() {
-  try {
-    if (settings_.update_mode != 0) {
-      c_.update_notice.set_visible(false);
-      return;
-    }
-    // The answer of the last check is still on its way: one request at a time.
-    if (checking_) return;
-    // Set before the request starts, so the minute counts from the check and ticks every 10 ms
-    // stop at once; with no site configured the check simply fails.
-    c_.update_timer.set_interval_ms(kCheckIntervalMs);
-    const std::optional<std::string> url = version_file_url(sites_);
-    if (!url) return;
-    checking_ = true;
-    ticket_ = http_.get(*url, [this](platform::Http::Result body) {
-      checking_ = false;
-      show_answer(body);
-    });
-  } catch (...) {
-    // A failing check is silent; the next tick starts afresh.
-    checking_ = false;
-  }
+// A failing check is silent; the next tick starts afresh.
+void UpdateNotice::check_tick() noexcept {
+  common::silently([this] { check(); });
 }
 
-void UpdateNotice::show_answer(const platform::Http::Result& body) {
-  try {
+void UpdateNotice::check() {
+  if (settings_.update_mode != 0) {
+    c_.update_notice.set_visible(false);
+    return;
+  }
+  // The answer of the last check is still on its way: one request at a time.
+  if (checking_) return;
+  // Set before the request starts, so the minute counts from the check and ticks every 10 ms
+  // stop at once; with no site configured the check simply fails.
+  c_.update_timer.set_interval_ms(kCheckIntervalMs);
+  const std::optional<std::string> url = version_file_url(sites_);
+  if (!url) return;
+  platform::Http::Done done = [this](platform::Http::Result body) {
+    checking_ = false;
+    show_answer(body);
+  };
+  // Nothing from here on can fail, so a check is never left marked as on its way for good.
+  checking_ = true;
+  ticket_ = http_.get(*url, std::move(done));
+}
+
+void UpdateNotice::show_answer(const platform::Http::Result& body) noexcept {
+  common::silently([&] {
     // Notices switched off while the answer was on its way: it no longer counts.
     if (settings_.update_mode != 0 || !body) return;
     const std::optional<int32_t> newest = common::read_whole_number(*body);
     if (newest && *newest > kRunningVersion) c_.update_notice.set_visible(true);
-  } catch (...) {
-  }
+  });
 }
 
-void UpdateNotice::update_notice_released(platform::MouseButton button) {
-  if (button == platform::MouseButton::kLeft) open_forum(c_.window.ref());
+void UpdateNotice::update_notice_released(platform::MouseButton button) noexcept {
+  if (button == platform::MouseButton::kLeft) open_forum(true);
 }
 
-void UpdateNotice::credit_line_released(platform::MouseButton button) {
-  if (button == platform::MouseButton::kLeft) open_forum(platform::kNoWindow);
+void UpdateNotice::credit_line_released(platform::MouseButton button) noexcept {
+  if (button == platform::MouseButton::kLeft) open_forum(false);
 }
 
-void UpdateNotice::open_forum(platform::WindowRef owner) {
-  try {
+// A failure to open the page is not reported.
+void UpdateNotice::open_forum(bool owned_by_panel) noexcept {
+  common::silently([&] {
+    const platform::WindowRef owner = owned_by_panel ? c_.window.ref() : platform::kNoWindow;
     if (const std::optional<std::string> url = forum_page_url(sites_))
       browser_.open_url(*url, owner);
-  } catch (...) {
-    // A failure to open the page is not reported.
-  }
+  });
 }
 
 }  // namespace pelmora::update_notice

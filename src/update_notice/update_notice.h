@@ -34,18 +34,21 @@ class UpdateNotice {
   UpdateNotice& operator=(const UpdateNotice&) = delete;
 
   // The update timer's tick. With notices off it only hides the notice; otherwise it starts a
-  // check (none while one is on its way) and sets the interval to a minute. Never throws.
-  void check_tick();
-  // Left-button releases open the forum page; other buttons do nothing. Never throw.
-  void update_notice_released(platform::MouseButton button);
-  void credit_line_released(platform::MouseButton button);
+  // check (none while one is on its way) and sets the interval to a minute. A failing check is
+  // silent.
+  void check_tick() noexcept;
+  // Left-button releases open the forum page, the notice's with the panel as the owner of what
+  // the system shows; other buttons do nothing. A failure is not reported.
+  void update_notice_released(platform::MouseButton button) noexcept;
+  void credit_line_released(platform::MouseButton button) noexcept;
 
   // Whether a check's answer is still on its way.
   bool checking() const { return checking_; }
 
  private:
-  void show_answer(const platform::Http::Result& body);
-  void open_forum(platform::WindowRef owner);
+  void check();
+  void show_answer(const platform::Http::Result& body) noexcept;
+  void open_forum(bool owned_by_panel) noexcept;
 
   UpdateControls c_;
   const settings::SettingVariables& settings_;

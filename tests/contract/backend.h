@@ -5,7 +5,9 @@
 
 #include <functional>
 #include <memory>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/controls.h"
 
@@ -38,6 +40,9 @@ class Backend {
   virtual bool run_until(const std::function<bool()>& done) = 0;
   // Lets the user-interface thread run for about `ms` milliseconds.
   virtual void run_for(int ms) = 0;
+  // Runs `act`, closing each general error box it opens as the user would; the boxes' texts,
+  // oldest first.
+  virtual std::vector<std::string> error_boxes_during(const std::function<void()>& act) = 0;
 };
 
 std::unique_ptr<Backend> make_backend();

@@ -3,6 +3,7 @@
 // one backend and fails on the other means the fake has drifted from the real thing.
 #include <gtest/gtest.h>
 
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -202,6 +203,39 @@ TEST_F(ControlContract, TimerTicksOnlyWhileEnabledAndANewIntervalTakesEffect) {
   slow.set_on_tick([&] { ++ticks; });
   slow.set_interval_ms(10);
   EXPECT_TRUE(b.run_until([&] { return ticks >= 5; }));
+}
+
+// A handler that fails shows its text in the general error box, once, and ends only its own
+// event: the next click, change or tick runs normally.
+TEST_F(ControlContract, AFailingHandlerShowsTheErrorBoxOnceAndTheNextEventRunsNormally) {
+  platform::Button& button = b.make_button("BUY");
+  platform::Edit& edit = b.make_edit(false);
+  platform::Timer& timer = b.make_timer(10, false);
+  int clicks = 0, changes = 0, ticks = 0;
+  button.set_on_click([&] {
+    if (++clicks == 1) throw std::runtime_error("Failed to set data for 'WND_X'");
+  });
+  edit.set_on_change([&] {
+    if (++changes == 1) throw 42;  // not a std::exception
+  });
+  timer.set_on_tick([&] {
+    if (++ticks == 1) throw std::invalid_argument("'abc' is not a valid integer value");
+  });
+  const Texts shown = b.error_boxes_during([&] {
+    b.user_click(button);
+    b.user_click(button);
+    edit.set_text("0.10");
+    b.user_paste(edit, "0.20");
+    timer.set_enabled(true);
+    b.run_until([&] { return ticks >= 2; });
+    timer.set_enabled(false);
+  });
+  EXPECT_EQ(shown, (Texts{"Failed to set data for 'WND_X'", "Unknown error",
+                          "'abc' is not a valid integer value"}));
+  EXPECT_EQ(clicks, 2);
+  EXPECT_EQ(changes, 2);
+  EXPECT_GE(ticks, 2);
+  EXPECT_EQ(edit.text(), "0.20");
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include "contract/backend.h"
 #include "platform/fake/fake_controls.h"
+#include "platform/fake/fake_message_boxes.h"
 #include "platform/fake/manual_clock.h"
 
 namespace pelmora::contract {
@@ -12,16 +13,19 @@ namespace {
 
 using namespace platform::fake;
 
+// Every control reports its handlers' failures to the one set of boxes, as a form's do.
 class FakeBackend final : public Backend {
  public:
-  platform::Edit& make_edit(bool) override { return edits_.emplace_back(); }
-  platform::ListBox& make_list_box() override { return lists_.emplace_back(); }
+  platform::Edit& make_edit(bool) override { return reporting(edits_.emplace_back()); }
+  platform::ListBox& make_list_box() override { return reporting(lists_.emplace_back()); }
   platform::Button& make_button(std::string_view caption) override {
-    return buttons_.emplace_back(std::string(caption), platform::Bounds{10, 10, 75, 25});
+    return reporting(buttons_.emplace_back(std::string(caption), platform::Bounds{10, 10, 75, 25}));
   }
-  platform::MenuItem& make_menu_item(std::string_view) override { return items_.emplace_back(); }
+  platform::MenuItem& make_menu_item(std::string_view) override {
+    return reporting(items_.emplace_back());
+  }
   platform::Timer& make_timer(int interval_ms, bool enabled) override {
-    return clock_.make_timer(interval_ms, enabled);
+    return reporting(clock_.make_timer(interval_ms, enabled));
   }
 
   // Another process and the user both replace the text from outside the program.
@@ -45,8 +49,20 @@ class FakeBackend final : public Backend {
     return done();
   }
   void run_for(int ms) override { clock_.advance(ms); }
+  std::vector<std::string> error_boxes_during(const std::function<void()>& act) override {
+    const auto before = static_cast<std::ptrdiff_t>(boxes_.errors().size());
+    act();
+    return {boxes_.errors().begin() + before, boxes_.errors().end()};
+  }
 
  private:
+  template <typename Fake>
+  Fake& reporting(Fake& fake) {
+    fake.report_failures_to(boxes_);
+    return fake;
+  }
+
+  FakeMessageBoxes boxes_;
   std::deque<FakeEdit> edits_;
   std::deque<FakeListBox> lists_;
   std::deque<FakeButton> buttons_;

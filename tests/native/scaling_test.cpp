@@ -1,12 +1,14 @@
 // The layout at the four common scales: the places, sizes, fonts and radii of representative
-// controls (rounded as MulDiv rounds), the exchange fields left in their own units, and every
-// pair of controls on a panel keeping how their edges meet.
+// controls (rounded as MulDiv rounds), the exchange fields left in their own units, every pair
+// of controls on a panel keeping how their edges meet, and the in-memory form laid out again
+// when its window changes scale.
 #include <gtest/gtest.h>
 
 #include <array>
 
 #include "form/names.h"
 #include "form/scaling.h"
+#include "panel_world.h"
 
 namespace pelmora::form {
 
@@ -73,6 +75,37 @@ TEST(Scaling, EdgesMeetAtEveryScaleAsTheyDoAt96) {
         }
       }
     }
+  }
+}
+
+// Each change of scale lays every control out at its scaled place and tells it the scale; main,
+// dragged to 101, 40 at 96 dpi, keeps that 96-dpi place on the way (so 144 then 120 lands on 126,
+// not on 152 scaled straight to 127); the exchange fields are left alone; the shape follows.
+TEST(Scaling, AChangeOfTheWindowsScaleLaysTheFormOutAgain) {
+  testing::PanelWorld w;
+  w.start();
+  w.c().control(names::kMainPanel).set_position(101, 40);
+  const ControlSpec in_orders = *find_control(link::kInOrders.name);
+  const struct {
+    int dpi;
+    int main_left, main_top;
+  } steps[] = {{144, 152, 60}, {120, 126, 50}, {96, 101, 40}};
+  for (const auto& step : steps) {
+    SCOPED_TRACE(step.dpi);
+    const int shapes = w.c().window().shape_changes();
+    w.c().window().change_dpi(step.dpi);
+    for (const ControlSpec& spec : controls()) {
+      if (spec.control_id != 0 || spec.name == names::kMainPanel) continue;
+      EXPECT_EQ(w.place(spec.name), scale_bounds(spec.bounds, step.dpi)) << spec.name;
+    }
+    const Bounds main = scale_bounds(find_control(names::kMainPanel)->bounds, step.dpi);
+    EXPECT_EQ(w.place(names::kMainPanel),
+              (Bounds{step.main_left, step.main_top, main.width, main.height}));
+    EXPECT_EQ(w.c().fake<platform::fake::FakeButton>(names::kSellButton).dpi(), step.dpi);
+    EXPECT_EQ(w.c().fake<platform::fake::FakeEdit>(in_orders.name).dpi(), 0);
+    EXPECT_EQ(w.place(in_orders.name), in_orders.bounds);
+    EXPECT_EQ(w.c().window().shape_changes(), shapes + 1);
+    EXPECT_TRUE(w.shape_is({names::kMainPanel}));
   }
 }
 

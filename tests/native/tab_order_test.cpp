@@ -1,12 +1,16 @@
-// Tab and Shift+Tab along a panel's tab stops: the order, the wrap at both ends, controls that
-// cannot take the focus, and controls that lie on no panel.
-#include "form/tab_order.h"
-#include "form/names.h"
-
+// Tab and Shift+Tab on the in-memory form, through the window's Tab event: the order along the
+// focused control's panel, the wrap at both ends, controls hidden or disabled, a closed panel,
+// and controls that lie on no panel.
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <set>
 #include <string>
+
+#include "form/layout.h"
+#include "form/names.h"
+#include "link/exchange_fields.h"
+#include "panel_world.h"
 
 namespace pelmora::form {
 
@@ -14,38 +18,54 @@ namespace names = pelmora::form::names;
 namespace {
 
 TEST(TabOrder, MovesAlongTheFocusedControlsPanelSkippingWhatCannotTakeTheFocus) {
+  using Names = std::set<std::string_view>;
   const struct {
     std::string_view from;
     bool backwards;
-    std::set<std::string_view> unavailable;
+    Names hidden, disabled;
     std::optional<std::string_view> to;
+    bool panel_open = true;
   } cases[] = {
-      {names::kStopLevelsButton, false, {}, names::kTrailingButton},
-      {names::kSpeedSlider, false, {}, names::kOrdersList},  // wraps at the end
-      {names::kOrdersList, true, {}, names::kSpeedSlider},   // and at the start
+      {names::kStopLevelsButton, false, {}, {}, names::kTrailingButton},
+      {names::kSpeedSlider, false, {}, {}, names::kOrdersList},  // wraps at the end
+      {names::kOrdersList, true, {}, {}, names::kSpeedSlider},   // and at the start
       {names::kStopLevelsButton,
        false,
-       {names::kTrailingButton, names::kCloseButton},
+       {names::kTrailingButton},
+       {names::kCloseButton},
        names::kSpeedSlider},
-      {names::kLotField, false, {}, names::kOrdersList},  // not a stop: the first one
-      {names::kLotField, false, {names::kOrdersList}, names::kLotSpin},
-      {names::kStopLossPrice, true, {}, names::kStopLevelsApply},  // another panel, its own order
-      {names::kSettingsApply, false, {}, names::kSlTpModeGroup},
-      {names::kTrailingDistance, false, {}, names::kTrailingSpin},
-      {names::kTrailingApply, false, {names::kTrailingDistance}, names::kTrailingSpin},
+      {names::kLotField, false, {}, {}, names::kOrdersList},  // not a stop: the first one
+      {names::kLotField, false, {}, {names::kOrdersList}, names::kLotSpin},
+      {names::kStopLossPrice, true, {}, {}, names::kStopLevelsApply},  // its own panel's order
+      {names::kSettingsApply, false, {}, {}, names::kSlTpModeGroup},
+      {names::kTrailingDistance, false, {}, {}, names::kTrailingSpin},
+      {names::kTrailingApply, false, {names::kTrailingDistance}, {}, names::kTrailingSpin},
       {names::kTrailingCancel,
        false,
-       {names::kTrailingDistance, names::kTrailingSpin, names::kTrailingCancel,
-        names::kTrailingApply},
+       {names::kTrailingDistance, names::kTrailingSpin},
+       {names::kTrailingCancel, names::kTrailingApply},
        std::nullopt},
-      {names::kMainPanel, false, {}, std::nullopt},  // a panel
-      {"IN_ORDERS", false, {}, std::nullopt},        // on the form itself
-      {"NoSuchControl", false, {}, std::nullopt},
+      {names::kTrailingApply, false, {}, {}, std::nullopt, false},  // its panel is closed
+      {names::kMainPanel, false, {}, {}, std::nullopt},             // a panel
+      {link::kInOrders.name, false, {}, {}, std::nullopt},          // on the form itself
+      {"NoSuchControl", false, {}, {}, std::nullopt},
   };
   for (const auto& c : cases) {
-    const auto available = [&](std::string_view name) { return !c.unavailable.count(name); };
-    EXPECT_EQ(next_tab_stop(c.from, c.backwards, available), c.to)
-        << c.from << (c.backwards ? " back" : "");
+    SCOPED_TRACE(std::string(c.from) + (c.backwards ? " back" : ""));
+    testing::PanelWorld w;
+    w.start();
+    const std::optional<ControlSpec> from = find_control(c.from);
+    if (from && is_panel(from->parent)) w.c().control(from->parent).set_visible(c.panel_open);
+    for (std::string_view name : c.hidden) w.c().control(name).set_visible(false);
+    for (std::string_view name : c.disabled) w.c().control(name).set_enabled(false);
+    const size_t focused_before = w.c().focus_history().size();
+
+    EXPECT_EQ(w.c().window().press_tab(c.from, c.backwards), c.to.has_value());
+    if (c.to) {
+      EXPECT_EQ(w.c().focused(), *c.to);
+    } else {
+      EXPECT_EQ(w.c().focus_history().size(), focused_before);
+    }
   }
 }
 

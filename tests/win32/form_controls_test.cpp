@@ -1,8 +1,8 @@
 // The drawn controls under Wine: the panel face, the see-through key colour and the window
 // behind showing outside the panels, read back from the screen, the order buttons' clicks and
-// states, the slider, the snapping rule, hints changed while running, and labels
-// widening to a caption written while running. The
-// spin-button timing is the lot spin's Wine test.
+// states, the slider, the snapping rule, hints changed while running, labels widening to a
+// caption written while running, and Tab from the message loop. The spin-button timing is the
+// lot spin's Wine test.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -10,11 +10,13 @@
 
 #include "form/names.h"
 #include "form_support.h"
+#include "link/exchange_fields.h"
 #include "platform/win32/form_window.h"
 #include "platform/win32/gdi_handles.h"
 #include "platform/win32/host_window.h"
 #include "platform/win32/image_button.h"
 #include "platform/win32/panel_paint.h"
+#include "platform/win32/radio_group.h"
 
 namespace pelmora::win32_test {
 
@@ -165,6 +167,43 @@ TEST(Labels, ACaptionWrittenWhileRunningWidensTheLabelToFitButNeverBelowItsDesig
   EXPECT_EQ(order_line.text(), "Сделка #1234567890 ");
   order_line.set_text("#");
   EXPECT_EQ(order_line.bounds(), (platform::Bounds{32, 32, 59, 16}));
+}
+
+// Tab as the message loop sees it: the focused control, also a choice inside its radio group, is
+// named to the form's rule, which moves the focus; a radio group takes it on its selected choice.
+// Tab in an exchange field, which lies on no panel, is left to the field.
+TEST(TabKey, MovesTheFocusAlongThePanelAndIntoARadioGroupsSelectedChoice) {
+  RealForm f;
+  f.controls->control(names::kSettingsPanel).set_visible(true);
+  const auto group = [&](std::string_view name) -> win32::RadioGroup& {
+    return dynamic_cast<win32::RadioGroup&>(f.controls->radio_group(name));
+  };
+  group(names::kSlTpModeGroup).select(1);
+  group(names::kVersionsGroup).select(platform::RadioGroup::kNoChoice);
+  const auto tab = [&](HWND from, bool shift) {
+    SetFocus(from);
+    BYTE keys[256] = {};
+    GetKeyboardState(keys);
+    keys[VK_SHIFT] = shift ? 0x80 : 0;
+    SetKeyboardState(keys);
+    MSG msg{};
+    msg.hwnd = from;
+    msg.message = WM_KEYDOWN;
+    msg.wParam = VK_TAB;
+    const bool taken = f.controls->handle_tab(msg);
+    keys[VK_SHIFT] = 0;
+    SetKeyboardState(keys);
+    return taken;
+  };
+  EXPECT_TRUE(tab(f.hwnd(names::kSettingsApply), false));
+  EXPECT_EQ(GetFocus(), group(names::kSlTpModeGroup).choice_window(1));
+  EXPECT_TRUE(tab(group(names::kSlTpModeGroup).choice_window(1), false));
+  EXPECT_EQ(GetFocus(), group(names::kPlacementGroup).choice_window(0));
+  EXPECT_TRUE(tab(f.hwnd(names::kSettingsCancel), true));  // back, round to the last stop
+  EXPECT_EQ(GetFocus(), group(names::kVersionsGroup).choice_window(0));
+  HWND in_orders = f.hwnd(link::kInOrders.name);
+  EXPECT_FALSE(tab(in_orders, false));
+  EXPECT_EQ(GetFocus(), in_orders);
 }
 
 }  // namespace

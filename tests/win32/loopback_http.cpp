@@ -104,7 +104,7 @@ std::string refused_site() {
   return "http://127.0.0.1:" + std::to_string(port);
 }
 
-platform::HttpTicket CountingHttp::get(const std::string& url, Done done) {
+platform::HttpTicket CountingHttp::get(const std::string& url, Done done) noexcept {
   return real_.get(url, [this, done = std::move(done)](Result result) {
     done(std::move(result));
     ++answered_;

@@ -51,7 +51,7 @@ std::string refused_site();
 class CountingHttp final : public platform::Http {
  public:
   CountingHttp(platform::UiThread& ui, platform::win32::HttpLimits limits) : real_(ui, limits) {}
-  platform::HttpTicket get(const std::string& url, Done done) override;
+  platform::HttpTicket get(const std::string& url, Done done) noexcept override;
   int answered() const { return answered_; }
 
  private:

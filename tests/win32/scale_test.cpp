@@ -1,6 +1,6 @@
 // The form at its monitor's scale, run with the suite at 96 dots per inch and again in a prefix
 // at 144: the shape, the SELL button's size and colours, the slider frame, a drag of main, and
-// a change of scale while the panel runs.
+// a change of scale while the panel runs, with what each kind of control draws at a scale.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -33,8 +33,19 @@ int form_dpi(RealForm& f) {
   return dpi;
 }
 
+form::ControlSpec scaled_spec(std::string_view name, int dpi) {
+  return form::scaled_control(*form::find_control(name), dpi);
+}
+
 platform::Bounds scaled(std::string_view name, int dpi) {
-  return form::scaled_control(*form::find_control(name), dpi).bounds;
+  return scaled_spec(name, dpi).bounds;
+}
+
+// The character height of the font a control was given.
+int font_height(HWND control) {
+  LOGFONTW font{};
+  GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof font, &font);
+  return -font.lfHeight;
 }
 
 platform::Bounds bounds(const RECT& r) {
@@ -120,6 +131,12 @@ TEST(Scaled, AChangeOfScaleLaysThePanelsOutAgainAndKeepsWhatTheyHold) {
          {names::kStopLossDistance, names::kStopLossSpin, names::kStopLevelsApply}) {
       EXPECT_EQ(bounds(f.place(name)), scaled(name, to)) << name << " at " << to;
     }
+    // What each kind draws at a scale: a font, the list's item height after its font, the thumb.
+    EXPECT_EQ(font_height(f.hwnd(names::kLotField)), scaled_spec(names::kLotField, to).font.height);
+    EXPECT_EQ(SendMessageW(f.hwnd(names::kOrdersList), LB_GETITEMHEIGHT, 0, 0),
+              scaled_spec(names::kOrdersList, to).item_height);
+    EXPECT_EQ(SendMessageW(f.hwnd(names::kSpeedSlider), TBM_GETTHUMBLENGTH, 0, 0),
+              scaled_spec(names::kSpeedSlider, to).slider.thumb_length);
     EXPECT_EQ(f.controls->edit(names::kLotField).text(), "0.25");
     EXPECT_EQ(orders.count(), 2);
     EXPECT_EQ(orders.selected(), 1);

@@ -16,7 +16,7 @@ class FakeBrowser final : public Browser {
     bool operator==(const Opened&) const = default;
   };
 
-  void open_url(std::string_view url, WindowRef owner) override {
+  void open_url(std::string_view url, WindowRef owner) noexcept override {
     opened_.push_back({std::string(url), owner});
   }
   const std::vector<Opened>& opened() const { return opened_; }

@@ -12,15 +12,19 @@ ScreenRect form_rect() {
 }
 }  // namespace
 
-FakeControlSet::FakeControlSet(ManualClock& clock)
-    : window_(form_rect(), std::string(form::kFormSpec.caption)) {
+FakeControlSet::FakeControlSet(ManualClock& clock, MessageBoxes& failures)
+    : failures_(failures), window_(form_rect(), std::string(form::kFormSpec.caption)) {
+  window_.report_failures_to(failures);
   for (const form::ControlSpec& s : form::controls()) add_control(s);
   for (const form::MenuItemSpec& item : form::popup_menu()) {
     menu_items_.push_back(std::make_unique<FakeMenuItem>());
+    menu_items_.back()->report_failures_to(failures);
     add(item.name, *menu_items_.back());
   }
   for (const form::TimerSpec& t : form::timers()) {
-    add(t.name, clock.make_timer(t.interval_ms, t.enabled));
+    FakeTimer& timer = clock.make_timer(t.interval_ms, t.enabled);
+    timer.report_failures_to(failures);
+    add(t.name, timer);
   }
 }
 
@@ -55,8 +59,6 @@ void FakeControlSet::add_control(const form::ControlSpec& s) {
     case ControlKind::kEdit:
     case ControlKind::kMemo:
       make<FakeEdit>(s, text, s.bounds);
-      fake<FakeEdit>(s.name).set_focus_observer(
-          [this, name = std::string(s.name)] { focus_history_.push_back(name); });
       break;
     case ControlKind::kSpinButtons:
       make<FakeSpinButtons>(s, s.bounds);

@@ -1,5 +1,6 @@
 // Every control of the layout in memory, by its given name, with the places, texts, visibility,
-// timers and menu items of the layout data: the form the native tests run against.
+// timers and menu items of the layout data: the form the native tests run against. A handler's
+// failure shows in the message boxes the set is given, as on the real form.
 #pragma once
 
 #include <map>
@@ -17,8 +18,9 @@ namespace pelmora::platform::fake {
 
 class FakeControlSet final : public ControlRegistry {
  public:
-  // The timers run on `clock`, which must outlive the set.
-  explicit FakeControlSet(ManualClock& clock);
+  // The timers run on `clock`; the handlers' failures show in `failures`. Both must outlive
+  // the set.
+  FakeControlSet(ManualClock& clock, MessageBoxes& failures);
 
   FakePanelWindow& window() override { return window_; }
 
@@ -35,22 +37,26 @@ class FakeControlSet final : public ControlRegistry {
   void set_hint(std::string_view name, std::string_view hint) override;
   // The named control's hint as the layout gave it or as it was set since.
   std::string hint(std::string_view name) const;
-  // The edits given the keyboard focus, oldest first.
+  // The controls given the keyboard focus, oldest first.
   const std::vector<std::string>& focus_history() const { return focus_history_; }
   std::string focused() const { return focus_history_.empty() ? "" : focus_history_.back(); }
 
  private:
   void add_control(const form::ControlSpec& spec);
   // Creates the fake, registers it under its layout name as its most specific kind and gives
-  // it its visibility at start.
+  // it its visibility at start, its focus record and its failure report.
   template <typename T, typename... Args>
   void make(const form::ControlSpec& spec, Args&&... args) {
     auto owned = std::make_unique<T>(std::forward<Args>(args)...);
     owned->set_visible(spec.visible);
+    owned->set_focus_observer(
+        [this, name = std::string(spec.name)] { focus_history_.push_back(name); });
+    owned->report_failures_to(failures_);
     add(spec.name, *owned);
     owned_.push_back(std::move(owned));
   }
 
+  MessageBoxes& failures_;
   FakePanelWindow window_;
   std::map<std::string, std::string, std::less<>> hints_;
   std::vector<std::string> focus_history_;

@@ -10,14 +10,14 @@ void FakeEdit::set_text(std::string_view text) {
   ++writes_;
   if (text == text_) return;
   text_ = text;
-  if (on_change_) on_change_();
+  call_(on_change_);
 }
 
 FakeButton::FakeButton(std::string caption, Bounds bounds)
     : FakeControlBase(bounds), text_(std::move(caption)) {}
 
 void FakeButton::click() {
-  if (enabled() && visible() && on_click_) on_click_();
+  if (enabled() && visible()) call_(on_click_);
 }
 
 std::string FakeListBox::item(int index) const {
@@ -63,11 +63,11 @@ void FakeListBox::user_select(int index) {
   if (!enabled() || index < 0 || index >= count()) return;
   const bool changed = index != selected_;
   selected_ = index;
-  if (changed && on_select_) on_select_();
+  if (changed) call_(on_select_);
 }
 
 void FakeMenuItem::click() {
-  if (enabled_ && on_click_) on_click_();
+  if (enabled_) call_(on_click_);
 }
 
 }  // namespace pelmora::platform::fake

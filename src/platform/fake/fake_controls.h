@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/controls.h"
+#include "platform/fake/handler_caller.h"
 
 namespace pelmora::platform::fake {
 
@@ -22,11 +23,30 @@ class FakeControlBase : public Base {
     bounds_.left = left;
     bounds_.top = top;
   }
+  void set_focus() override {
+    if (on_focus_) on_focus_();
+  }
+  void rescale(const Bounds& bounds, int dpi) override {
+    bounds_ = bounds;
+    dpi_ = dpi;
+  }
+
+  // The scale the control was last laid out at; 0 until it is rescaled.
+  int dpi() const { return dpi_; }
+  // Runs when the control is given the focus (the control set records who has it).
+  void set_focus_observer(Handler observer) { on_focus_ = std::move(observer); }
+  // Where the failures of the control's handlers show (see HandlerCaller).
+  void report_failures_to(MessageBoxes& boxes) { call_.report_to(&boxes); }
+
+ protected:
+  HandlerCaller call_;
 
  private:
   bool enabled_ = true;
   bool visible_ = true;
   Bounds bounds_;
+  int dpi_ = 0;
+  Handler on_focus_;
 };
 
 class FakeEdit : public FakeControlBase<Edit> {
@@ -37,29 +57,19 @@ class FakeEdit : public FakeControlBase<Edit> {
   void set_on_change(Handler handler) override { on_change_ = std::move(handler); }
   void set_on_key_down(Handler handler) override { on_key_down_ = std::move(handler); }
   void set_on_key_up(Handler handler) override { on_key_up_ = std::move(handler); }
-  void set_focus() override {
-    if (on_focus_) on_focus_();
-  }
 
   // The user or the terminal side writes the text (raises the change handler like set_text).
   void type(std::string_view text) { set_text(text); }
   // The user presses and releases a key in the field.
-  void key_down() {
-    if (on_key_down_) on_key_down_();
-  }
-  void key_up() {
-    if (on_key_up_) on_key_up_();
-  }
+  void key_down() { call_(on_key_down_); }
+  void key_up() { call_(on_key_up_); }
   int writes() const { return writes_; }
-  // Runs when the field is given the focus (the control set records who has it).
-  void set_focus_observer(Handler observer) { on_focus_ = std::move(observer); }
 
  private:
   std::string text_;
   Handler on_change_;
   Handler on_key_down_;
   Handler on_key_up_;
-  Handler on_focus_;
   int writes_ = 0;
 };
 
@@ -116,10 +126,12 @@ class FakeMenuItem : public MenuItem {
   void set_enabled(bool on) override { enabled_ = on; }
   void set_on_click(Handler handler) override { on_click_ = std::move(handler); }
   void click();
+  void report_failures_to(MessageBoxes& boxes) { call_.report_to(&boxes); }
 
  private:
   bool enabled_ = true;
   Handler on_click_;
+  HandlerCaller call_;
 };
 
 class FakeWindow : public Window {

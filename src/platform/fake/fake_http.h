@@ -7,13 +7,14 @@
 #include <string>
 #include <vector>
 
+#include "platform/fake/handler_caller.h"
 #include "platform/http.h"
 
 namespace pelmora::platform::fake {
 
 class FakeHttp final : public Http {
  public:
-  HttpTicket get(const std::string& url, Done done) override {
+  HttpTicket get(const std::string& url, Done done) noexcept override {
     auto wanted = std::make_shared<bool>(true);
     requested_.push_back(url);
     waiting_.push_back({wanted, std::move(done)});
@@ -26,9 +27,11 @@ class FakeHttp final : public Http {
     if (waiting_.empty()) return false;
     Waiting next = std::move(waiting_.front());
     waiting_.pop_front();
-    if (*next.wanted) next.done(std::move(result));
+    if (*next.wanted) call_(next.done, std::move(result));
     return true;
   }
+  // Where a failing answer handler shows (see HandlerCaller).
+  void report_failures_to(MessageBoxes& boxes) { call_.report_to(&boxes); }
 
   // Every URL asked for, oldest first.
   const std::vector<std::string>& requested() const { return requested_; }
@@ -41,6 +44,7 @@ class FakeHttp final : public Http {
   };
   std::vector<std::string> requested_;
   std::deque<Waiting> waiting_;
+  HandlerCaller call_;
 };
 
 }  // namespace pelmora::platform::fake

@@ -7,7 +7,7 @@ void FakeSlider::set_position(int position) {
   position = std::clamp(position, min_, max_);
   if (position == position_) return;
   position_ = position;
-  if (on_change_) on_change_();
+  call_(on_change_);
 }
 
 }  // namespace pelmora::platform::fake

@@ -20,15 +20,9 @@ class FakeMouseSource : public FakeControlBase<Base> {
   void set_on_mouse_up(MouseButtonHandler h) override { on_up_ = std::move(h); }
 
   // The user's mouse over this control, in its client coordinates.
-  void press(MouseButton button, int x, int y) {
-    if (on_down_) on_down_(button, x, y);
-  }
-  void move(int x, int y) {
-    if (on_move_) on_move_(x, y);
-  }
-  void release(MouseButton button, int x, int y) {
-    if (on_up_) on_up_(button, x, y);
-  }
+  void press(MouseButton button, int x, int y) { this->call_(on_down_, button, x, y); }
+  void move(int x, int y) { this->call_(on_move_, x, y); }
+  void release(MouseButton button, int x, int y) { this->call_(on_up_, button, x, y); }
 
  private:
   MouseButtonHandler on_down_;
@@ -65,10 +59,10 @@ class FakeSpinButtons : public FakeControlBase<SpinButtons> {
   void set_on_down(Handler h) override { on_down_ = std::move(h); }
   // One press of the up (right) or down (left) button, released over it.
   void click_up() {
-    if (enabled() && on_up_) on_up_();
+    if (enabled()) call_(on_up_);
   }
   void click_down() {
-    if (enabled() && on_down_) on_down_();
+    if (enabled()) call_(on_down_);
   }
 
  private:
@@ -88,9 +82,7 @@ class FakeSlider : public FakeControlBase<Slider> {
 
   const std::string& hint() const { return hint_; }
   void drag_to(int position) { set_position(position); }
-  void key_down() {
-    if (on_key_down_) on_key_down_();
-  }
+  void key_down() { call_(on_key_down_); }
 
  private:
   int min_;

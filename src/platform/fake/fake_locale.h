@@ -9,7 +9,7 @@ namespace pelmora::platform::fake {
 
 class FakeLocale final : public Locale {
  public:
-  std::string decimal_separator() const override { return separator_; }
+  std::string decimal_separator() const noexcept override { return separator_; }
   void set_decimal_separator(std::string separator) { separator_ = std::move(separator); }
 
  private:

@@ -11,8 +11,8 @@ namespace pelmora::platform::fake {
 
 class FakeMessageBoxes final : public MessageBoxes {
  public:
-  void show_message(std::string_view text) override { messages_.emplace_back(text); }
-  void show_error(std::string_view text) override { errors_.emplace_back(text); }
+  void show_message(std::string_view text) noexcept override { messages_.emplace_back(text); }
+  void show_error(std::string_view text) noexcept override { errors_.emplace_back(text); }
 
   const std::vector<std::string>& messages() const { return messages_; }
   const std::vector<std::string>& errors() const { return errors_; }

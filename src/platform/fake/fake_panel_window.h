@@ -1,10 +1,11 @@
 // The panel's window in memory: it records what the core asked of it (shapes, outlines, keys)
-// so tests can check the requests.
+// so tests can check the requests, and a test raises its events (a change of scale, Tab).
 #pragma once
 
 #include <string>
 #include <vector>
 
+#include "platform/fake/handler_caller.h"
 #include "platform/panel_window.h"
 
 namespace pelmora::platform::fake {
@@ -21,7 +22,12 @@ class FakePanelWindow : public PanelWindow {
   int client_width() const override { return rect_.right - rect_.left; }
   int client_height() const override { return rect_.bottom - rect_.top; }
   int dpi() const override { return dpi_; }
+  // The scale the window starts at, raising nothing.
   void set_dpi(int dpi) { dpi_ = dpi; }
+  void set_on_scale_change(ScaleChangeHandler handler) override {
+    on_scale_change_ = std::move(handler);
+  }
+  void set_on_tab(TabHandler handler) override { on_tab_ = std::move(handler); }
   bool visible() const override { return visible_; }
   void set_visible(bool shown) override;
   void set_on_show(Handler handler) override { on_show_ = std::move(handler); }
@@ -39,6 +45,13 @@ class FakePanelWindow : public PanelWindow {
 
   static constexpr WindowRef kRef = 0x5150;
 
+  // The window moves to a monitor at `dpi`: the scale handler runs when it differs.
+  void change_dpi(int dpi);
+  // Tab (or Shift+Tab) in the named control; whether the handler took the key.
+  bool press_tab(std::string_view control, bool backwards);
+  // Where the failures of the window's handlers show (see HandlerCaller).
+  void report_failures_to(MessageBoxes& boxes) { call_.report_to(&boxes); }
+
   // What was asked, for the tests.
   const std::vector<Bounds>& shape() const { return shape_; }
   int shape_changes() const { return shape_changes_; }
@@ -54,6 +67,9 @@ class FakePanelWindow : public PanelWindow {
   bool visible_ = false;
   int dpi_ = 96;
   Handler on_show_;
+  ScaleChangeHandler on_scale_change_;
+  TabHandler on_tab_;
+  HandlerCaller call_;
   std::vector<Bounds> shape_;
   int shape_changes_ = 0;
   std::vector<Bounds> focus_rects_;

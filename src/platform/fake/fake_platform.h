@@ -1,6 +1,7 @@
 // Every role in memory for native tests (controls on a manual clock, program, boxes, UI queue,
 // locale, HTTP, browser, a settings store), bundled with a terminal tree the test
 // owns. Members are public: tests act as the user, the terminal, the network and the clock.
+// Every handler any of them runs reports its failure to `messages`, as on the real form.
 #pragma once
 
 #include <string>
@@ -21,15 +22,24 @@ namespace pelmora::platform::fake {
 
 struct FakePlatform {
   FakePlatform(FakeTerminal& terminal, std::string first_parameter)
-      : terminal(terminal), program(std::move(first_parameter)) {}
+      : terminal(terminal), program(std::move(first_parameter)) {
+    terminal.report_failures_to(&messages);
+    ui.report_failures_to(messages);
+    http.report_failures_to(messages);
+  }
   FakePlatform(const FakePlatform&) = delete;
   FakePlatform& operator=(const FakePlatform&) = delete;
+  // The terminal outlives this bundle; a newer bundle over it may have taken it over already.
+  ~FakePlatform() {
+    if (terminal.reports_failures_to(&messages)) terminal.report_failures_to(nullptr);
+  }
 
+  // Before the controls, which report to it from their creation on.
+  FakeMessageBoxes messages;
   ManualClock clock;
-  FakeControlSet controls{clock};
+  FakeControlSet controls{clock, messages};
   FakeTerminal& terminal;
   FakeProgram program;
-  FakeMessageBoxes messages;
   FakeUiThread ui;
   FakeLocale locale;
   FakeHttp http;

@@ -16,7 +16,7 @@ class FakeProgram : public Program {
   std::string first_parameter() const override { return first_parameter_; }
   std::string program_path() const override { return program_path_; }
   std::optional<std::string> read_file_beside(std::string_view name,
-                                              std::size_t max_bytes) const override {
+                                              std::size_t max_bytes) const noexcept override {
     const auto it = files_.find(name);
     if (it == files_.end() || it->second.size() > max_bytes) return std::nullopt;
     return it->second;

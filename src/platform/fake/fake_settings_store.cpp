@@ -35,7 +35,7 @@ class FakeSettingsStore::Key final : public SettingsKey {
 };
 
 std::unique_ptr<SettingsKey> FakeSettingsStore::open(SettingsRoot root, std::string_view path,
-                                                     bool create) {
+                                                     bool create) noexcept {
   if (refused_.contains(root)) return nullptr;
   Path key{root, std::string(path)};
   if (!keys_.contains(key)) {

@@ -22,7 +22,8 @@ class FakeSettingsStore final : public SettingsStore {
   using Value = std::variant<std::int32_t, std::string>;
   using Values = std::map<std::string, Value, std::less<>>;
 
-  std::unique_ptr<SettingsKey> open(SettingsRoot root, std::string_view path, bool create) override;
+  std::unique_ptr<SettingsKey> open(SettingsRoot root, std::string_view path,
+                                    bool create) noexcept override;
 
   // Whether a key exists, and its values (empty when it does not).
   bool has_key(SettingsRoot root, std::string_view path) const;

@@ -205,10 +205,8 @@ void FakeTerminal::click(WindowRef button) {
     return;
   }
   clicks_.push_back(button);
-  if (n->on_click) {
-    const Handler handler = n->on_click;  // the handler may change the tree
-    handler();
-  }
+  const Handler handler = n->on_click;  // the handler may change the tree
+  call_(handler);
 }
 
 void FakeTerminal::post_key(WindowRef window, int virtual_key) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/controls.h"
+#include "platform/fake/handler_caller.h"
 #include "platform/terminal_windows.h"
 
 namespace pelmora::platform::fake {
@@ -44,6 +45,10 @@ class FakeTerminal : public TerminalWindows {
   void destroy_before_call(WindowRef window, int calls);
   // Runs when a click reaches the window (a tester button toggling its caption, say).
   void set_on_click(WindowRef window, Handler handler);
+  // Where a failing click handler shows (held, not owned), so that it does not reach the panel
+  // that clicked, as a real terminal's would not; nullptr lets it through to the test.
+  void report_failures_to(MessageBoxes* boxes) { call_.report_to(boxes); }
+  bool reports_failures_to(const MessageBoxes* boxes) const { return call_.reports_to(boxes); }
   void set_key_down(int virtual_key, bool down);
 
   // --- what the panel did ---
@@ -103,6 +108,7 @@ class FakeTerminal : public TerminalWindows {
   std::vector<int> keys_down_;
   std::vector<WindowRef> clicks_;
   std::vector<PostedKey> posted_keys_;
+  HandlerCaller call_;
 };
 
 }  // namespace pelmora::platform::fake

@@ -4,6 +4,7 @@
 #include <deque>
 #include <functional>
 
+#include "platform/fake/handler_caller.h"
 #include "platform/ui_thread.h"
 
 namespace pelmora::platform::fake {
@@ -17,13 +18,16 @@ class FakeUiThread final : public UiThread {
   int run_pending() {
     std::deque<std::function<void()>> tasks;
     tasks.swap(queue_);
-    for (auto& task : tasks) task();
+    for (auto& task : tasks) call_(task);
     return static_cast<int>(tasks.size());
   }
   size_t pending() const { return queue_.size(); }
+  // Where a failing task shows (see HandlerCaller).
+  void report_failures_to(MessageBoxes& boxes) { call_.report_to(&boxes); }
 
  private:
   std::deque<std::function<void()>> queue_;
+  HandlerCaller call_;
 };
 
 }  // namespace pelmora::platform::fake

@@ -15,7 +15,9 @@ FakeTimer::FakeTimer(ManualClock& clock, int interval_ms, bool enabled)
   restart();
 }
 
-void FakeTimer::restart() { due_ms_ = clock_.now_ms() + interval_ms_; }
+void FakeTimer::restart() {
+  due_ms_ = clock_.now_ms() + interval_ms_;
+}
 
 void FakeTimer::set_enabled(bool on) {
   if (on == enabled_) return;
@@ -46,7 +48,7 @@ void ManualClock::advance(int64_t ms) {
     now_ms_ = next->due_ms_;
     next->due_ms_ = now_ms_ + next->interval_ms_;
     ++next->ticks_;
-    if (next->on_tick_) next->on_tick_();
+    next->call_(next->on_tick_);
   }
   now_ms_ = end;
 }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/controls.h"
+#include "platform/fake/handler_caller.h"
 
 namespace pelmora::platform::fake {
 
@@ -22,6 +23,8 @@ class FakeTimer : public Timer {
   void set_on_tick(Handler handler) override { on_tick_ = std::move(handler); }
 
   int ticks() const { return ticks_; }
+  // Where the failures of the tick handler show (see HandlerCaller).
+  void report_failures_to(MessageBoxes& boxes) { call_.report_to(&boxes); }
 
  private:
   friend class ManualClock;
@@ -32,6 +35,7 @@ class FakeTimer : public Timer {
   bool enabled_;
   int64_t due_ms_ = 0;
   Handler on_tick_;
+  HandlerCaller call_;
   int ticks_ = 0;
 };
 

@@ -9,7 +9,7 @@
 
 namespace pelmora::platform::win32 {
 
-void Win32Browser::open_url(std::string_view url, WindowRef owner) {
+void Win32Browser::open_url(std::string_view url, WindowRef owner) noexcept {
   try {
     ShellExecuteW(reinterpret_cast<HWND>(owner), L"open", to_wide(url).c_str(), nullptr, nullptr,
                   SW_SHOWNORMAL);

@@ -7,7 +7,7 @@ namespace pelmora::platform::win32 {
 
 class Win32Browser final : public Browser {
  public:
-  void open_url(std::string_view url, WindowRef owner) override;
+  void open_url(std::string_view url, WindowRef owner) noexcept override;
 };
 
 }  // namespace pelmora::platform::win32

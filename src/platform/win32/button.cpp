@@ -13,7 +13,8 @@ Button::Button(const ButtonArgs& args)
                                  .id = args.id,
                                  .bounds = args.bounds,
                                  .text = args.caption,
-                                 .font = args.font})) {}
+                                 .font = args.font}),
+                   args.font_at) {}
 
 std::string Button::text() const {
   return window_text(hwnd());

@@ -16,6 +16,7 @@ struct ButtonArgs {
   Bounds bounds{};
   std::string caption{};
   HFONT font = nullptr;  // held, not owned; nullptr: DEFAULT_GUI_FONT
+  FontAt font_at{};      // the font at another scale; empty: it keeps its font
 };
 
 class Button final : public ChildControl<platform::Button> {

@@ -31,7 +31,8 @@ void bind_sink(HWND hwnd, MessageSink* sink);
 template <typename Base>
 class CustomControl : public ChildControl<Base>, public MessageSink {
  protected:
-  explicit CustomControl(ChildSpec spec) : ChildControl<Base>(make(spec)) {
+  explicit CustomControl(ChildSpec spec, FontAt font_at = {})
+      : ChildControl<Base>(make(spec), std::move(font_at)) {
     bind_sink(this->hwnd(), this);
   }
   ~CustomControl() override { bind_sink(this->hwnd(), nullptr); }

@@ -62,7 +62,8 @@ Edit::Edit(const EditArgs& args)
                                  .id = args.id,
                                  .bounds = args.bounds,
                                  .text = args.text,
-                                 .font = args.font})),
+                                 .font = args.font}),
+                   args.font_at),
       last_seen_(window_text(hwnd())) {
   SetWindowLongPtrW(hwnd(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   original_proc_ = reinterpret_cast<WNDPROC>(

@@ -19,6 +19,7 @@ struct EditArgs {
   std::string text{};
   bool multi_line = false;  // ES_MULTILINE | ES_AUTOVSCROLL | ES_AUTOHSCROLL | ES_WANTRETURN
   HFONT font = nullptr;     // held, not owned; nullptr: DEFAULT_GUI_FONT
+  FontAt font_at{};         // the font at another scale; empty: it keeps its font
 };
 
 class Edit final : public ChildControl<platform::Edit> {
@@ -31,7 +32,6 @@ class Edit final : public ChildControl<platform::Edit> {
   void set_on_change(Handler handler) override { on_change_ = std::move(handler); }
   void set_on_key_down(Handler handler) override { on_key_down_ = std::move(handler); }
   void set_on_key_up(Handler handler) override { on_key_up_ = std::move(handler); }
-  void set_focus() override { SetFocus(hwnd()); }
 
  private:
   void on_command(WORD code) override;

@@ -3,12 +3,9 @@
 
 #include <commctrl.h>
 
-#include <algorithm>
 #include <stdexcept>
 
 #include "form/scaling.h"
-#include "form/tab_order.h"
-#include "form/window_shape.h"
 #include "platform/win32/button.h"
 #include "platform/win32/edit.h"
 #include "platform/win32/image_button.h"
@@ -39,10 +36,7 @@ FormControls::FormControls() : tooltips_(window_.hwnd()) {
   INITCOMMONCONTROLSEX init{sizeof(init), ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&init);
   int id = kFirstControlId;
-  for (const form::ControlSpec& spec : form::controls()) {
-    create(form::scaled_control(spec, window_.dpi()), id++);
-  }
-  window_.set_on_scale_change([this](int old_dpi, int new_dpi) { rescale(old_dpi, new_dpi); });
+  for (const form::ControlSpec& spec : form::controls()) create(spec, window_.dpi(), id++);
 
   int menu_id = kFirstMenuId;
   for (const form::MenuItemSpec& item : form::popup_menu()) {
@@ -84,8 +78,13 @@ HFONT FormControls::font(const form::Font& f) {
   return it->second.get();
 }
 
-void FormControls::create(const form::ControlSpec& s, int id) {
+FontAt FormControls::font_at(const form::Font& design) {
+  return [this, design](int dpi) { return font(form::scaled_font(design, dpi)); };
+}
+
+void FormControls::create(const form::ControlSpec& spec, int dpi, int id) {
   using form::ControlKind;
+  const form::ControlSpec s = form::scaled_control(spec, dpi);
   const HWND parent = parent_of(s);
   const std::string text(s.text);
   HWND made = nullptr;
@@ -94,7 +93,8 @@ void FormControls::create(const form::ControlSpec& s, int id) {
       auto panel = std::make_unique<PanelControl>(PanelArgs{.parent = parent,
                                                             .id = id,
                                                             .bounds = s.bounds,
-                                                            .border_width = s.border_width,
+                                                            .border_width = spec.border_width,
+                                                            .dpi = dpi,
                                                             .visible = s.visible});
       made = panel->hwnd();
       add(s.name, *panel);
@@ -108,6 +108,7 @@ void FormControls::create(const form::ControlSpec& s, int id) {
                                                  .bounds = s.bounds,
                                                  .caption = text,
                                                  .font = font(s.font),
+                                                 .font_at = font_at(spec.font),
                                                  .colour = to_colorref(s.colour),
                                                  .hand_cursor = s.cursor == form::Cursor::kHand}));
       add(s.name, c);
@@ -132,7 +133,8 @@ void FormControls::create(const form::ControlSpec& s, int id) {
           .bounds = s.bounds,
           .word = text,
           .pictures = s.pictures == form::Pictures::kSell ? sell_pictures() : buy_pictures(),
-          .font = font(s.font)}));
+          .font = font(s.font),
+          .font_at = font_at(spec.font)}));
       add(s.name, static_cast<platform::Button&>(c));
       made = c.hwnd();
       break;
@@ -144,7 +146,8 @@ void FormControls::create(const form::ControlSpec& s, int id) {
                                                      .bounds = s.bounds,
                                                      .text = text,
                                                      .multi_line = s.kind == ControlKind::kMemo,
-                                                     .font = font(s.font)}));
+                                                     .font = font(s.font),
+                                                     .font_at = font_at(spec.font)}));
       add(s.name, static_cast<platform::Edit&>(c));
       made = c.hwnd();
       if (!s.bevel) strip_style(made, WS_BORDER, WS_EX_CLIENTEDGE);
@@ -161,16 +164,24 @@ void FormControls::create(const form::ControlSpec& s, int id) {
       break;
     }
     case ControlKind::kListBox: {
-      auto& c = keep(std::make_unique<ListBox>(
-          ListBoxArgs{.parent = parent, .id = id, .bounds = s.bounds, .font = font(s.font)}));
+      auto& c = keep(std::make_unique<ListBox>(ListBoxArgs{.parent = parent,
+                                                           .id = id,
+                                                           .bounds = s.bounds,
+                                                           .font = font(s.font),
+                                                           .font_at = font_at(spec.font),
+                                                           .item_height = spec.item_height,
+                                                           .dpi = dpi}));
       add(s.name, static_cast<platform::ListBox&>(c));
       made = c.hwnd();
-      SendMessageW(made, LB_SETITEMHEIGHT, 0, s.item_height);
       break;
     }
     case ControlKind::kPushButton: {
-      auto& c = keep(std::make_unique<Button>(ButtonArgs{
-          .parent = parent, .id = id, .bounds = s.bounds, .caption = text, .font = font(s.font)}));
+      auto& c = keep(std::make_unique<Button>(ButtonArgs{.parent = parent,
+                                                         .id = id,
+                                                         .bounds = s.bounds,
+                                                         .caption = text,
+                                                         .font = font(s.font),
+                                                         .font_at = font_at(spec.font)}));
       add(s.name, static_cast<platform::Button&>(c));
       made = c.hwnd();
       break;
@@ -182,7 +193,8 @@ void FormControls::create(const form::ControlSpec& s, int id) {
                                                          .min = s.slider.min,
                                                          .max = s.slider.max,
                                                          .position = s.slider.position,
-                                                         .thumb_length = s.slider.thumb_length}));
+                                                         .thumb_length = spec.slider.thumb_length,
+                                                         .dpi = dpi}));
       c.set_hint_sink([this](HWND hwnd, std::string_view hint) { tooltips_.set(hwnd, hint); });
       add(s.name, static_cast<platform::Slider&>(c));
       made = c.hwnd();
@@ -196,6 +208,7 @@ void FormControls::create(const form::ControlSpec& s, int id) {
                          .caption = text,
                          .choices = {std::string(s.choices[0]), std::string(s.choices[1])},
                          .font = font(s.font),
+                         .font_at = font_at(spec.font),
                          .background = to_colorref(s.back_colour)}));
       add(s.name, static_cast<platform::RadioGroup&>(c));
       made = c.hwnd();
@@ -210,54 +223,12 @@ void FormControls::create(const form::ControlSpec& s, int id) {
 // the visibility at start.
 void FormControls::finish(const form::ControlSpec& s, HWND hwnd) {
   windows_[std::string(s.name)] = hwnd;
-  specs_[hwnd] = s;
+  names_[hwnd] = std::string(s.name);
   SetWindowLongPtrW(hwnd, GWL_STYLE, GetWindowLongPtrW(hwnd, GWL_STYLE) | WS_CLIPSIBLINGS);
   if (s.tab_order < 0) strip_style(hwnd, WS_TABSTOP, 0);
   SetWindowPos(hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   if (!s.hint.empty()) tooltips_.set(hwnd, s.hint);
   if (!s.visible) ShowWindow(hwnd, SW_HIDE);
-}
-
-void FormControls::rescale(int old_dpi, int new_dpi) {
-  for (const form::ControlSpec& spec : form::controls()) rescale(spec, old_dpi, new_dpi);
-  RedrawWindow(window_.hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
-  form::rebuild_window_region(*this);
-}
-
-void FormControls::rescale(const form::ControlSpec& spec, int old_dpi, int new_dpi) {
-  using form::ControlKind;
-  if (spec.control_id != 0) return;  // the exchange fields keep their own units
-  const form::ControlSpec s = form::scaled_control(spec, new_dpi);
-  const Bounds& b = s.bounds;
-  HWND hwnd = hwnd_of(spec.name);
-  switch (spec.kind) {
-    case ControlKind::kPanel: {
-      // A panel keeps the place it was moved to, as the same 96-dpi place at the new scale.
-      PanelControl& panel = *panels_.find(spec.name)->second;
-      const Bounds now = panel.bounds();
-      const int left = form::scale(form::unscale(now.left, old_dpi), new_dpi);
-      const int top = form::scale(form::unscale(now.top, old_dpi), new_dpi);
-      panel.set_geometry({left, top, b.width, b.height}, s.border_width);
-      return;
-    }
-    case ControlKind::kLabel:
-      dynamic_cast<Label&>(label(spec.name)).set_geometry(b, font(s.font));
-      return;
-    case ControlKind::kRadioGroup:
-      dynamic_cast<RadioGroup&>(radio_group(spec.name)).set_geometry(b, font(s.font));
-      return;
-    default:
-      break;
-  }
-  SetWindowPos(hwnd, nullptr, b.left, b.top, b.width, b.height, SWP_NOZORDER | SWP_NOACTIVATE);
-  const bool has_font = spec.kind != ControlKind::kLine && spec.kind != ControlKind::kSlider &&
-                        spec.kind != ControlKind::kSpinButtons;
-  if (has_font) SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font(s.font)), TRUE);
-  // After the font, which gives a list its font's item height.
-  if (spec.kind == ControlKind::kListBox) SendMessageW(hwnd, LB_SETITEMHEIGHT, 0, s.item_height);
-  if (spec.kind == ControlKind::kSlider) {
-    SendMessageW(hwnd, TBM_SETTHUMBLENGTH, static_cast<WPARAM>(s.slider.thumb_length), 0);
-  }
 }
 
 void FormControls::set_hint(std::string_view name, std::string_view hint) {
@@ -275,21 +246,9 @@ bool FormControls::handle_tab(const MSG& msg) {
   if (msg.message != WM_KEYDOWN || msg.wParam != VK_TAB) return false;
   // The control that holds the focus may be a radio button inside its group.
   HWND focused = msg.hwnd;
-  while (focused && !specs_.count(focused)) focused = GetParent(focused);
+  while (focused && !names_.count(focused)) focused = GetParent(focused);
   if (!focused) return false;
-  const auto next_name =
-      form::next_tab_stop(specs_[focused].name, GetKeyState(VK_SHIFT) < 0, [this](auto name) {
-        HWND hwnd = hwnd_of(name);
-        return hwnd && IsWindowVisible(hwnd) && IsWindowEnabled(hwnd);
-      });
-  if (!next_name) return false;
-  HWND next = hwnd_of(*next_name);
-  if (specs_[next].kind == form::ControlKind::kRadioGroup) {
-    auto& group = dynamic_cast<RadioGroup&>(radio_group(*next_name));
-    next = group.choice_window(std::max(group.selected(), 0));
-  }
-  SetFocus(next);
-  return true;
+  return window_.tab_pressed(names_.at(focused), GetKeyState(VK_SHIFT) < 0);
 }
 
 }  // namespace pelmora::platform::win32

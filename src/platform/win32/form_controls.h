@@ -1,21 +1,20 @@
 // The Win32 form built from the layout data at the scale of the form's monitor: the form window,
 // the four panels and every control on them, the exchange fields at their fixed identifiers,
-// fonts, hints, the shortcut menu and the timers, each reached by its given name. It lays the
-// panels out again when the scale changes, and moves the keyboard focus along each panel's tab
-// order.
+// fonts at every scale, hints, the shortcut menu and the timers, each reached by its given name.
+// It reports Tab in a control of the form to the window's Tab event.
 #pragma once
 
 #include <windows.h>
 
 #include <map>
 #include <memory>
-#include <optional>
 #include <string>
 #include <tuple>
 #include <vector>
 
 #include "form/layout.h"
 #include "platform/control_registry.h"
+#include "platform/win32/child_window.h"
 #include "platform/win32/form_window.h"
 #include "platform/win32/gdi_handles.h"
 #include "platform/win32/panel_control.h"
@@ -39,18 +38,17 @@ class FormControls final : public ControlRegistry {
   void set_hint(std::string_view name, std::string_view hint) override;
   HMENU popup_menu() const { return menu_.handle(); }
 
-  // For the message loop: a Tab or Shift+Tab key press inside the form moves the focus to the
-  // next or previous control of the focused control's panel; returns true when it did.
+  // For the message loop: a Tab or Shift+Tab key press in a control of the form, reported to the
+  // window's Tab event; true when its handler took the key.
   bool handle_tab(const MSG& msg);
 
  private:
-  void create(const form::ControlSpec& spec, int id);
-  // Places, sizes and fonts at the new scale; texts, selections, visibility and the panels'
-  // places (converted) stay.
-  void rescale(int old_dpi, int new_dpi);
-  void rescale(const form::ControlSpec& spec, int old_dpi, int new_dpi);
+  // `spec` is the layout's, at 96 dots per inch; `dpi` the scale to make it at.
+  void create(const form::ControlSpec& spec, int dpi, int id);
   HWND parent_of(const form::ControlSpec& spec) const;
   HFONT font(const form::Font& font);
+  // The layout font `design` at any scale, from the cache.
+  FontAt font_at(const form::Font& design);
   void finish(const form::ControlSpec& spec, HWND hwnd);
   template <typename T>
   T& keep(std::unique_ptr<T> control) {
@@ -67,7 +65,7 @@ class FormControls final : public ControlRegistry {
   std::map<std::string, std::unique_ptr<PanelControl>, std::less<>> panels_;
   std::vector<std::unique_ptr<platform::Control>> controls_;
   std::map<std::string, HWND, std::less<>> windows_;
-  std::map<HWND, form::ControlSpec> specs_;
+  std::map<HWND, std::string> names_;
 };
 
 }  // namespace pelmora::platform::win32

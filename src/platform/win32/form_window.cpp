@@ -57,13 +57,22 @@ FormWindow::FormWindow()
   }
 }
 
-// The window moved to a monitor of another scale, or the user changed the scale.
+// The window moved to a monitor of another scale, or the user changed the scale. Once the
+// handler has laid the controls out again, everything is drawn anew.
 void FormWindow::change_scale(int new_dpi, const RECT& suggested) {
   const int old_dpi = dpi_;
   dpi_ = new_dpi > 0 ? new_dpi : window_dpi(hwnd());
   SetWindowPos(hwnd(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
-  if (dpi_ != old_dpi && on_scale_change_) call_handler([&] { on_scale_change_(old_dpi, dpi_); });
+  if (dpi_ == old_dpi) return;
+  call_handler(on_scale_change_, old_dpi, dpi_);
+  RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+bool FormWindow::tab_pressed(std::string_view control, bool backwards) {
+  bool taken = false;
+  if (on_tab_) call_reporting([&] { taken = on_tab_(control, backwards); });
+  return taken;
 }
 
 bool FormWindow::on_message(UINT message, WPARAM wparam, LPARAM lparam, LRESULT* result) {

@@ -1,7 +1,8 @@
 // The panel's top-level window on Windows: a borderless layered window whose background is the
 // see-through key colour, owned by a hidden owner window (the one attached to the chart), with
 // its icon, snapping to the work area's edges while the user moves it, and the PanelWindow
-// operations: shape, drag outline, tool-window style, attachment, posted keys.
+// operations: shape, drag outline, tool-window style, attachment, posted keys, and the events of a
+// change of scale and of Tab.
 #pragma once
 
 #include <windows.h>
@@ -23,9 +24,6 @@ void snap_to_work_area(RECT& rect, const RECT& work_area);
 
 class FormWindow final : public PanelWindow {
  public:
-  // Runs after the window took the place the system suggests for a new scale.
-  using ScaleChange = std::function<void(int old_dpi, int new_dpi)>;
-
   // Creates the owner and the form, hidden, at the layout's place and size at the scale of
   // the monitor it is on. Throws std::runtime_error when the system refuses.
   FormWindow();
@@ -41,7 +39,12 @@ class FormWindow final : public PanelWindow {
   int client_width() const override;
   int client_height() const override;
   int dpi() const override { return dpi_; }
-  void set_on_scale_change(ScaleChange handler) { on_scale_change_ = std::move(handler); }
+  void set_on_scale_change(ScaleChangeHandler handler) override {
+    on_scale_change_ = std::move(handler);
+  }
+  void set_on_tab(TabHandler handler) override { on_tab_ = std::move(handler); }
+  // The message loop's report of Tab in the named control: whether the handler took the key.
+  bool tab_pressed(std::string_view control, bool backwards);
   bool visible() const override { return IsWindowVisible(hwnd()) != FALSE; }
   void set_visible(bool shown) override;
   void set_on_show(Handler handler) override { on_show_ = std::move(handler); }
@@ -67,7 +70,8 @@ class FormWindow final : public PanelWindow {
   UniqueIcon icon_;
   Handler on_show_;
   int dpi_;
-  ScaleChange on_scale_change_;
+  ScaleChangeHandler on_scale_change_;
+  TabHandler on_tab_;
 };
 
 }  // namespace pelmora::platform::win32

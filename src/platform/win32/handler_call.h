@@ -1,14 +1,27 @@
-// The one rule for a handler that throws: every wrapper runs its handlers through call_handler,
-// so nothing escapes a window procedure, and a failure a handler did not deal with itself is
-// shown in the general error box with its text, as the toolkit's own event loop does. Handlers
-// that must fail silently catch their failures themselves.
+// The wrappers' way to run a handler: the shared rule of platform/handler_call.h with the
+// program's own error box, so nothing escapes a window procedure.
 #pragma once
 
 #include <functional>
+#include <utility>
+
+#include "platform/handler_call.h"
+#include "platform/win32/message_boxes.h"
 
 namespace pelmora::platform::win32 {
 
-// Runs `handler` (nothing when empty). Never throws.
-void call_handler(const std::function<void()>& handler) noexcept;
+// Runs `handler` with `args` (nothing when it is empty); a failure goes to the error box.
+template <typename... Params, typename... Args>
+void call_handler(const std::function<void(Params...)>& handler, Args&&... args) noexcept {
+  Win32MessageBoxes boxes;
+  platform::call_handler(handler, boxes, std::forward<Args>(args)...);
+}
+
+// Runs `run`; a failure goes to the error box.
+template <typename Run>
+void call_reporting(Run&& run) noexcept {
+  Win32MessageBoxes boxes;
+  platform::call_reporting(std::forward<Run>(run), boxes);
+}
 
 }  // namespace pelmora::platform::win32

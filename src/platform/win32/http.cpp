@@ -33,7 +33,7 @@ Win32Http::~Win32Http() {
   outlet_->ui = nullptr;
 }
 
-HttpTicket Win32Http::get(const std::string& url, Done done) {
+HttpTicket Win32Http::get(const std::string& url, Done done) noexcept {
   auto wanted = std::make_shared<bool>(true);
   try {
     std::thread([outlet = outlet_, url, limits = limits_, wanted, done]() mutable {

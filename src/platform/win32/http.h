@@ -19,7 +19,7 @@ class Win32Http final : public Http {
   // Answers of requests still running are dropped; their workers end within the time bound.
   ~Win32Http() override;
 
-  HttpTicket get(const std::string& url, Done done) override;
+  HttpTicket get(const std::string& url, Done done) noexcept override;
 
  private:
   struct Outlet;

@@ -14,7 +14,7 @@ struct HttpLimits {
   std::size_t body_cap = 64 * 1024;  // a longer body is a failure
 };
 
-// The body of a 2xx answer, or nothing on any failure (see Http::Result). Never throws.
+// The body of a 2xx answer, or nothing on any failure (see Http::Result).
 Http::Result fetch(std::string_view url, const HttpLimits& limits) noexcept;
 
 }  // namespace pelmora::platform::win32

@@ -26,7 +26,8 @@ ImageButton::ImageButton(const ImageButtonArgs& args)
                      .id = args.id,
                      .bounds = args.bounds,
                      .text = args.word,
-                     .font = args.font}),
+                     .font = args.font},
+                    args.font_at),
       pictures_(args.pictures),
       font_(args.font) {}
 

@@ -27,6 +27,7 @@ struct ImageButtonArgs {
   std::string word;                         // "SELL", "BUY"
   std::array<ButtonPicture, 3> pictures{};  // by ButtonState
   HFONT font = nullptr;                     // held, not owned
+  FontAt font_at{};                         // the font at another scale; empty: it keeps its font
 };
 
 class ImageButton final : public CustomControl<platform::Button> {

@@ -15,7 +15,8 @@ Label::Label(const LabelArgs& args)
                      .id = args.id,
                      .bounds = args.bounds,
                      .text = args.caption,
-                     .font = args.font}),
+                     .font = args.font},
+                    args.font_at),
       font_(args.font),
       design_width_(args.bounds.width),
       colour_(args.colour),
@@ -35,8 +36,8 @@ void Label::set_text(std::string_view text) {
   InvalidateRect(hwnd(), nullptr, FALSE);
 }
 
-void Label::set_geometry(const Bounds& b, HFONT font) {
-  font_ = font;
+void Label::rescale(const Bounds& b, int dpi) {
+  if (font_at()) font_ = font_at()(dpi);
   design_width_ = b.width;
   SetWindowPos(hwnd(), nullptr, b.left, b.top, b.width, b.height, SWP_NOZORDER | SWP_NOACTIVATE);
   fit_width();

@@ -19,6 +19,7 @@ struct LabelArgs {
   Bounds bounds{};
   std::string caption;
   HFONT font = nullptr;  // held, not owned
+  FontAt font_at{};      // the font at another scale; empty: it keeps its font
   COLORREF colour = 0;
   bool hand_cursor = false;
 };
@@ -31,7 +32,7 @@ class Label final : public CustomControl<platform::Label> {
   void set_text(std::string_view text) override;
   // The label at another scale: its design place and size and its font; the caption it holds
   // widens it again where it needs to.
-  void set_geometry(const Bounds& bounds, HFONT font);
+  void rescale(const Bounds& bounds, int dpi) override;
   void set_on_mouse_down(MouseButtonHandler h) override { mouse_.set_on_down(std::move(h)); }
   void set_on_mouse_move(MouseMoveHandler h) override { mouse_.set_on_move(std::move(h)); }
   void set_on_mouse_up(MouseButtonHandler h) override { mouse_.set_on_up(std::move(h)); }

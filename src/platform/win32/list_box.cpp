@@ -3,6 +3,7 @@
 #include "platform/win32/list_box.h"
 #include "platform/win32/handler_call.h"
 
+#include "form/scaling.h"
 #include "platform/win32/wide.h"
 
 namespace pelmora::platform::win32 {
@@ -15,7 +16,16 @@ ListBox::ListBox(const ListBoxArgs& args)
                         .parent = args.parent,
                         .id = args.id,
                         .bounds = args.bounds,
-                        .font = args.font})) {}
+                        .font = args.font}),
+          args.font_at),
+      item_height_(args.item_height) {
+  if (item_height_ > 0) send(LB_SETITEMHEIGHT, 0, form::scale(item_height_, args.dpi));
+}
+
+void ListBox::rescale(const Bounds& bounds, int dpi) {
+  ChildControl::rescale(bounds, dpi);
+  if (item_height_ > 0) send(LB_SETITEMHEIGHT, 0, form::scale(item_height_, dpi));
+}
 
 int ListBox::count() const {
   return static_cast<int>(items_.size());

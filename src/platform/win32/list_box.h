@@ -17,6 +17,9 @@ struct ListBoxArgs {
   int id = 0;
   Bounds bounds{};
   HFONT font = nullptr;  // held, not owned; nullptr: DEFAULT_GUI_FONT
+  FontAt font_at{};      // the font at another scale; empty: it keeps its font
+  int item_height = 0;   // pixels at 96 dots per inch; 0: the font's own
+  int dpi = 96;          // the scale the list is made at
 };
 
 class ListBox final : public ChildControl<platform::ListBox> {
@@ -33,6 +36,8 @@ class ListBox final : public ChildControl<platform::ListBox> {
   void select(int index) override;
   void set_redraw(bool on) override;
   void set_on_select(Handler handler) override { on_select_ = std::move(handler); }
+  // The font, then the item height, which a new font resets, at the new scale.
+  void rescale(const Bounds& bounds, int dpi) override;
 
  private:
   void on_command(WORD code) override;
@@ -40,6 +45,7 @@ class ListBox final : public ChildControl<platform::ListBox> {
     return SendMessageW(hwnd(), message, wparam, lparam);
   }
 
+  int item_height_;  // at 96 dots per inch
   Handler on_select_;
   bool changed_ = false;  // an item changed since repainting was last suspended
   // The items as this program wrote them. Only this program fills the list, so the count and the

@@ -7,7 +7,7 @@
 
 namespace pelmora::platform::win32 {
 
-std::string Win32Locale::decimal_separator() const {
+std::string Win32Locale::decimal_separator() const noexcept {
   wchar_t buf[8]{};  // the system allows at most three characters and the terminator
   const int length = GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_SDECIMAL, buf, 8);
   if (length <= 1) return ".";

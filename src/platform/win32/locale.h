@@ -7,7 +7,7 @@ namespace pelmora::platform::win32 {
 
 class Win32Locale final : public Locale {
  public:
-  std::string decimal_separator() const override;
+  std::string decimal_separator() const noexcept override;
 };
 
 }  // namespace pelmora::platform::win32

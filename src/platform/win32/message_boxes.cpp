@@ -35,7 +35,7 @@ void show_error_box(std::string_view text) noexcept {
   show_box(text, MB_OK | MB_ICONERROR);
 }
 
-void Win32MessageBoxes::show_message(std::string_view text) {
+void Win32MessageBoxes::show_message(std::string_view text) noexcept {
   show_box(text, MB_OK);
 }
 

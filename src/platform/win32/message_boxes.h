@@ -8,13 +8,13 @@
 
 namespace pelmora::platform::win32 {
 
-// The general error box: the error's text, an error icon, OK. Never throws.
+// The general error box: the error's text, an error icon, OK.
 void show_error_box(std::string_view text) noexcept;
 
 class Win32MessageBoxes final : public MessageBoxes {
  public:
-  void show_message(std::string_view text) override;
-  void show_error(std::string_view text) override { show_error_box(text); }
+  void show_message(std::string_view text) noexcept override;
+  void show_error(std::string_view text) noexcept override { show_error_box(text); }
 };
 
 }  // namespace pelmora::platform::win32

@@ -47,15 +47,15 @@ bool MouseRelay::relay(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
   MouseButton button{};
   bool down = false;
   if (message == WM_MOUSEMOVE) {
-    if (on_move_) call_handler([&] { on_move_(x, y); });
+    call_handler(on_move_, x, y);
     return true;
   }
   if (!button_of(message, &button, &down)) return false;
   if (down) {
     SetCapture(hwnd);
-    if (on_down_) call_handler([&] { on_down_(button, x, y); });
+    call_handler(on_down_, button, x, y);
   } else {
-    if (on_up_) call_handler([&] { on_up_(button, x, y); });
+    call_handler(on_up_, button, x, y);
     if (!(wparam & kAnyButton) && GetCapture() == hwnd) ReleaseCapture();
   }
   return true;

@@ -4,6 +4,7 @@
 
 #include <windowsx.h>
 
+#include "form/scaling.h"
 #include "platform/win32/child_window.h"
 #include "platform/win32/panel_paint.h"
 
@@ -15,7 +16,8 @@ PanelControl::PanelControl(const PanelArgs& args)
              .bounds = args.bounds,
              .style =
                  static_cast<DWORD>(WS_CHILD | WS_CLIPCHILDREN | (args.visible ? WS_VISIBLE : 0))}),
-      border_width_(args.border_width),
+      design_border_width_(args.border_width),
+      border_width_(form::scale(args.border_width, args.dpi)),
       silver_(CreateSolidBrush(to_colorref(form::kPanelLook.fill_bottom))) {
   mark_panel(hwnd(), border_width_);
   host_.set_message_hook(
@@ -34,8 +36,8 @@ void PanelControl::set_position(int left, int top) {
   SetWindowPos(hwnd(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void PanelControl::set_geometry(const Bounds& b, int border_width) {
-  border_width_ = border_width;
+void PanelControl::rescale(const Bounds& b, int dpi) {
+  border_width_ = form::scale(design_border_width_, dpi);
   mark_panel(hwnd(), border_width_);
   SetWindowPos(hwnd(), nullptr, b.left, b.top, b.width, b.height, SWP_NOZORDER | SWP_NOACTIVATE);
   InvalidateRect(hwnd(), nullptr, TRUE);
@@ -70,7 +72,7 @@ bool PanelControl::on_message(UINT message, WPARAM wparam, LPARAM lparam, LRESUL
       if (!on_menu_) return false;
       POINT p{GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)};
       if (p.x == -1 && p.y == -1) GetCursorPos(&p);  // from the keyboard
-      if (on_menu_) call_handler([&] { on_menu_(p.x, p.y); });
+      call_handler(on_menu_, p.x, p.y);
       return true;
     }
     default:

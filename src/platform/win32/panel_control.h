@@ -17,7 +17,8 @@ struct PanelArgs {
   HWND parent = nullptr;
   int id = 0;
   Bounds bounds{};
-  int border_width = 0;  // pixels at the panel's scale
+  int border_width = 0;  // pixels at 96 dots per inch
+  int dpi = 96;          // the scale the panel is made at
   bool visible = true;
 };
 
@@ -31,8 +32,6 @@ class PanelControl final : public platform::Panel {
   HWND hwnd() const { return host_.hwnd(); }
   HostWindow& host() { return host_; }
   void set_on_menu_request(MenuRequest request) { on_menu_ = std::move(request); }
-  // Moves and sizes the panel and gives it a new border width: the panel at another scale.
-  void set_geometry(const Bounds& bounds, int border_width);
 
   bool enabled() const override { return IsWindowEnabled(hwnd()) != FALSE; }
   void set_enabled(bool on) override { EnableWindow(hwnd(), on); }
@@ -40,6 +39,9 @@ class PanelControl final : public platform::Panel {
   void set_visible(bool shown) override { ShowWindow(hwnd(), shown ? SW_SHOWNA : SW_HIDE); }
   Bounds bounds() const override;
   void set_position(int left, int top) override;
+  void set_focus() override { SetFocus(hwnd()); }
+  // Moves and sizes the panel and gives it its border width at the new scale.
+  void rescale(const Bounds& bounds, int dpi) override;
   void set_on_mouse_down(MouseButtonHandler h) override { mouse_.set_on_down(std::move(h)); }
   void set_on_mouse_move(MouseMoveHandler h) override { mouse_.set_on_move(std::move(h)); }
   void set_on_mouse_up(MouseButtonHandler h) override { mouse_.set_on_up(std::move(h)); }
@@ -49,6 +51,7 @@ class PanelControl final : public platform::Panel {
   void paint_face(HDC dc);
 
   HostWindow host_;
+  int design_border_width_;  // at 96 dots per inch
   int border_width_;
   UniqueBrush silver_;
   MouseRelay mouse_;

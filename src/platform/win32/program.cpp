@@ -39,7 +39,7 @@ std::string Win32Program::program_path() const {
 
 // Through the program's own wide path, so a folder name in any language works.
 std::optional<std::string> Win32Program::read_file_beside(std::string_view name,
-                                                          std::size_t max_bytes) const {
+                                                          std::size_t max_bytes) const noexcept {
   struct FileCloser {
     void operator()(std::FILE* file) const { std::fclose(file); }
   };

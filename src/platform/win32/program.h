@@ -10,7 +10,7 @@ class Win32Program : public Program {
   std::string first_parameter() const override;
   std::string program_path() const override;
   std::optional<std::string> read_file_beside(std::string_view name,
-                                              std::size_t max_bytes) const override;
+                                              std::size_t max_bytes) const noexcept override;
   void quit() override;
 };
 

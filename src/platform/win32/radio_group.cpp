@@ -23,6 +23,7 @@ RadioGroup::RadioGroup(const RadioGroupArgs& args)
              .style = WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_TABSTOP}),
       caption_(args.caption),
       font_(args.font),
+      font_at_(args.font_at),
       background_(args.background),
       brush_(CreateSolidBrush(args.background)) {
   for (int i = 0; i < 2; ++i) {
@@ -59,8 +60,8 @@ void RadioGroup::lay_out_choices() {
   }
 }
 
-void RadioGroup::set_geometry(const Bounds& b, HFONT font) {
-  font_ = font;
+void RadioGroup::rescale(const Bounds& b, int dpi) {
+  if (font_at_) font_ = font_at_(dpi);
   SetWindowPos(hwnd(), nullptr, b.left, b.top, b.width, b.height, SWP_NOZORDER | SWP_NOACTIVATE);
   lay_out_choices();
   InvalidateRect(hwnd(), nullptr, TRUE);
@@ -81,6 +82,10 @@ Bounds RadioGroup::bounds() const {
 
 void RadioGroup::set_position(int left, int top) {
   SetWindowPos(hwnd(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void RadioGroup::set_focus() {
+  SetFocus(choice_window(std::max(selected(), 0)));
 }
 
 int RadioGroup::selected() const {

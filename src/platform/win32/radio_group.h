@@ -7,6 +7,7 @@
 #include <array>
 #include <string>
 
+#include "platform/win32/child_window.h"
 #include "platform/win32/gdi_handles.h"
 #include "platform/win32/host_window.h"
 
@@ -19,6 +20,7 @@ struct RadioGroupArgs {
   std::string caption;
   std::array<std::string, 2> choices;
   HFONT font = nullptr;  // held, not owned
+  FontAt font_at{};      // the font at another scale; empty: it keeps its font
   COLORREF background = 0;
 };
 
@@ -32,11 +34,12 @@ class RadioGroup final : public platform::RadioGroup {
   void set_visible(bool shown) override { ShowWindow(host_.hwnd(), shown ? SW_SHOWNA : SW_HIDE); }
   Bounds bounds() const override;
   void set_position(int left, int top) override;
+  // The selected choice takes the focus, the first one when none is selected.
+  void set_focus() override;
+  // The group at another scale: place, size and font, its choices laid out again inside.
+  void rescale(const Bounds& bounds, int dpi) override;
   int selected() const override;
   void select(int choice) override;
-
-  // The group at another scale: place, size and font, its choices laid out again inside.
-  void set_geometry(const Bounds& bounds, HFONT font);
 
   HWND hwnd() const { return host_.hwnd(); }
   HWND choice_window(int index) const { return choices_[static_cast<size_t>(index)]; }
@@ -52,6 +55,7 @@ class RadioGroup final : public platform::RadioGroup {
   HostWindow host_;
   std::string caption_;
   HFONT font_;
+  FontAt font_at_;
   COLORREF background_;
   UniqueBrush brush_;
   std::array<HWND, 2> choices_{};  // children of host_, destroyed with it

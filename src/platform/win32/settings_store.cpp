@@ -39,7 +39,7 @@ class RegistrySettingsKey final : public SettingsKey {
 }  // namespace
 
 std::unique_ptr<SettingsKey> Win32SettingsStore::open(SettingsRoot root, std::string_view path,
-                                                      bool create) {
+                                                      bool create) noexcept {
   const HKEY parent = root == SettingsRoot::kMachine ? roots_.machine : roots_.user;
   const std::wstring wide_path = to_wide(path);
   HKEY key = nullptr;

@@ -18,7 +18,8 @@ struct SettingsRoots {
 class Win32SettingsStore final : public SettingsStore {
  public:
   explicit Win32SettingsStore(SettingsRoots roots = {}) : roots_(roots) {}
-  std::unique_ptr<SettingsKey> open(SettingsRoot root, std::string_view path, bool create) override;
+  std::unique_ptr<SettingsKey> open(SettingsRoot root, std::string_view path,
+                                    bool create) noexcept override;
 
  private:
   SettingsRoots roots_;

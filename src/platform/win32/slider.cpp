@@ -55,11 +55,18 @@ Slider::Slider(const SliderArgs& args)
                                  .bounds = args.bounds})),
       min_(args.min),
       max_(args.max),
+      thumb_length_(args.thumb_length),
       last_position_(args.position) {
   SendMessageW(hwnd(), TBM_SETRANGE, FALSE, MAKELPARAM(args.min, args.max));
-  SendMessageW(hwnd(), TBM_SETTHUMBLENGTH, static_cast<WPARAM>(args.thumb_length), 0);
+  SendMessageW(hwnd(), TBM_SETTHUMBLENGTH,
+               static_cast<WPARAM>(form::scale(thumb_length_, args.dpi)), 0);
   SendMessageW(hwnd(), TBM_SETPOS, TRUE, args.position);
   install_frame_proc(hwnd());
+}
+
+void Slider::rescale(const Bounds& bounds, int dpi) {
+  ChildControl::rescale(bounds, dpi);
+  SendMessageW(hwnd(), TBM_SETTHUMBLENGTH, static_cast<WPARAM>(form::scale(thumb_length_, dpi)), 0);
 }
 
 int Slider::position() const {

@@ -18,7 +18,8 @@ struct SliderArgs {
   int min = 0;
   int max = 0;
   int position = 0;
-  int thumb_length = 0;
+  int thumb_length = 0;  // pixels at 96 dots per inch
+  int dpi = 96;          // the scale the slider is made at
 };
 
 LRESULT CALLBACK slider_frame_proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
@@ -40,6 +41,8 @@ class Slider final : public ChildControl<platform::Slider> {
   void set_hint_sink(std::function<void(HWND, std::string_view)> sink) {
     hint_sink_ = std::move(sink);
   }
+  // The place, size and thumb at the new scale.
+  void rescale(const Bounds& bounds, int dpi) override;
 
   void key_down();
 
@@ -49,6 +52,7 @@ class Slider final : public ChildControl<platform::Slider> {
 
   int min_;
   int max_;
+  int thumb_length_;  // at 96 dots per inch
   int last_position_;
   Handler on_change_;
   Handler on_key_down_;
