@@ -77,9 +77,12 @@ void LinkWatch::read_command_written(const Write& write) {
     if (handshake_ == Handshake::pending) handshake_ = Handshake::acknowledged;
     // A second READ_OK before the panel cleared the first changes nothing; one after does.
     if (handshake_ == Handshake::idle) {
-      handshake_fault_ = at_text(write.at) + " READ_OK written after the panel had cleared the " +
-                         "answer to " + shown(last_command_) +
-                         " and before any new command: it would clear the next command";
+      const std::string after = last_command_.empty()
+                                    ? "before any command"
+                                    : "after the panel had cleared the answer to " +
+                                          shown(last_command_) + " and before a new command";
+      handshake_fault_ = at_text(write.at) + " READ_OK written " + after +
+                         ": it would clear the next command before the expert saw it";
     }
   } else if (write.text != kWait) {
     handshake_fault_ = at_text(write.at) + " " + shown(write.text) +
