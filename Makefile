@@ -47,8 +47,8 @@ fuzz:
 	cmake --build --preset fuzz
 	scripts/fuzz
 
-# The shipped program: an optimised, stripped pelmora.exe and a zip with the README and the link
-# contract, in build/dist/.
+# The shipped program: an optimised, stripped pelmora.exe and a zip with the README, the link
+# contract, the link header and the expert checker, in build/dist/.
 dist: bootstrap
 	cmake --preset windows-release >/dev/null
 	cmake --build --preset windows-release

@@ -1,6 +1,7 @@
-// The floor for the panel's idle CPU (make bench): a bare window with four edits and a 10 ms
-// timer that reads all four on every tick, as the link tick reads its fields, and nothing else.
-// Prints "ready" once its timer runs. Usage: pelmora_bare_timer <seconds>
+// The floor for the panel's idle CPU and its start and end (make bench): a bare window with four
+// edits and a 10 ms timer that reads all four on every tick, as the link tick reads its fields,
+// and nothing else. Prints "ready" once its timer runs; ends after <seconds> or when closed.
+// Usage: pelmora_bare_timer <seconds>
 #include <windows.h>
 
 #include <cstdio>
@@ -23,8 +24,8 @@ LRESULT CALLBACK window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lp
     for (HWND edit : self->edits) GetWindowTextW(edit, text, 256);
     return 0;
   }
-  if (message == WM_TIMER && wparam == kEndTimer) {
-    PostQuitMessage(0);
+  if ((message == WM_TIMER && wparam == kEndTimer) || message == WM_DESTROY) {
+    PostQuitMessage(0);  // at its time, or when closed (the start-up bench closes it)
     return 0;
   }
   return DefWindowProcW(window, message, wparam, lparam);

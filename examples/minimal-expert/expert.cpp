@@ -54,10 +54,10 @@ void Expert::move_price() {
 }
 
 void Expert::take(const std::wstring& command) {
-  link_.write(Field::kInReadCommand, L"WAIT");
+  link_.write(Field::kInReadCommand, PELMORA_WAIT);
   const std::wstring result = book_.carry_out(command, quotes_);
   give(Field::kInOrders, book_.lines(), orders_given_);
-  link_.write(Field::kInReadCommand, L"READ_OK");
+  link_.write(Field::kInReadCommand, PELMORA_READ_OK);
   write_line(out_, command);
   write_line(stderr, command + L": " + result);
 }

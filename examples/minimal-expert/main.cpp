@@ -1,6 +1,6 @@
-// A minimal terminal-side expert, written from docs/link-contract.md alone: it makes the window
-// tree the panel expects (main window, chart area, chart frame, chart), starts the panel with
-// its chart's handle, and then runs the link from a 10 ms timer in its message loop.
+// A minimal terminal-side expert, written from docs/link-contract.md and the link header alone: it
+// makes the window tree the panel expects (main window, chart area, chart frame, chart), starts the
+// panel with its chart's handle, and then runs the link from a 10 ms timer in its message loop.
 // Usage: minimal-expert [--panel <pelmora.exe>] [--out <file>]
 //   --panel  the panel program; pelmora.exe beside this program when not given
 //   --out    where each command taken goes, one line each; standard output when not given
@@ -14,6 +14,7 @@
 #include <string>
 
 #include "expert.h"
+#include "pelmora/link.h"
 
 namespace minimal_expert {
 
@@ -21,7 +22,7 @@ namespace {
 
 constexpr UINT_PTR kPollTimer = 1;
 constexpr UINT kPollMs = 10;
-constexpr ULONGLONG kPanelEndMs = 3000;    // how long a closing expert waits for the panel
+constexpr ULONGLONG kPanelEndMs = 5000;    // how long a closing expert waits for the panel
 constexpr ULONGLONG kPanelFindMs = 30000;  // how long the panel's window may take to appear
 
 struct Options {
@@ -80,11 +81,11 @@ void fill(HWND child, HWND parent) {
 }
 
 // Closing: the chart frame's text goes empty, which the panel takes for a closed chart and
-// ends at its next tick; the windows go once it has, or once it was given enough time.
+// ends at its next check; the windows go once it has, or once it was given enough time (a
+// panel still running then ends by itself when it finds the chart window gone).
 void poll_closing(Session& s) {
   const bool ended = !s.panel.hProcess || WaitForSingleObject(s.panel.hProcess, 0) == WAIT_OBJECT_0;
   if (!ended && GetTickCount64() - s.closing_since < kPanelEndMs) return;
-  if (!ended) TerminateProcess(s.panel.hProcess, 1);
   DestroyWindow(s.tree.main);
 }
 
@@ -160,9 +161,10 @@ std::optional<Tree> make_tree() {
   return t;
 }
 
-// The chart's handle in decimal, as a signed 32-bit number.
 std::wstring chart_parameter(HWND chart) {
-  return std::to_wstring(static_cast<int>(reinterpret_cast<INT_PTR>(chart)));
+  wchar_t text[16];
+  pelmora_chart_parameter(chart, text);
+  return text;
 }
 
 bool start_panel(const std::wstring& program, const std::wstring& parameter,

@@ -35,6 +35,8 @@ class TerminalWindows {
   // vanished window, or a window that answers the text messages itself and keeps none there.
   virtual std::string kept_text(WindowRef window, int max_chars) const = 0;
   virtual bool is_minimised(WindowRef window) const = 0;
+  // Whether the window exists and is hidden (not visible); false for none or a vanished window.
+  virtual bool is_hidden(WindowRef window) const = 0;
   virtual ScreenRect rect(WindowRef window) const = 0;
   // The top-level window that has the keyboard (a child holding the activation counts as the
   // top-level window that contains it).

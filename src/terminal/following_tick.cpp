@@ -32,6 +32,16 @@ void FollowingTick::follow() {
   const std::string parameter = program_.first_parameter();
   const ChartChain chain = chart_chain(terminal_, chart_window_of(parameter));
 
+  // The chart went without its title being emptied first (the terminal ended, or destroyed its
+  // windows): nobody is left to read a command, so the panel goes without waiting for the
+  // keyboard. A parameter that never named a window (the test value) never gets here.
+  if (terminal_.exists(chain.chart)) {
+    chart_seen_ = true;
+  } else if (chart_seen_) {
+    program_.quit();
+    return;
+  }
+
   if (!gate_visibility(chain.main, chain.frame)) return;
 
   // While another program has the keyboard the panel stands still.
@@ -63,8 +73,9 @@ void FollowingTick::follow() {
 
 bool FollowingTick::gate_visibility(WindowRef main, WindowRef frame) {
   // Decided before anything is shown: showing and hiding again in one tick would re-run the
-  // show sequence (tester speed keys and all) at every tick while the chart is covered.
-  const bool minimised = terminal_.is_minimised(main);
+  // show sequence (tester speed keys and all) at every tick while the chart is covered. A main
+  // window hidden rather than minimised is out of sight all the same.
+  const bool minimised = terminal_.is_minimised(main) || terminal_.is_hidden(main);
   const bool covered = !minimised && terminal_.previous_sibling(frame) != kNoWindow;
   if (minimised || covered) {
     c_.window.set_visible(false);

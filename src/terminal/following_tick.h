@@ -1,6 +1,7 @@
 // The following tick: keeps the panel window over the terminal's chart area, shows
 // it only while its chart can be seen, gates the link, update and F11 timers, refreshes the
-// selected order and the quote label, and ends the program once the chart has been closed.
+// selected order and the quote label, and ends the program once the chart has been closed or
+// its window has gone.
 #pragma once
 
 #include "platform/controls.h"
@@ -39,8 +40,8 @@ class FollowingTick {
 
  private:
   void follow();
-  // Whether the panel may be seen at all (terminal not minimised, its chart in front of the
-  // other charts); false ends the tick.
+  // Whether the panel may be seen at all (terminal neither minimised nor hidden, its chart in
+  // front of the other charts); false ends the tick.
   bool gate_visibility(platform::WindowRef main, platform::WindowRef frame);
   void set_timers(bool on);
   void place(platform::WindowRef area, platform::WindowRef main, platform::WindowRef frame);
@@ -54,7 +55,8 @@ class FollowingTick {
   // The chart area was last found too small to hold the panel: the panel stays hidden until a
   // tick finds it large enough again.
   bool area_too_small_ = false;
-  bool running_ = false;  // a nested tick (from a modal loop inside this one) does nothing
+  bool running_ = false;     // a nested tick (from a modal loop inside this one) does nothing
+  bool chart_seen_ = false;  // the chart window existed at some tick
 };
 
 }  // namespace pelmora::terminal

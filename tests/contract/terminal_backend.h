@@ -23,6 +23,7 @@ class TerminalBackend {
   virtual void destroy(platform::WindowRef window) = 0;
   virtual void bring_to_front(platform::WindowRef window) = 0;
   virtual void set_minimised(platform::WindowRef top_level, bool minimised) = 0;
+  virtual void set_hidden(platform::WindowRef top_level, bool hidden) = 0;
   // A top-level window with one child, both of a program that has stopped answering messages.
   virtual platform::WindowRef add_hung_window(std::string_view text,
                                               std::string_view child_text) = 0;

@@ -64,15 +64,21 @@ TEST_F(TerminalContract, ReadsTextsWholeOrCutAtACharacterBoundary) {
   EXPECT_EQ(read, long_text.substr(0, 2 * 2999));
 }
 
-TEST_F(TerminalContract, KnowsPlacesMinimisedStateAndTopLevelCaptions) {
+TEST_F(TerminalContract, KnowsPlacesMinimisedAndHiddenStatesAndTopLevelCaptions) {
   const WindowRef child = b.add_window(root, "", {150, 160, 250, 300});
   EXPECT_EQ(w.rect(root), (ScreenRect{100, 100, 600, 500}));
   EXPECT_EQ(w.rect(child), (ScreenRect{150, 160, 250, 300}));
   EXPECT_FALSE(w.is_minimised(root));
   b.set_minimised(root, true);
   EXPECT_TRUE(w.is_minimised(root));
+  EXPECT_FALSE(w.is_hidden(root));  // a minimised window is still shown
   b.set_minimised(root, false);
   EXPECT_FALSE(w.is_minimised(root));
+  b.set_hidden(root, true);
+  EXPECT_TRUE(w.is_hidden(root));
+  EXPECT_FALSE(w.is_minimised(root));
+  b.set_hidden(root, false);
+  EXPECT_FALSE(w.is_hidden(root));
   const WindowRef end = add(kNoWindow, "Tarsel-contract-657934");
   EXPECT_EQ(w.find_top_level("Tarsel-contract-657934"), end);
   EXPECT_EQ(w.find_top_level("Tarsel-contract-65793"), kNoWindow);
@@ -101,6 +107,7 @@ TEST_F(TerminalContract, NoWindowOrAVanishedOneIsNoneEverywhere) {
     EXPECT_EQ(w.previous_sibling(gone), kNoWindow);
     EXPECT_EQ(w.rect(gone), ScreenRect{});
     EXPECT_FALSE(w.is_minimised(gone));
+    EXPECT_FALSE(w.is_hidden(gone));
     w.click(gone);
     w.post_key(gone, 0x23);
   }

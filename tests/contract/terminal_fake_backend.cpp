@@ -24,6 +24,7 @@ class FakeTerminalBackend final : public TerminalBackend {
   }
   void destroy(WindowRef window) override { terminal_.destroy(window); }
   void bring_to_front(WindowRef window) override { terminal_.bring_to_front(window); }
+  void set_hidden(WindowRef window, bool hidden) override { terminal_.set_hidden(window, hidden); }
   void set_minimised(WindowRef window, bool minimised) override {
     terminal_.set_minimised(window, minimised);
   }

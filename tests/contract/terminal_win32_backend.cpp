@@ -132,6 +132,9 @@ class Win32TerminalBackend final : public TerminalBackend {
   void bring_to_front(WindowRef window) override {
     SetWindowPos(to_hwnd(window), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   }
+  void set_hidden(WindowRef window, bool hidden) override {
+    ShowWindow(to_hwnd(window), hidden ? SW_HIDE : SW_SHOWNOACTIVATE);
+  }
   void set_minimised(WindowRef window, bool minimised) override {
     ShowWindow(to_hwnd(window), minimised ? SW_SHOWMINNOACTIVE : SW_SHOWNOACTIVATE);
   }

@@ -1,6 +1,6 @@
 // The following tick against the fake terminal tree: geometry with clipping, placement only on
-// change, hiding and showing with the timers, the keyboard gate, the closed chart, the tiny chart
-// area, and windows that vanish or stop answering mid-tick.
+// change, hiding and showing with the timers, the keyboard gate, the closed chart and the chart
+// window gone, the tiny chart area, and windows that vanish or stop answering mid-tick.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -113,6 +113,7 @@ TEST(FollowingTick, HidingStopsTheThreeTimersAndShowingAgainRunsTheShowSequenceO
   Following f;
   const std::function<void(bool)> causes[] = {
       [&](bool on) { f.terminal.set_minimised(f.main, on); },
+      [&](bool on) { f.terminal.set_hidden(f.main, on); },
       [&](bool on) { f.terminal.bring_to_front(on ? f.other_frame : f.frame); }};
   for (const auto& hide : causes) {
     f.tick();
@@ -171,19 +172,31 @@ TEST(FollowingTick, AClosedChartEndsTheProgramOnceThePanelHasTheKeyboardButABusy
   }
   Following f;
   f.tick();
-  f.terminal.destroy(f.frame);  // the chart closes; the terminal stays in front
-  f.terminal.set_rect(f.area, {0, 0, 500, 500});
+  f.terminal.set_text(f.frame, "");  // the chart closes while another program is in front
+  f.terminal.set_foreground(0x777000);
   f.tick(3);
-  f.terminal.set_foreground(platform::kNoWindow);  // nothing has the keyboard: no match either
-  f.tick();
   EXPECT_EQ(f.program.quit_requests(), 0);
   EXPECT_TRUE(f.window.visible());
   EXPECT_EQ(f.window.rect(), kOverChart);  // stays where it was
 
-  f.terminal.set_foreground(FakePanelWindow::kRef);
+  f.terminal.set_foreground(f.main);
   f.tick();
   EXPECT_EQ(f.program.quit_requests(), 1);
   EXPECT_EQ(f.window.placements, 1);
+}
+
+// Windows gone without the title emptied first (the terminal ended): nobody is left to read a
+// command, so the panel ends at once, whatever holds the keyboard.
+TEST(FollowingTick, AChartWindowThatGoesEndsTheProgramAtTheNextTick) {
+  for (const bool main_goes : {false, true}) {
+    Following f;
+    f.tick();
+    f.terminal.set_foreground(platform::kNoWindow);
+    f.terminal.destroy(main_goes ? f.main : f.frame);
+    f.tick();
+    EXPECT_EQ(f.program.quit_requests(), 1) << main_goes;
+    EXPECT_EQ(f.window.placements, 1) << main_goes;
+  }
 }
 
 TEST(FollowingTick, AChartAreaOfFourPixelsOrLessKeepsThePanelHiddenUntilItGrows) {

@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "journal_lines.h"
+#include "platform/win32/wide.h"
 #include "practice/expert_commands.h"
 #include "window_class.h"
 
@@ -18,6 +19,8 @@ constexpr UINT_PTR kTickTimer = 1;
 constexpr UINT kTickMs = 10;
 // A panel not found, or one that stopped answering, is looked for again after this long.
 constexpr auto kSearchPause = std::chrono::milliseconds(250);
+const std::string kReadOk = platform::win32::to_utf8(PELMORA_READ_OK);
+const std::string kWait = platform::win32::to_utf8(PELMORA_WAIT);
 
 std::string wall_clock() {
   SYSTEMTIME now{};
@@ -119,7 +122,7 @@ void Expert::publish() {
 }
 
 bool Expert::acknowledge() {
-  ack_owed_ = !fields_.write(Field::in_read_command, "READ_OK");
+  ack_owed_ = !fields_.write(Field::in_read_command, kReadOk);
   if (!ack_owed_) handshake_.acknowledged();
   return !ack_owed_;
 }
@@ -150,7 +153,7 @@ void Expert::take_commands(Clock::time_point now) {
 void Expert::carry_out(const std::string& command, const Sighting& sighted) {
   // A panel gone before the command could be taken does not get it carried out; seen again, it
   // is taken again.
-  if (!fields_.write(Field::in_read_command, "WAIT")) {
+  if (!fields_.write(Field::in_read_command, kWait)) {
     handshake_ = {};
     return;
   }

@@ -1,5 +1,6 @@
-// The panel's six exchange fields as the expert reaches them from its own side: the panel found
-// by its caption, each field by its control id, every read and write whole and bounded in time.
+// The panel's six exchange fields as the expert reaches them from its own side, through the link
+// header: the panel found by its caption, each field by its control id, every read and write
+// whole and bounded in time.
 #pragma once
 
 #include <windows.h>
@@ -9,21 +10,26 @@
 #include <string>
 #include <string_view>
 
+#include "pelmora/link.h"
+
 namespace pelmora::sim_terminal {
 
 enum class Field : int {
-  in_orders = 1001,
-  in_read_command = 1002,
-  in_ask_bid = 1003,
-  in_order_property = 1004,
-  out_selected_order = 1005,
-  out_command = 1006,
+  in_orders = PELMORA_IN_ORDERS,
+  in_read_command = PELMORA_IN_READ_COMMAND,
+  in_ask_bid = PELMORA_IN_ASK_BID,
+  in_order_property = PELMORA_IN_ORDER_PROPERTY,
+  out_selected_order = PELMORA_OUT_SELECTED_ORDER,
+  out_command = PELMORA_OUT_COMMAND,
 };
 
 class PanelFields {
  public:
   // `caption` is the panel's top-level caption, "Pelmora" + its parameter.
   explicit PanelFields(std::wstring caption) : caption_(std::move(caption)) {}
+  PanelFields(const PanelFields&) = delete;
+  PanelFields& operator=(const PanelFields&) = delete;
+  ~PanelFields();
 
   // Looks for the panel and its six fields when they are not known yet; true when all are.
   bool find();
@@ -38,12 +44,12 @@ class PanelFields {
   bool write(Field field, std::string_view text);
 
  private:
-  HWND window(Field field) const;
-
   std::wstring caption_;
   HWND panel_ = nullptr;  // held, not owned
-  std::array<HWND, 6> fields_{};
-  std::wstring buffer_ = std::wstring(256, L'\0');
+  std::array<HWND, PELMORA_FIELD_COUNT> fields_{};
+  // The read buffer, grown by the header's reader and kept between reads.
+  wchar_t* buffer_ = nullptr;
+  size_t capacity_ = 0;
 };
 
 }  // namespace pelmora::sim_terminal

@@ -57,6 +57,9 @@ void FakeTerminal::set_rect(WindowRef window, ScreenRect rect) {
 void FakeTerminal::set_minimised(WindowRef window, bool minimised) {
   node(window).minimised = minimised;
 }
+void FakeTerminal::set_hidden(WindowRef window, bool hidden) {
+  node(window).hidden = hidden;
+}
 void FakeTerminal::set_hung(WindowRef window, bool hung) {
   node(window).hung = hung;
 }
@@ -175,6 +178,12 @@ bool FakeTerminal::is_minimised(WindowRef window) const {
   note_call();
   const Node* n = find(window);
   return n && n->minimised;
+}
+
+bool FakeTerminal::is_hidden(WindowRef window) const {
+  note_call();
+  const Node* n = find(window);
+  return n && n->hidden;
 }
 
 ScreenRect FakeTerminal::rect(WindowRef window) const {

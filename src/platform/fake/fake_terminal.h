@@ -1,6 +1,6 @@
 // An in-memory terminal window tree for native tests: windows with parents, children in z-order,
-// texts, rectangles, a minimised flag, a foreground window, hung and vanishing windows. It keeps
-// the contract of platform/terminal_windows.h and records the clicks and keys it is sent.
+// texts, rectangles, minimised and hidden flags, a foreground window, hung and vanishing windows.
+// It keeps the contract of platform/terminal_windows.h and records the clicks and keys it is sent.
 #pragma once
 
 #include <map>
@@ -30,6 +30,7 @@ class FakeTerminal : public TerminalWindows {
   void set_text(WindowRef window, std::string text);
   void set_rect(WindowRef window, ScreenRect rect);
   void set_minimised(WindowRef window, bool minimised);
+  void set_hidden(WindowRef window, bool hidden);
   // A hung window still has its place, rectangle and caption, but answers no message: its text
   // reads as "no answer" and clicks on it are lost.
   void set_hung(WindowRef window, bool hung);
@@ -67,6 +68,7 @@ class FakeTerminal : public TerminalWindows {
   std::optional<std::string> read_text(WindowRef window, int max_chars) const override;
   std::string kept_text(WindowRef window, int max_chars) const override;
   bool is_minimised(WindowRef window) const override;
+  bool is_hidden(WindowRef window) const override;
   ScreenRect rect(WindowRef window) const override;
   WindowRef foreground() const override;
   WindowRef find_top_level(std::string_view caption) const override;
@@ -82,6 +84,7 @@ class FakeTerminal : public TerminalWindows {
     std::string text;
     ScreenRect rect;
     bool minimised = false;
+    bool hidden = false;
     bool hung = false;
     bool own_text = false;
     Handler on_click;

@@ -109,6 +109,10 @@ bool Win32TerminalWindows::is_minimised(WindowRef window) const {
   return is_window(window) && IsIconic(to_hwnd(window));
 }
 
+bool Win32TerminalWindows::is_hidden(WindowRef window) const {
+  return is_window(window) && !IsWindowVisible(to_hwnd(window));
+}
+
 ScreenRect Win32TerminalWindows::rect(WindowRef window) const {
   RECT r{};
   if (!is_window(window) || !GetWindowRect(to_hwnd(window), &r)) return {};

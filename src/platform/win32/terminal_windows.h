@@ -29,6 +29,7 @@ class Win32TerminalWindows : public TerminalWindows {
   std::optional<std::string> read_text(WindowRef window, int max_chars) const override;
   std::string kept_text(WindowRef window, int max_chars) const override;
   bool is_minimised(WindowRef window) const override;
+  bool is_hidden(WindowRef window) const override;
   ScreenRect rect(WindowRef window) const override;
   WindowRef foreground() const override;
   WindowRef find_top_level(std::string_view caption) const override;
