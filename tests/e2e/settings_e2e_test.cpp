@@ -56,8 +56,8 @@ TEST_F(SettingsOverTerminal, ApplyStoresTheChoiceAndCancelOverAFloatingPanelStor
   EXPECT_TRUE(click_until_swapped(names::kSettingsApply, names::kMainPanel, names::kSettingsPanel,
                                   main_place))
       << "the main panel did not come back in the window's place";
-  EXPECT_EQ(stored_.value(L"WND_POS_Type"), 1u);
-  EXPECT_EQ(stored_.value(L"SL_TP_Set_Type"), 0u);
+  EXPECT_EQ(stored_.value("WND_POS_Type"), 1);
+  EXPECT_EQ(stored_.value("SL_TP_Set_Type"), 0);
 
   // From the trailing-stop window's menu: the settings window comes at the main panel's place,
   // over the floating panel, which stays open.
@@ -82,7 +82,7 @@ TEST_F(SettingsOverTerminal, ApplyStoresTheChoiceAndCancelOverAFloatingPanelStor
   EXPECT_FALSE(checked(no_news));
   EXPECT_TRUE(checked(choice(names::kVersionsGroup, 0)));
   EXPECT_TRUE(checked(forget_place));
-  EXPECT_EQ(stored_.value(L"NewVersion_Type"), 0u);
+  EXPECT_EQ(stored_.value("NewVersion_Type"), 0);
 }
 
 }  // namespace

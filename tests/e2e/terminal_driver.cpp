@@ -54,16 +54,6 @@ std::optional<std::wstring> window_text(HWND window, UINT timeout_ms) {
   return std::wstring(buffer);
 }
 
-bool answers(HWND window, UINT timeout_ms) {
-  DWORD_PTR result = 0;
-  return SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_BLOCK, timeout_ms, &result) != 0;
-}
-
-std::wstring rect_text(const RECT& r) {
-  return L"(" + std::to_wstring(r.left) + L"," + std::to_wstring(r.top) + L")-(" +
-         std::to_wstring(r.right) + L"," + std::to_wstring(r.bottom) + L")";
-}
-
 TerminalRun::TerminalRun(const std::vector<std::wstring>& options, ExpertSide expert) {
   const std::wstring program = terminal_program();
   std::wstring command_line = L"\"" + program + L"\"";
@@ -96,25 +86,20 @@ bool TerminalRun::find_windows() {
 
 TerminalRun::~TerminalRun() {
   // The panel outlives a closed terminal by design (nothing in front tells it the chart is
-  // gone), so it is ended first rather than waited for.
-  if (main_) panel_process();
-  if (panel_) {
-    if (WaitForSingleObject(panel_, 0) != WAIT_OBJECT_0) end_process(panel_);
-    CloseHandle(panel_);
-  }
-  if (terminal_.hProcess) {
-    if (main_) send("quit", 2000);
-    if (WaitForSingleObject(terminal_.hProcess, 10000) != WAIT_OBJECT_0) {
-      end_process(terminal_.hProcess);
-    }
-    CloseHandle(terminal_.hProcess);
-  }
-  if (terminal_.hThread) CloseHandle(terminal_.hThread);
-}
-
-void TerminalRun::end_process(HANDLE process) {
-  TerminateProcess(process, 1);
-  WaitForSingleObject(process, 5000);
+  // gone), so it is ended first rather than waited for; a terminal that lingers after "quit"
+  // is ended too.
+  const auto end = [](HANDLE process, DWORD patience) {
+    if (WaitForSingleObject(process, patience) == WAIT_OBJECT_0) return;
+    TerminateProcess(process, 1);
+    WaitForSingleObject(process, 5000);
+  };
+  if (main_ && panel_process()) end(panel_, 0);
+  if (panel_) CloseHandle(panel_);
+  if (!terminal_.hProcess) return;
+  if (main_) send("quit", 2000);
+  end(terminal_.hProcess, 10000);
+  CloseHandle(terminal_.hProcess);
+  CloseHandle(terminal_.hThread);
 }
 
 std::optional<LRESULT> TerminalRun::send(std::string_view command, UINT timeout_ms) {
@@ -136,11 +121,6 @@ HANDLE TerminalRun::panel_process() {
   return panel_;
 }
 
-bool TerminalRun::panel_running() {
-  HANDLE process = panel_process();
-  return process && WaitForSingleObject(process, 0) == WAIT_TIMEOUT;
-}
-
 RECT TerminalRun::expected_panel_rect() const {
   RECT area{}, terminal{};
   GetWindowRect(area_, &area);
@@ -156,27 +136,22 @@ bool TerminalRun::panel_placed() const {
   return EqualRect(&actual, &expected) != FALSE;
 }
 
-bool TerminalRun::wait_placed() {
-  return wait_until([this] { return panel_placed(); });
-}
-
-bool TerminalRun::panel_visible() const {
-  HWND panel = panel_window();
-  return panel && IsWindowVisible(panel);
-}
-
 std::wstring TerminalRun::describe() const {
-  HWND panel = panel_window();
-  RECT actual{}, area{};
-  if (panel) GetWindowRect(panel, &actual);
+  RECT panel{}, area{}, expected = expected_panel_rect();
+  GetWindowRect(panel_window(), &panel);
   GetWindowRect(area_, &area);
   wchar_t foreground[64] = {};
   GetClassNameW(GetForegroundWindow(), foreground, 64);
-  return L"panel " + std::wstring(panel ? L"found" : L"missing") +
-         (panel && IsWindowVisible(panel) ? L" visible " : L" hidden ") + rect_text(actual) +
-         L", expected " + rect_text(expected_panel_rect()) + L", chart area " + rect_text(area) +
-         L", terminal " + (IsIconic(main_) ? L"minimised" : L"normal") + L", foreground class " +
-         foreground;
+  std::wstring text = panel_visible() ? L"panel shown at" : L"panel hidden or missing at";
+  for (const RECT* r : {&panel, &expected, &area}) {
+    text += (r == &expected ? L", expected"
+             : r == &area   ? L", chart area"
+                            : L"") +
+            std::wstring(L" ") + std::to_wstring(r->left) + L"," + std::to_wstring(r->top) + L"-" +
+            std::to_wstring(r->right) + L"," + std::to_wstring(r->bottom);
+  }
+  return text + L", terminal " + (IsIconic(main_) ? L"minimised" : L"normal") +
+         L", foreground class " + foreground;
 }
 
 }  // namespace pelmora::e2e

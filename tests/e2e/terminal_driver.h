@@ -29,9 +29,10 @@ bool wait_until(const std::function<bool()>& condition,
 std::optional<std::wstring> window_text(HWND window, UINT timeout_ms = 2000);
 
 // Whether a window's thread handles a message within `timeout_ms`.
-bool answers(HWND window, UINT timeout_ms);
-
-std::wstring rect_text(const RECT& rect);
+inline bool answers(HWND window, UINT timeout_ms) {
+  DWORD_PTR result = 0;
+  return SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_BLOCK, timeout_ms, &result) != 0;
+}
 
 // sim-terminal.exe, found from this test program's own place in the build tree.
 std::wstring terminal_program();
@@ -69,19 +70,20 @@ class TerminalRun {
   HWND panel_window() const;
   // The panel process, opened by the id the terminal reports; null before it is known.
   HANDLE panel_process();
-  bool panel_running();
+  bool panel_running() { return panel_process() && WaitForSingleObject(panel_, 0) == WAIT_TIMEOUT; }
   // Where the panel belongs now, from the chart area and main window rectangles.
   RECT expected_panel_rect() const;
   bool panel_placed() const;
   // Waits for the panel to lie over the chart, with nobody touching the keyboard.
-  bool wait_placed();
-  bool panel_visible() const;
+  bool wait_placed() {
+    return wait_until([this] { return panel_placed(); });
+  }
+  bool panel_visible() const { return IsWindowVisible(panel_window()) != FALSE; }
   // A one-line account of the windows, for failure messages.
   std::wstring describe() const;
 
  private:
   bool find_windows();
-  void end_process(HANDLE process);
 
   ScratchFolder journal_{L"pelmora-journal-"};  // first, so that it goes after the terminal
   PROCESS_INFORMATION terminal_{};

@@ -1,6 +1,7 @@
 // The fixtures the trading end-to-end tests share: one substitute terminal with the panel placed
 // over its chart and the user's hand on the panel's controls; either this test plays the expert,
-// or the terminal's own expert trades its replayed test.
+// or the terminal's own expert trades its replayed test. Each step is bounded by a generous wait
+// so that a panel that does not react fails the check instead of hanging the test.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -11,39 +12,87 @@
 #include <string_view>
 #include <vector>
 
+#include "real_input.h"
 #include "terminal_driver.h"
 #include "test_expert.h"
+#include "window_search.h"
 
 namespace pelmora::e2e {
 
-std::wstring text_of(HWND window);
-POINT top_left(HWND window);
-bool same_point(POINT a, POINT b);
+inline std::wstring text_of(HWND window) {
+  return window_text(window).value_or(L"<no answer>");
+}
+
+inline POINT top_left(HWND window) {
+  RECT r{};
+  GetWindowRect(window, &r);
+  return {r.left, r.top};
+}
 
 class PanelOverTerminal : public ::testing::Test {
  protected:
   PanelOverTerminal(const std::vector<std::wstring>& options, ExpertSide expert)
       : run_(options, expert) {}
-  void SetUp() override;
+  void SetUp() override {
+    ASSERT_TRUE(run_.started()) << "sim-terminal.exe did not start or show its window";
+    ASSERT_TRUE(run_.wait_placed()) << run_.describe();
+    panel_ = run_.panel_window();
+    // The user's first click: under Wine it can be followed by the desktop taking the keyboard,
+    // which would cancel a click made at that moment.
+    ASSERT_TRUE(take_keyboard(names::kLotField));
+  }
 
-  HWND control(std::string_view name);
+  HWND control(std::string_view name) {
+    HWND found = panel_control(panel_, name);
+    EXPECT_NE(found, nullptr) << "no control " << name;
+    return found;
+  }
   std::wstring text(std::string_view name) { return text_of(control(name)); }
   bool visible(std::string_view name) { return IsWindowVisible(control(name)) != FALSE; }
-  bool click(std::string_view name);
+  bool click(std::string_view name) { return input::click(input::centre_of(control(name))); }
   // Waits until the control reads `expected`.
-  bool text_becomes(std::string_view name, const std::wstring& expected);
+  bool text_becomes(std::string_view name, const std::wstring& expected) {
+    HWND window = control(name);
+    return wait_until([&] { return text_of(window) == expected; }, std::chrono::seconds(5));
+  }
   // Clicks the control until the panel holds the keyboard.
-  bool take_keyboard(std::string_view name);
+  bool take_keyboard(std::string_view name) {
+    return input::click_until_foreground(control(name), panel_);
+  }
   // Waits until the floating panel `shown` is visible with its top-left at `place` and
   // `hidden` is not visible: how one panel takes another's place.
-  bool swapped(std::string_view shown, std::string_view hidden, POINT place);
+  bool swapped(std::string_view shown, std::string_view hidden, POINT place) {
+    return wait_until(
+        [&] {
+          const POINT at = top_left(control(shown));
+          return visible(shown) && !visible(hidden) && at.x == place.x && at.y == place.y;
+        },
+        5s);
+  }
   // Clicks `button` until `shown` has taken `hidden`'s place. Under Wine a click can be lost on
   // a loaded machine, or land while a panel's shape is rebuilt: the user clicks again. The
   // keyboard is taken back first while the lot field shows.
   bool click_until_swapped(std::string_view button, std::string_view shown, std::string_view hidden,
-                           POINT place);
-  // Right-clicks `where` and clicks the shortcut menu's item `index` (of its two).
-  bool choose_from_menu(POINT where, int index);
+                           POINT place) {
+    for (int tries = 0; tries < 3; ++tries) {
+      if (visible(names::kLotField) && !take_keyboard(names::kLotField)) return false;
+      if (!click(button)) return false;
+      if (swapped(shown, hidden, place)) return true;
+    }
+    return false;
+  }
+  // Right-clicks `where` and clicks the shortcut menu's item `index` (of its two, which share
+  // its height).
+  bool choose_from_menu(POINT where, int index) {
+    if (!input::right_click(where)) return false;
+    const DWORD pid = GetProcessId(run_.panel_process());
+    HWND menu = nullptr;
+    if (!wait_until([&] { return (menu = process_window(pid, kMenuClass)) != nullptr; }, 5s)) {
+      ADD_FAILURE() << "no shortcut menu came up";
+      return false;
+    }
+    return input::click(input::point_in(menu, 0.5, (index + 0.5) / 2));
+  }
 
   TerminalRun run_;
   HWND panel_ = nullptr;
@@ -52,10 +101,20 @@ class PanelOverTerminal : public ::testing::Test {
 class TerminalWithExpert : public PanelOverTerminal {
  protected:
   TerminalWithExpert() : PanelOverTerminal({}, ExpertSide::caller) {}
-  void SetUp() override;
+  void SetUp() override {
+    PanelOverTerminal::SetUp();
+    if (HasFatalFailure()) return;
+    expert_.emplace(panel_);
+    ASSERT_TRUE(expert_->attached()) << "the exchange fields were not found by their ids";
+  }
 
   // The command the expert takes next, after which the handshake must leave the link idle.
-  std::wstring command();
+  std::wstring command() {
+    const auto taken = expert_->take_command();
+    if (!taken) return L"<no command came>";
+    EXPECT_TRUE(expert_->wait_idle()) << "the handshake did not clear the command";
+    return *taken;
+  }
 
   std::optional<TestExpert> expert_;
 };

@@ -6,26 +6,69 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
 
+#include "form/layout.h"
 #include "form/names.h"
+#include "terminal_driver.h"
 
 namespace pelmora::e2e {
 
 namespace names = pelmora::form::names;
 
 // The first descendant, depth-first, whose whole text is `text`, read as the panel reads it.
-HWND find_by_text(HWND parent, const std::wstring& text);
+inline HWND find_by_text(HWND parent, const std::wstring& text) {
+  for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    if (window_text(child) == text) return child;
+    if (HWND found = find_by_text(child, text)) return found;
+  }
+  return nullptr;
+}
+
 // The window `steps` previous-sibling steps before `window`; null when the chain ends.
-HWND previous(HWND window, int steps);
-std::wstring class_of(HWND window);
+inline HWND previous(HWND window, int steps) {
+  for (int i = 0; i < steps && window; ++i) window = GetWindow(window, GW_HWNDPREV);
+  return window;
+}
+
+inline std::wstring class_of(HWND window) {
+  wchar_t name[64] = {};
+  GetClassNameW(window, name, 64);
+  return name;
+}
 
 // A control of the panel window by its layout name (e.g. names::kCloseButton), searched among all
-// the window's descendants by the control id the panel gives it; null when there is none.
-HWND panel_control(HWND panel, std::string_view name);
+// the window's descendants by the id the panel gives it: 2000 + its place in the layout's
+// creation order (the exchange fields keep their published ids). Null when there is none.
+inline HWND panel_control(HWND panel, std::string_view name) {
+  const auto specs = form::controls();
+  for (size_t i = 0; i < specs.size(); ++i) {
+    if (specs[i].name != name) continue;
+    std::pair<int, HWND> search{2000 + static_cast<int>(i), nullptr};
+    EnumChildWindows(
+        panel,
+        [](HWND window, LPARAM context) -> BOOL {
+          auto* s = reinterpret_cast<std::pair<int, HWND>*>(context);
+          if (GetDlgCtrlID(window) == s->first) s->second = window;
+          return s->second == nullptr;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.second;
+  }
+  return nullptr;
+}
 
 // A visible top-level window of that class belonging to the process, or null: a shortcut menu
 // is of class kMenuClass, a message box of class kDialogClass.
-HWND process_window(DWORD process_id, const wchar_t* window_class);
+inline HWND process_window(DWORD process_id, const wchar_t* window_class) {
+  for (HWND w = FindWindowExW(nullptr, nullptr, window_class, nullptr); w;
+       w = FindWindowExW(nullptr, w, window_class, nullptr)) {
+    DWORD pid = 0;
+    GetWindowThreadProcessId(w, &pid);
+    if (pid == process_id && IsWindowVisible(w)) return w;
+  }
+  return nullptr;
+}
 inline constexpr wchar_t kMenuClass[] = L"#32768";
 inline constexpr wchar_t kDialogClass[] = L"#32770";
 

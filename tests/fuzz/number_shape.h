@@ -1,15 +1,12 @@
 // The parts of a number text the panel writes: an optional "-", digits, optionally "." and
-// digits, optionally "E", an optional "-" and digits. Anything else has no shape.
+// digits, optionally "E", an optional "-" and digits. Anything else has no shape. And doubles
+// written by the standard library, as texts to read back.
 #pragma once
 
 #include <charconv>
-#include <cmath>
-#include <cstdint>
-#include <cstdlib>
 #include <cstring>
 #include <optional>
 #include <string>
-#include <string_view>
 
 #include "fuzz_check.h"
 
@@ -23,47 +20,46 @@ struct NumberShape {
   std::optional<std::string_view> exponent;
 
   size_t significant_digits() const {
-    std::string digits(whole);
-    if (fraction) digits += *fraction;
+    const std::string digits = std::string(whole) + std::string(fraction.value_or(""));
     const size_t first = digits.find_first_not_of('0');
-    if (first == digits.npos) return 0;
-    return digits.find_last_not_of('0') - first + 1;
+    return first == digits.npos ? 0 : digits.find_last_not_of('0') - first + 1;
   }
-  bool all_zero() const { return significant_digits() == 0; }
+  // "-0", "-0.00" and the like: a minus on nothing.
+  bool negative_zero() const { return negative && significant_digits() == 0; }
 };
 
-inline std::string_view take_digits(std::string_view& text) {
-  size_t n = 0;
-  while (n < text.size() && is_digit(text[n])) ++n;
-  const std::string_view digits = text.substr(0, n);
-  text.remove_prefix(n);
-  return digits;
-}
-
 inline std::optional<NumberShape> shape_of(std::string_view text) {
+  const auto sign = [&] {
+    const bool minus = text.starts_with('-');
+    if (minus) text.remove_prefix(1);
+    return minus;
+  };
+  const auto digits = [&]() -> std::optional<std::string_view> {
+    size_t n = 0;
+    while (n < text.size() && is_digit(text[n])) ++n;
+    const std::string_view taken = text.substr(0, n);
+    text.remove_prefix(n);
+    return n ? std::optional(taken) : std::nullopt;
+  };
   NumberShape shape;
-  shape.negative = text.starts_with('-');
-  if (shape.negative) text.remove_prefix(1);
-  shape.whole = take_digits(text);
-  if (shape.whole.empty()) return std::nullopt;
+  shape.negative = sign();
+  const auto whole = digits();
+  if (!whole) return std::nullopt;
+  shape.whole = *whole;
   if (text.starts_with('.')) {
     text.remove_prefix(1);
-    shape.fraction = take_digits(text);
-    if (shape.fraction->empty()) return std::nullopt;
+    if (!(shape.fraction = digits())) return std::nullopt;
   }
   if (text.starts_with('E')) {
     text.remove_prefix(1);
-    shape.exponent_negative = text.starts_with('-');
-    if (shape.exponent_negative) text.remove_prefix(1);
-    shape.exponent = take_digits(text);
-    if (shape.exponent->empty()) return std::nullopt;
+    shape.exponent_negative = sign();
+    if (!(shape.exponent = digits())) return std::nullopt;
   }
-  if (!text.empty()) return std::nullopt;
-  return shape;
+  return text.empty() ? std::optional(shape) : std::nullopt;
 }
 
 // A finite double from 8 input bytes, written in its shortest form in one of the three notations
-// (chosen by `format`, which is taken modulo 3); nothing for an infinity or NaN.
+// (chosen by `format` modulo 3); nothing for an infinity or NaN.
 struct WrittenDouble {
   double value;
   std::string text;

@@ -1,15 +1,11 @@
 // The number texts the panel writes into its fields: each keeps its shape (digits, ".", "E" as
-// documented, no "-0", no more significant digits than allowed), stays within its length, and
-// reads back within half a unit of its last kept place; where nothing had to be dropped it
-// reads back exactly. Only an infinity or NaN may make the spin texts throw.
+// documented, no leading zero but the units', no "-0", no more significant digits than allowed)
+// and reads back within half a unit of its last kept place, a tie rounded away from zero; where
+// nothing had to be dropped it reads back exactly. Only an infinity or NaN may make the spin
+// texts throw, and the fixed and price texts write them as words.
 #include <algorithm>
 #include <bit>
-#include <charconv>
-#include <cmath>
-#include <cstdint>
-#include <cstring>
 #include <stdexcept>
-#include <string>
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -22,33 +18,34 @@ using namespace pelmora::fuzz;
 
 namespace {
 
-// Half a unit of the last kept place, with room for the binary error of the comparison. Rounding
-// the largest doubles up may write a number past the largest double, which reads as infinite.
-bool within(double written, double value, double half_unit) {
-  if (std::isinf(written) && std::fabs(value) > 1e308) return true;
-  return std::fabs(written - value) <= half_unit * (1 + 1e-9) + std::fabs(value) * 1e-15;
-}
-
-// Decimals of the value's shortest fixed form: fewer kept decimals must round, more must not.
-int shortest_decimals(double value) {
+// The value's shortest text in a notation.
+std::string shortest(double value, std::chars_format format) {
   char buf[400];
-  const auto written = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed);
-  const std::string_view text(buf, written.ptr);
-  const size_t point = text.find('.');
-  return point == text.npos ? 0 : static_cast<int>(text.size() - point - 1);
+  return {buf, std::to_chars(buf, buf + sizeof buf, value, format).ptr};
 }
 
-int shortest_significant_digits(double value) {
-  char buf[64];
-  const auto written = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific);
-  const std::string_view text(buf, written.ptr);  // [-]d.ddde+XX
-  const std::string_view mantissa = text.substr(0, text.find('e'));
-  return static_cast<int>(std::count_if(mantissa.begin(), mantissa.end(), is_digit));
+// A text written for `value`: its shape, at most `digits` significant digits, and a value within
+// `half_unit` (with room for the binary error of the comparison; rounding the largest doubles up
+// may write a number past the largest double, which reads as infinite).
+NumberShape check(const std::string& text, double value, size_t digits, double half_unit) {
+  const auto shape = shape_of(text);
+  FUZZ_CHECK(shape && !shape->negative_zero() && shape->significant_digits() <= digits);
+  FUZZ_CHECK(shape->whole.size() == 1 || (!shape->exponent && shape->whole[0] != '0'));
+  FUZZ_CHECK(!shape->exponent || shape->whole[0] != '0');
+  const double written = c_value(text);
+  FUZZ_CHECK((std::isinf(written) && std::fabs(value) > 1e308) ||
+             std::fabs(written - value) <= half_unit * (1 + 1e-9) + std::fabs(value) * 1e-15);
+  return *shape;
 }
 
-// The spin texts throw for exactly the values that have no digits.
+// Fixed and price texts write an infinity or NaN as a word; spin texts throw for exactly those.
+bool special(double value, const std::string& text) {
+  FUZZ_CHECK(!std::isnan(value) || text == "NAN");
+  FUZZ_CHECK(!std::isinf(value) || text == (value > 0 ? "INF" : "-INF"));
+  return !std::isfinite(value);
+}
 template <typename Write>
-std::optional<std::string> spin_text_or_throw(double value, Write write) {
+std::optional<std::string> spin_text(double value, Write write) {
   try {
     std::string text = write(value);
     FUZZ_CHECK(std::isfinite(value));
@@ -59,77 +56,6 @@ std::optional<std::string> spin_text_or_throw(double value, Write write) {
   }
 }
 
-bool special(double value, const std::string& text) {
-  if (std::isnan(value)) FUZZ_CHECK(text == "NAN");
-  if (std::isinf(value)) FUZZ_CHECK(text == (value > 0 ? "INF" : "-INF"));
-  return !std::isfinite(value);
-}
-
-void check_fixed(double value, int decimals) {
-  const std::string text = fixed_text(value, decimals);
-  if (special(value, text)) return;
-  if (std::fabs(value) >= 1e15) {
-    FUZZ_CHECK(c_value(text) == value);
-    return;
-  }
-  const int places = std::clamp(decimals, 0, 15);
-  const auto shape = shape_of(text);
-  FUZZ_CHECK(shape && !shape->exponent);
-  FUZZ_CHECK(shape->fraction.value_or("").size() == static_cast<size_t>(places));
-  // 999999999999999.9 rounds to sixteen digits.
-  FUZZ_CHECK(shape->whole.size() <= 16 && (shape->whole.size() == 1 || shape->whole[0] != '0'));
-  FUZZ_CHECK(!(shape->negative && shape->all_zero()));
-  FUZZ_CHECK(within(c_value(text), value, 0.5 * std::pow(10.0, -places)));
-  if (places >= shortest_decimals(value)) FUZZ_CHECK(c_value(text) == value);
-}
-
-void check_lot_spin(double value) {
-  const auto text = spin_text_or_throw(value, lot_spin_text);
-  if (!text) return;
-  const auto shape = shape_of(*text);
-  FUZZ_CHECK(shape && shape->significant_digits() <= 5);
-  FUZZ_CHECK(!(shape->negative && shape->all_zero()));
-  if (shape->exponent) {
-    FUZZ_CHECK(shape->whole.size() == 1 && shape->whole[0] != '0');
-    FUZZ_CHECK(!shape->exponent_negative && shape->exponent->size() >= 2);
-    FUZZ_CHECK(std::fabs(c_value(*text)) >= 1e5);
-  } else {
-    FUZZ_CHECK(shape->fraction && shape->fraction->size() == 2 && shape->whole.size() <= 5);
-  }
-  FUZZ_CHECK(within(c_value(*text), value, std::max(0.005, 5e-5 * std::fabs(value))));
-}
-
-void check_whole(double value, int digits) {
-  const auto text = spin_text_or_throw(value, [&](double v) { return whole_text(v, digits); });
-  if (!text) return;
-  const int kept = std::clamp(digits, 1, 17);
-  const auto shape = shape_of(*text);
-  FUZZ_CHECK(shape && shape->significant_digits() <= static_cast<size_t>(kept));
-  FUZZ_CHECK(!(shape->negative && shape->all_zero()));
-  if (shape->exponent) {
-    FUZZ_CHECK(shape->whole.size() == 1 && shape->whole[0] != '0' && !shape->exponent_negative);
-    FUZZ_CHECK(!shape->fraction || shape->fraction->back() != '0');
-    FUZZ_CHECK(std::fabs(c_value(*text)) >= std::pow(10.0, kept));
-  } else {
-    FUZZ_CHECK(!shape->fraction && shape->whole.size() <= static_cast<size_t>(kept));
-  }
-  const double half_unit = std::max(0.5, 0.5 * std::fabs(value) * std::pow(10.0, 1 - kept));
-  FUZZ_CHECK(within(c_value(*text), value, half_unit));
-}
-
-void check_price(double value) {
-  const std::string text = price_text(value);
-  if (special(value, text)) return;
-  const auto shape = shape_of(text);
-  FUZZ_CHECK(shape && shape->significant_digits() <= 15 && text.size() <= 24);
-  FUZZ_CHECK(!(shape->negative && shape->all_zero()));
-  FUZZ_CHECK(!shape->fraction || shape->fraction->back() != '0');
-  if (shape->exponent) FUZZ_CHECK(shape->whole.size() == 1 && shape->whole[0] != '0');
-  if (!shape->exponent) FUZZ_CHECK(shape->whole.size() == 1 || shape->whole[0] != '0');
-  FUZZ_CHECK(within(c_value(text), value, 0.5e-14 * std::fabs(value)));
-  if (shortest_significant_digits(value) <= 15) FUZZ_CHECK(c_value(text) == value);
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -137,15 +63,50 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const int decimals = input.ConsumeIntegralInRange(-2, 18);
   const int digits = input.ConsumeIntegralInRange(-1, 19);
   // Either any bit pattern or a decimal text, which reaches the halfway cases (1.005, 2.5).
-  double value;
-  if (input.ConsumeBool()) {
-    value = std::bit_cast<double>(input.ConsumeIntegral<uint64_t>());
-  } else {
-    value = c_value(input.ConsumeRandomLengthString(40));
+  const double value = input.ConsumeBool()
+                           ? std::bit_cast<double>(input.ConsumeIntegral<uint64_t>())
+                           : c_value(input.ConsumeRandomLengthString(40));
+  const double size_unit = std::fabs(value);
+
+  // Fixed: exactly the asked decimals (0 to 15); 1e15 and beyond in exponent form, exactly.
+  const std::string fixed = fixed_text(value, decimals);
+  const int places = std::clamp(decimals, 0, 15);
+  if (!special(value, fixed) && size_unit < 1e15) {
+    const NumberShape shape = check(fixed, value, 17, 0.5 * std::pow(10.0, -places));
+    FUZZ_CHECK(!shape.exponent && shape.fraction.value_or("").size() == size_t(places));
+    const std::string exact = shortest(value, std::chars_format::fixed);
+    const size_t point = exact.find('.');
+    const int exact_places = point == exact.npos ? 0 : static_cast<int>(exact.size() - point - 1);
+    if (places >= exact_places) FUZZ_CHECK(c_value(fixed) == value);
+    if (places + 1 == exact_places && exact.back() == '5') {
+      FUZZ_CHECK(std::fabs(c_value(fixed)) > size_unit);
+    }
+  } else if (!special(value, fixed)) {
+    FUZZ_CHECK(c_value(fixed) == value);
   }
-  check_fixed(value, decimals);
-  check_lot_spin(value);
-  check_whole(value, digits);
-  check_price(value);
+  // The lot spin: two decimals and at most five digits, else "E" and two exponent digits.
+  if (const auto lot = spin_text(value, lot_spin_text)) {
+    const NumberShape shape = check(*lot, value, 5, std::max(0.005, 5e-5 * size_unit));
+    FUZZ_CHECK(shape.exponent ? !shape.exponent_negative && shape.exponent->size() >= 2
+                              : shape.fraction && shape.fraction->size() == 2);
+  }
+  // The distance spin and the loaded distance: whole numbers of at most `digits` digits.
+  const int kept = std::clamp(digits, 1, 17);
+  if (const auto whole = spin_text(value, [&](double v) { return whole_text(v, digits); })) {
+    const NumberShape shape =
+        check(*whole, value, kept, std::max(0.5, 0.5 * size_unit * std::pow(10.0, 1 - kept)));
+    FUZZ_CHECK(shape.exponent
+                   ? !shape.exponent_negative && std::fabs(c_value(*whole)) >= std::pow(10.0, kept)
+                   : !shape.fraction);
+  }
+  // Prices: fifteen significant digits, no trailing zero, exact when they are enough.
+  const std::string price = price_text(value);
+  if (!special(value, price)) {
+    const NumberShape shape = check(price, value, 15, 0.5e-14 * size_unit);
+    FUZZ_CHECK(!shape.fraction || shape.fraction->back() != '0');
+    const std::string exact = shortest(value, std::chars_format::scientific);
+    const auto mantissa = std::string_view(exact).substr(0, exact.find('e'));
+    if (std::ranges::count_if(mantissa, is_digit) <= 15) FUZZ_CHECK(c_value(price) == value);
+  }
   return 0;
 }

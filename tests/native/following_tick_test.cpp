@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <tuple>
 
 #include "platform/fake/fake_controls.h"
 #include "platform/fake/fake_panel_window.h"
@@ -20,21 +21,17 @@ using platform::fake::FakePanelWindow;
 
 constexpr ScreenRect kOverChart{102, 52, 898, 648};  // the chart area less two pixels a side
 
-// Counts placements; the show handler stands in for the show sequence, which moves the window
-// out of sight as the real one does.
+// Counts placements and shows; the show handler stands in for the show sequence, which moves
+// the window out of sight as the real one does.
 struct PanelWindow : FakePanelWindow {
   PanelWindow() : FakePanelWindow({180, 0, 1028, 699}) {
-    set_on_show([this] {
-      ++shows;
-      set_left(-10000);
-    });
+    set_on_show([this] { ++shows, set_left(-10000); });
   }
   void place_on_top(int left, int top, int width, int height) override {
     ++placements;
     FakePanelWindow::place_on_top(left, top, width, height);
   }
-  int placements = 0;
-  int shows = 0;
+  int placements = 0, shows = 0;
 };
 
 struct Following : testing::TerminalTree {
@@ -43,7 +40,7 @@ struct Following : testing::TerminalTree {
   platform::fake::FakeTimer& update_timer = clock.make_timer(10, true);
   platform::fake::FakeTimer& f11_timer = clock.make_timer(200, true);
   PanelWindow window;
-  platform::fake::FakeEdit quotes{"1.2345 / 1.2348"}, IN_ASK_BID;
+  platform::fake::FakeEdit quotes, IN_ASK_BID;
   platform::fake::FakeProgram program{parameter()};
   int updates = 0;
   std::function<void()> during_update;  // stands for a message loop run inside the tick
@@ -61,39 +58,35 @@ struct Following : testing::TerminalTree {
   void tick(int times = 1) {
     for (int i = 0; i < times; ++i) following.tick();
   }
-  bool timers_on() const {
-    return link_timer.enabled() && update_timer.enabled() && f11_timer.enabled();
-  }
-  bool timers_off() const {
-    return !link_timer.enabled() && !update_timer.enabled() && !f11_timer.enabled();
+  // Whether the window shows, the three timers' states, shows and placements so far.
+  std::string state() const {
+    return std::string(window.visible() ? "shown " : "hidden ") +
+           (link_timer.enabled() ? "+" : "-") + (update_timer.enabled() ? "+" : "-") +
+           (f11_timer.enabled() ? "+" : "-") + " shows " + std::to_string(window.shows) +
+           " placed " + std::to_string(window.placements);
   }
 };
 
 TEST(FollowingTick, CoversTheChartAreaLessTwoPixelsClippedByTheMainWindowPlacingOnlyOnChange) {
   Following f;
-  f.tick();
-  EXPECT_EQ(f.window.rect(), (ScreenRect{102, 52, 102 + 796, 52 + 596}));
-  EXPECT_EQ(f.following.last_width(), 796);
-  EXPECT_EQ(f.following.last_height(), 596);
+  f.tick(3);
+  EXPECT_EQ(f.window.rect(), kOverChart);
+  EXPECT_EQ(std::pair(f.following.last_width(), f.following.last_height()), std::pair(796, 596));
   EXPECT_EQ(f.link_timer.interval_ms(), 10);
-  f.tick(2);
-  EXPECT_EQ(f.window.placements, 1);  // nothing changed: no placement call
-
-  f.terminal.set_rect(f.area, {150, 50, 950, 650});  // moved sideways, same size
-  f.tick();
-  EXPECT_EQ(f.window.rect(), (ScreenRect{152, 52, 948, 648}));
-  f.terminal.set_rect(f.area, {150, 80, 950, 680});  // moved down only
-  f.tick();
-  EXPECT_EQ(f.window.rect(), (ScreenRect{152, 82, 948, 678}));
-  f.terminal.set_rect(f.area, {150, 80, 950, 670});  // resized, same place
-  f.tick();
-  EXPECT_EQ(f.following.last_height(), 586);
-  // The main window clips the right and bottom edges only.
-  f.terminal.set_rect(f.main, {170, 70, 870, 600});
+  EXPECT_EQ(f.state(), "shown +++ shows 0 placed 1");  // nothing changed: no more placements
+  const std::pair<ScreenRect, ScreenRect> moves[] = {
+      {{150, 50, 950, 650}, {152, 52, 948, 648}},   // sideways, same size
+      {{150, 80, 950, 680}, {152, 82, 948, 678}},   // down only
+      {{150, 80, 950, 670}, {152, 82, 948, 668}}};  // resized in place
+  for (const auto& [area, placed] : moves) {
+    f.terminal.set_rect(f.area, area);
+    f.tick();
+    EXPECT_EQ(f.window.rect(), placed);
+  }
+  f.terminal.set_rect(f.main, {170, 70, 870, 600});  // clips the right and bottom edges only
   f.tick();
   EXPECT_EQ(f.window.rect(), (ScreenRect{152, 82, 868, 598}));
-  EXPECT_EQ(f.window.placements, 5);
-  EXPECT_EQ(f.window.shows, 0);
+  EXPECT_EQ(f.state(), "shown +++ shows 0 placed 5");
 }
 
 // A tick reached again from inside a tick (a message loop run by one of its steps) does nothing.
@@ -104,85 +97,73 @@ TEST(FollowingTick, ATickStartedInsideATickDoesNothing) {
     if (inner_ticks++ == 0) f.tick();
   };
   f.tick();
-  EXPECT_EQ(inner_ticks, 1);
-  EXPECT_EQ(f.updates, 1);
-  EXPECT_EQ(f.window.placements, 1);
+  EXPECT_EQ(std::tuple(inner_ticks, f.updates, f.window.placements), std::tuple(1, 1, 1));
 }
 
-TEST(FollowingTick, HidingStopsTheThreeTimersAndShowingAgainRunsTheShowSequenceOnce) {
+// Hiding stops the three timers; showing again runs the show sequence once, and the same tick
+// puts the window back over the chart. A chart area of four pixels or less keeps the panel
+// hidden, timers on, until it grows.
+TEST(FollowingTick, HidingStopsTheTimersAndShowingAgainRunsTheShowSequenceOnce) {
   Following f;
   const std::function<void(bool)> causes[] = {
       [&](bool on) { f.terminal.set_minimised(f.main, on); },
       [&](bool on) { f.terminal.set_hidden(f.main, on); },
-      [&](bool on) { f.terminal.bring_to_front(on ? f.other_frame : f.frame); }};
-  for (const auto& hide : causes) {
+      [&](bool on) { f.terminal.bring_to_front(on ? f.other_frame : f.frame); },
+      [&](bool on) {
+        f.terminal.set_rect(f.area,
+                            on ? ScreenRect{100, 50, 900, 54} : ScreenRect{100, 50, 900, 650});
+      },
+      [&](bool on) {
+        f.terminal.set_rect(f.area,
+                            on ? ScreenRect{100, 50, 104, 650} : ScreenRect{100, 50, 900, 650});
+      }};
+  const char* hidden[] = {"hidden --- shows 0", "hidden --- shows 0", "hidden --- shows 0",
+                          "hidden +++ shows 0", "hidden +++ shows 0"};
+  for (int i = 0; i < 5; ++i) {
     f.tick();
-    hide(true);
+    causes[i](true);
     f.tick(3);
-    EXPECT_FALSE(f.window.visible());
-    EXPECT_TRUE(f.timers_off());
-    EXPECT_EQ(f.window.shows, 0);  // no hide-and-show at every tick
-    f.clock.advance(1000);
-    EXPECT_EQ(f.link_timer.ticks() + f.update_timer.ticks() + f.f11_timer.ticks(), 0);
-
-    hide(false);
+    EXPECT_TRUE(f.state().starts_with(hidden[i])) << f.state();
+    if (i < 3) {
+      f.clock.advance(1000);
+      EXPECT_EQ(f.link_timer.ticks() + f.update_timer.ticks() + f.f11_timer.ticks(), 0);
+    }
+    causes[i](false);
     f.tick(2);
-    EXPECT_TRUE(f.window.visible());
-    EXPECT_TRUE(f.timers_on());
-    EXPECT_EQ(f.window.shows, 1);
-    // The show sequence moved the window away; the same tick put it back.
+    EXPECT_TRUE(f.state().starts_with("shown +++ shows 1")) << i;
     EXPECT_EQ(f.window.rect(), kOverChart);
     f.window.shows = 0;
   }
 }
 
-TEST(FollowingTick, AnotherProgramInFrontFreezesRefreshAndPlacementButNotHiding) {
-  Following f;
-  f.tick();
-  f.terminal.set_foreground(0x777000);  // another program's window
-  f.IN_ASK_BID.type("1.3000 / 1.3003");
-  f.terminal.set_rect(f.area, {300, 300, 900, 650});
-  f.tick();
-  EXPECT_EQ(f.updates, 1);
-  EXPECT_EQ(f.quotes.text(), "");  // the first tick copied the empty quotes; no refresh since
-  EXPECT_EQ(f.window.rect(), kOverChart);
-  f.terminal.set_minimised(f.main, true);
-  f.tick();
-  EXPECT_FALSE(f.window.visible());
-
-  f.terminal.set_minimised(f.main, false);
-  f.terminal.set_foreground(FakePanelWindow::kRef);  // the panel itself has the keyboard
-  f.tick();
-  EXPECT_EQ(f.updates, 2);
-  EXPECT_EQ(f.quotes.text(), "1.3000 / 1.3003");
-  EXPECT_EQ(f.window.rect(), (ScreenRect{302, 302, 898, 648}));
-}
-
+// A busy terminal is no closed chart: its frame's title as the system keeps it needs no answer,
+// so the panel still follows; a frame that only answers for its title itself is waited for.
+// A closed chart ends the program once the panel has the keyboard, and not before.
 TEST(FollowingTick, AClosedChartEndsTheProgramOnceThePanelHasTheKeyboardButABusyOneDoesNot) {
-  // A busy terminal is no closed chart. Its frame's title as the system keeps it needs no answer,
-  // so the panel still follows; a frame that only answers for its title itself is waited for.
   for (const bool own_text : {false, true}) {
     Following busy;
     busy.terminal.set_answers_own_text(busy.frame, own_text);
     busy.terminal.set_hung(busy.frame, true);
     busy.tick();
-    EXPECT_EQ(busy.window.placements, own_text ? 0 : 1) << own_text;
-    EXPECT_EQ(busy.terminal.unanswered(), own_text ? 1 : 0) << own_text;
-    EXPECT_EQ(busy.program.quit_requests(), 0) << own_text;
+    EXPECT_EQ(std::tuple(busy.window.placements, busy.terminal.unanswered(),
+                         busy.program.quit_requests()),
+              std::tuple(own_text ? 0 : 1, own_text ? 1 : 0, 0));
   }
   Following f;
   f.tick();
-  f.terminal.set_text(f.frame, "");  // the chart closes while another program is in front
-  f.terminal.set_foreground(0x777000);
+  f.terminal.set_foreground(0x777000);  // another program has the keyboard: all stands still
+  f.IN_ASK_BID.type("1.3000 / 1.3003");
+  f.terminal.set_rect(f.area, {300, 300, 900, 650});
+  f.tick();
+  EXPECT_EQ(std::tuple(f.updates, f.quotes.text()), std::tuple(1, std::string()));
+  f.terminal.set_text(f.frame, "");  // the chart closes
   f.tick(3);
   EXPECT_EQ(f.program.quit_requests(), 0);
-  EXPECT_TRUE(f.window.visible());
   EXPECT_EQ(f.window.rect(), kOverChart);  // stays where it was
-
-  f.terminal.set_foreground(f.main);
+  f.terminal.set_foreground(FakePanelWindow::kRef);
   f.tick();
   EXPECT_EQ(f.program.quit_requests(), 1);
-  EXPECT_EQ(f.window.placements, 1);
+  EXPECT_EQ(f.state(), "shown +++ shows 0 placed 1");
 }
 
 // Windows gone without the title emptied first (the terminal ended): nobody is left to read a
@@ -199,23 +180,8 @@ TEST(FollowingTick, AChartWindowThatGoesEndsTheProgramAtTheNextTick) {
   }
 }
 
-TEST(FollowingTick, AChartAreaOfFourPixelsOrLessKeepsThePanelHiddenUntilItGrows) {
-  Following f;
-  f.tick();
-  f.terminal.set_rect(f.area, {100, 50, 900, 54});  // 4 pixels high
-  f.tick(4);
-  EXPECT_FALSE(f.window.visible());
-  EXPECT_EQ(f.window.shows, 0);
-  EXPECT_TRUE(f.timers_on());
-  f.terminal.set_rect(f.area, {100, 50, 104, 650});  // 4 pixels wide
-  f.tick();
-  EXPECT_FALSE(f.window.visible());
-  f.terminal.set_rect(f.area, {100, 50, 105, 55});  // 5 by 5: room enough
-  f.tick();
-  EXPECT_TRUE(f.window.visible());
-  EXPECT_EQ(f.window.shows, 1);
-}
-
+// Whatever step of a tick the main window or the chart frame vanished at, the next tick with the
+// keyboard ends the program.
 TEST(FollowingTick, AWindowVanishingAtAnyCallOfATickIsSurvived) {
   Following probe;
   probe.tick();
@@ -228,7 +194,6 @@ TEST(FollowingTick, AWindowVanishingAtAnyCallOfATickIsSurvived) {
       f.tick();
       f.terminal.set_foreground(FakePanelWindow::kRef);
       f.tick();
-      // Whatever step the window vanished at, the next tick with the keyboard ends the program.
       EXPECT_GE(f.program.quit_requests(), 1) << "vanished before call " << call;
     }
   }

@@ -1,10 +1,8 @@
-// The settings on the in-memory form: the key suffix rules, loading and saving the seven
-// values with their defaults and the WND_X/WND_Y swap, the settings window's open, apply and
-// cancel, runs of the program one after the other, and the per-user fallback when the machine
-// key refuses.
+// The settings on the in-memory form: the key's suffix, loading and saving the seven values with
+// their defaults and the WND_X/WND_Y swap, the settings window, runs of the program one after
+// the other, the place at another scale, and the user's key when the machine key refuses.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -14,28 +12,21 @@
 #include "settings/settings_key.h"
 
 namespace pelmora::testing {
-
-namespace names = pelmora::form::names;
 namespace {
 
 using Values = FakeSettingsStore::Values;
 
 TEST(SettingsKey, TheSuffixIsTheFolderWithoutItsDriveEachSeparatorAnUnderscore) {
-  struct Case {
-    const char* program;
-    const char* suffix;
-  };
-  for (const Case& t : std::vector<Case>{
-           {R"(C:\Trade\Panel\pelmora.exe)", "_Trade_Panel"},
-           {R"(D:\Trade\Panel\pelmora.exe)", "_Trade_Panel"},  // the drive is not part of it
-           {R"(C:\pelmora.exe)", "_"},                         // the root folder keeps its "\"
-           {R"(\\server\share\bin\pelmora.exe)", "server_share_bin"},  // "\\" are the two dropped
-           {R"(C:\Торговля\Панель\p.exe)", "_Торговля_Панель"},
-           {R"(C:p.exe)", ""},
-           {"pelmora.exe", ""},
-           {"", ""},
-       }) {
-    EXPECT_EQ(settings::settings_key_suffix(t.program), t.suffix) << t.program;
+  const std::pair<const char*, const char*> cases[] = {
+      {R"(C:\Trade\Panel\pelmora.exe)", "_Trade_Panel"},
+      {R"(D:\Trade\Panel\pelmora.exe)", "_Trade_Panel"},          // the drive is not part of it
+      {R"(C:\pelmora.exe)", "_"},                                 // the root folder keeps its "\"
+      {R"(\\server\share\bin\pelmora.exe)", "server_share_bin"},  // "\\" are the two dropped
+      {R"(C:\Торговля\Панель\p.exe)", "_Торговля_Панель"},
+      {R"(C:p.exe)", ""},
+      {"pelmora.exe", ""}};
+  for (const auto& [program, suffix] : cases) {
+    EXPECT_EQ(settings::settings_key_suffix(program), suffix) << program;
   }
   EXPECT_EQ(settings::settings_key_path("_Trade_Panel"),
             R"(SOFTWARE\Microsoft\Windows NT\CurrentVersion\Pelmora_Trade_Panel)");
@@ -44,41 +35,50 @@ TEST(SettingsKey, TheSuffixIsTheFolderWithoutItsDriveEachSeparatorAnUnderscore) 
 struct Settings : ::testing::Test, PanelWorld {
   const std::string key = settings::settings_key_path("_Trade_Panel");
 
-  std::array<int, 4> choices() {
-    std::array<int, 4> chosen;
-    for (int i = 0; i < 4; ++i) chosen[i] = c().radio_group(group(i)).selected();
-    return chosen;
+  // The four groups' choices, the two variables, main's place and the speed.
+  std::string shown() {
+    std::string text;
+    for (int i = 1; i <= 4; ++i) {
+      text += std::to_string(c().radio_group("RadioGroup" + std::to_string(i)).selected()) + " ";
+    }
+    const Bounds m = place(names::kMainPanel);
+    return text + "vars " + std::to_string(form->settings().sl_tp_mode) + " " +
+           std::to_string(form->settings().update_mode) + " main " + std::to_string(m.left) + "," +
+           std::to_string(m.top) + " speed " +
+           std::to_string(c().slider(names::kSpeedSlider).position());
   }
   void choose(std::array<int, 4> choices) {
-    for (int i = 0; i < 4; ++i) c().radio_group(group(i)).select(choices[i]);
+    for (int i = 0; i < 4; ++i)
+      c().radio_group("RadioGroup" + std::to_string(i + 1)).select(choices[i]);
   }
-  static std::string group(int i) { return "RadioGroup" + std::to_string(i + 1); }
-  int speed() { return c().slider(names::kSpeedSlider).position(); }
   void put(std::string_view name, FakeSettingsStore::Value value,
            SettingsRoot root = SettingsRoot::kMachine) {
     store.put(root, key, name, std::move(value));
   }
   Values stored(SettingsRoot root = SettingsRoot::kMachine) { return store.values(root, key); }
+  int32_t stored(std::string_view name) {
+    return std::get<int32_t>(stored().at(std::string(name)));
+  }
   void open_settings() { c().fake_menu_item(names::kSettingsItem).click(); }
+  void move(std::string_view panel, int left, int top) {
+    c().control(panel).set_position(left, top);
+  }
 };
 
 TEST_F(Settings, AFirstStartTakesEveryDefaultAndLeavingStoresThemUnderTheFoldersKey) {
   start();
-  EXPECT_EQ(choices(), (std::array{0, 0, 0, 0}));
-  EXPECT_EQ(form->settings().sl_tp_mode, 0);
-  EXPECT_EQ(form->settings().update_mode, 0);
-  EXPECT_EQ(place(names::kMainPanel), (Bounds{0, 0, 285, 257}));  // not its design place 24, 24
-  EXPECT_EQ(speed(), 24);                                         // not its design position 26
-  EXPECT_FALSE(store.has_key(SettingsRoot::kMachine, key));       // loading creates nothing
-  c().control(names::kMainPanel).set_position(30, 70);
+  // Main not at its design place 24, 24; the slider not at its design position 26.
+  EXPECT_EQ(shown(), "0 0 0 0 vars 0 0 main 0,0 speed 24");
+  EXPECT_FALSE(store.has_key(SettingsRoot::kMachine, key));  // loading creates nothing
+  move(names::kMainPanel, 30, 70);
   leave();
   EXPECT_EQ(stored(), (Values{{"SL_TP_Set_Type", 0},
                               {"WND_POS_Type", 0},
                               {"TrackBarPos_Type", 0},
                               {"NewVersion_Type", 0},
-                              {"WND_X", 70},  // the Top
-                              {"WND_Y", 30},  // the Left
-                              {"TrackBarPos", 24}}));
+                              {"WND_X", 70},
+                              {"WND_Y", 30},
+                              {"TrackBarPos", 24}}));  // WND_X holds the Top, WND_Y the Left
   EXPECT_EQ(store.writes(),
             (std::vector<std::string>{"SL_TP_Set_Type", "WND_POS_Type", "TrackBarPos_Type",
                                       "NewVersion_Type", "WND_X", "WND_Y", "TrackBarPos"}));
@@ -87,113 +87,77 @@ TEST_F(Settings, AFirstStartTakesEveryDefaultAndLeavingStoresThemUnderTheFolders
 }
 
 TEST_F(Settings, EachStoredValueStandsAloneGroupsClampTheVariablesDoNot) {
-  put("SL_TP_Set_Type", -1);
-  put("WND_POS_Type", std::string("1"));  // another type: that value alone falls back
-  put("TrackBarPos_Type", -7);
-  put("NewVersion_Type", 5);
-  put("WND_X", 40);
-  put("WND_Y", 100);
-  put("TrackBarPos", 99);
+  const std::pair<const char*, FakeSettingsStore::Value> values[] = {
+      {"SL_TP_Set_Type", -1},
+      {"WND_POS_Type", std::string("1")},  // another type falls back
+      {"TrackBarPos_Type", -7},
+      {"NewVersion_Type", 5},  // announces nothing
+      {"WND_X", 40},
+      {"WND_Y", 100},
+      {"TrackBarPos", 99}};
+  for (const auto& [name, value] : values) put(name, value);
   start();
-  EXPECT_EQ(choices(), (std::array{-1, 0, -1, 1}));
-  EXPECT_EQ(form->settings().sl_tp_mode, -1);
-  EXPECT_EQ(form->settings().update_mode, 5);                        // announces nothing
-  EXPECT_EQ(place(names::kMainPanel), (Bounds{100, 40, 285, 257}));  // WND_X is the Top
-  EXPECT_EQ(speed(), 32);                                            // the slider's end
+  EXPECT_EQ(shown(), "-1 0 -1 1 vars -1 5 main 100,40 speed 32");  // the slider's end
   EXPECT_EQ(c().fake<platform::fake::FakeSlider>(names::kSpeedSlider).hint(), "32");
-
   open_settings();
   click(names::kSettingsApply);
-  EXPECT_EQ(form->settings().update_mode, 1);
-  EXPECT_EQ(form->settings().sl_tp_mode, -1);
-  const Values saved = stored();
-  EXPECT_EQ(saved.at("NewVersion_Type"), Values::mapped_type{1});
-  EXPECT_EQ(saved.at("SL_TP_Set_Type"), Values::mapped_type{-1});
-  // No choice in speed_group acts as "always the standard speed".
-  EXPECT_EQ(saved.at("TrackBarPos"), Values::mapped_type{24});
-  EXPECT_EQ(saved.at("WND_X"), Values::mapped_type{40});
+  EXPECT_EQ(shown(), "-1 0 -1 1 vars -1 1 main 100,40 speed 32");
+  // No choice in the speed group acts as "always the standard speed".
+  EXPECT_EQ((std::vector{stored("NewVersion_Type"), stored("SL_TP_Set_Type"), stored("TrackBarPos"),
+                         stored("WND_X")}),
+            (std::vector{1, -1, 24, 40}));
 }
 
 TEST_F(Settings, TheChoicesSayWhetherThePlaceAndTheSpeedAreKept) {
-  struct Case {
-    int position_choice;
-    int speed_choice;
-    Bounds next_main;
-    int next_speed;
-  };
-  for (const Case& t : std::vector<Case>{{0, 0, {60, 90, 285, 257}, 7},
-                                         {1, 1, {0, 0, 285, 257}, 24},
-                                         {-1, 0, {0, 0, 285, 257}, 7},
-                                         {0, -1, {60, 90, 285, 257}, 24}}) {
+  const std::tuple<int, int, const char*> cases[] = {{0, 0, "main 60,90 speed 7"},
+                                                     {1, 1, "main 0,0 speed 24"},
+                                                     {-1, 0, "main 0,0 speed 7"},
+                                                     {0, -1, "main 60,90 speed 24"}};
+  for (const auto& [position_choice, speed_choice, next] : cases) {
     start();
-    choose({0, t.position_choice, t.speed_choice, 0});
-    c().control(names::kMainPanel).set_position(60, 90);  // as a drag leaves it
+    choose({0, position_choice, speed_choice, 0});
+    move(names::kMainPanel, 60, 90);  // as a drag leaves it
     c().slider(names::kSpeedSlider).set_position(7);
     leave();
     start();
-    EXPECT_EQ(place(names::kMainPanel), t.next_main) << t.position_choice;
-    EXPECT_EQ(speed(), t.next_speed) << t.speed_choice;
-    EXPECT_EQ(choices(), (std::array{0, t.position_choice, t.speed_choice, 0}));
+    EXPECT_EQ(shown(), "0 " + std::to_string(position_choice) + " " + std::to_string(speed_choice) +
+                           " 0 vars 0 0 " + next);
   }
 }
 
-TEST_F(Settings, TheWindowTakesMainsPlaceApplyStoresAndActsCancelGoesBackToTheStore) {
+TEST_F(Settings, ApplyStoresAndActsCancelGoesBackToTheStoreAndTheWindowGivesMainItsPlace) {
   put("SL_TP_Set_Type", 1);
   start();
-  const int shapes = c().window().shape_changes();
   open_settings();
-  EXPECT_TRUE(c().control(names::kSettingsPanel).visible());
-  EXPECT_FALSE(c().control(names::kMainPanel).visible());
-  EXPECT_EQ(place(names::kSettingsPanel).left, 0);
-  EXPECT_EQ(place(names::kSettingsPanel).top, 0);
-  EXPECT_TRUE(in_shape(names::kSettingsPanel) && !in_shape(names::kMainPanel));
-  EXPECT_EQ(c().window().shape_changes(), shapes + 1);
-
+  EXPECT_TRUE(shape_is({names::kSettingsPanel}));
   choose({0, 1, 1, 1});
-  click(names::kSettingsCancel);  // cancel: back to what is stored, variables untouched
-  EXPECT_EQ(choices(), (std::array{1, 0, 0, 0}));
-  EXPECT_TRUE(c().control(names::kMainPanel).visible());
+  click(names::kSettingsCancel);  // back to what is stored, variables untouched
+  EXPECT_EQ(shown(), "1 0 0 0 vars 1 0 main 0,0 speed 24");
+  EXPECT_TRUE(shape_is({names::kMainPanel}));
 
   open_settings();
   choose({0, 1, 0, 1});
-  c().control(names::kSettingsPanel).set_position(50, 20);  // dragged while open
+  move(names::kSettingsPanel, 50, 20);  // dragged while open
   click(names::kSettingsApply);
-  EXPECT_EQ(form->settings().sl_tp_mode, 0);
-  EXPECT_EQ(form->settings().update_mode, 1);
-  EXPECT_FALSE(c().control(names::kSettingsPanel).visible());
-  EXPECT_EQ(place(names::kMainPanel), (Bounds{50, 20, 285, 257}));
-  EXPECT_EQ(stored().at("WND_POS_Type"), Values::mapped_type{1});
-  EXPECT_EQ(stored().at("WND_X"), Values::mapped_type{0});
-  EXPECT_EQ(speed(), 24);  // applying moves neither the panel nor the slider to a stored value
+  // Applying moves neither the panel nor the slider to a stored value.
+  EXPECT_EQ(shown(), "0 1 0 1 vars 0 1 main 50,20 speed 24");
+  EXPECT_TRUE(shape_is({names::kMainPanel}));
+  EXPECT_EQ((std::vector{stored("WND_POS_Type"), stored("WND_X")}), (std::vector{1, 0}));
 
   store = {};  // the key is gone: cancel puts every group at its first choice
   open_settings();
   choose({1, 1, -1, 1});
   click(names::kSettingsCancel);
-  EXPECT_EQ(choices(), (std::array{0, 0, 0, 0}));
-  EXPECT_EQ(form->settings().update_mode, 1);
-}
+  EXPECT_EQ(shown(), "0 0 0 0 vars 0 1 main 50,20 speed 24");
 
-TEST_F(Settings, OpenedOverAFloatingPanelItStaysOpenBesideAndLeavingStoresWhatIsShown) {
-  start();
-  c().control(names::kMainPanel).set_position(10, 12);
-  click(names::kTrailingButton);  // the trailing-stop window takes main's place
-  c().control(names::kTrailingPanel).set_position(200, 30);
+  // Leaving with the window open stores the choices shown, never applied, and main's place from
+  // before the window opened.
   open_settings();
-  EXPECT_TRUE(c().control(names::kTrailingPanel).visible());
-  EXPECT_EQ(place(names::kSettingsPanel).left, 10);  // main's place, though main was hidden
-  click(names::kSettingsApply);
-  EXPECT_TRUE(c().control(names::kMainPanel).visible());
-  EXPECT_TRUE(c().control(names::kTrailingPanel).visible());
-  EXPECT_EQ(place(names::kMainPanel).left, 10);
-
-  open_settings();
-  c().control(names::kSettingsPanel).set_position(300, 300);
-  choose({1, 0, 0, 1});  // shown, never applied
+  move(names::kSettingsPanel, 300, 300);
+  choose({1, 0, 0, 1});
   leave();
-  EXPECT_EQ(stored().at("SL_TP_Set_Type"), Values::mapped_type{1});
-  EXPECT_EQ(stored().at("NewVersion_Type"), Values::mapped_type{1});
-  EXPECT_EQ(stored().at("WND_Y"), Values::mapped_type{10});  // main's place before opening
+  EXPECT_EQ((std::vector{stored("SL_TP_Set_Type"), stored("NewVersion_Type"), stored("WND_Y")}),
+            (std::vector{1, 1, 50}));
 }
 
 // The place is stored in 96-dpi units. Dropped at 150% between two places that a whole 96-dpi
@@ -213,8 +177,7 @@ TEST_F(Settings, ThePlaceIsStoredIn96DpiUnitsAndComesBackAtEveryScale) {
   main.release(MouseButton::kLeft, 31, 9);  // by 26, 4: to 52, 21
   EXPECT_EQ(corner(), (std::pair{53, 21}));
   leave();
-  EXPECT_EQ(stored().at("WND_Y"), Values::mapped_type{35});
-  EXPECT_EQ(stored().at("WND_X"), Values::mapped_type{14});
+  EXPECT_EQ((std::vector{stored("WND_Y"), stored("WND_X")}), (std::vector{35, 14}));
   start();
   EXPECT_EQ(corner(), (std::pair{53, 21}));
   leave();
@@ -232,15 +195,12 @@ TEST_F(Settings, WithoutRightsOnTheMachineKeyTheUsersKeyServesSilently) {
   open_settings();
   choose({1, 0, 0, 0});
   click(names::kSettingsApply);
-  EXPECT_FALSE(c().control(names::kSettingsPanel).visible());
   EXPECT_EQ(stored(SettingsRoot::kUser).at("SL_TP_Set_Type"), Values::mapped_type{1});
   leave();
-  EXPECT_TRUE(roles->messages.errors().empty());
-  EXPECT_EQ(stored().at("WND_X"), Values::mapped_type{5});  // the machine key is left alone
-
-  start();  // and the next run reads it back
-  EXPECT_EQ(choices(), (std::array{1, 0, 0, 0}));
-  EXPECT_EQ(form->settings().sl_tp_mode, 1);
+  EXPECT_TRUE(errors().empty());
+  EXPECT_EQ(stored("WND_X"), 5);  // the machine key is left alone
+  start();                        // and the next run reads it back
+  EXPECT_EQ(shown(), "1 0 0 0 vars 1 0 main 0,33 speed 24");
 }
 
 // Neither key opening, or a key that opens but refuses a write: Apply stays open with the
@@ -260,8 +220,7 @@ TEST_F(Settings, AStoreThatRefusesKeepsApplyOpenAndLeavingShowsTheError) {
     click(names::kSettingsApply);  // the backend shows what escapes a handler
     EXPECT_EQ(errors(), std::vector<std::string>{refused});
     EXPECT_TRUE(c().control(names::kSettingsPanel).visible());
-    EXPECT_EQ(form->settings().sl_tp_mode, 0);
-    EXPECT_EQ(form->settings().update_mode, 0);
+    EXPECT_EQ(shown(), "1 0 0 1 vars 0 0 main 0,0 speed 24");
     leave();
     EXPECT_EQ(errors(), std::vector<std::string>(2, refused));  // and again as the form goes
     EXPECT_EQ(store.open_keys(), 0);

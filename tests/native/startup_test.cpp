@@ -1,6 +1,6 @@
-// PanelForm's start-up on the in-memory form against the fake terminal: the creation and show
-// sequences, the test value, bad parameters, the end-caption rule, and the show sequence running
-// again when the following tick shows the panel after hiding it.
+// Start-up on the in-memory form against the fake terminal: the creation and show sequences, the
+// test value, parameters that name no window or no number, the end caption, and the show
+// sequence running again when the following tick shows the panel after hiding it.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -12,8 +12,6 @@
 #include "settings/settings_key.h"
 
 namespace pelmora::testing {
-
-namespace names = pelmora::form::names;
 namespace {
 
 using platform::kNoWindow;
@@ -25,14 +23,18 @@ struct StartUpWorld : PanelWorld {
   StartUpWorld() { program().set_first_parameter(parameter()); }
   platform::fake::FakeProgram& program() { return roles->program; }
   FakePanelWindow& window() { return c().window(); }
-  void hide_and_show() {
-    window().set_visible(false);
-    window().set_visible(true);
-  }
-  // Whether every exchange field stands at `left` (in view at 736, out of sight at -10000).
-  bool fields_at(int left) {
-    return std::ranges::all_of(link::kExchangeFields,
-                               [&](const auto& field) { return place(field.name).left == left; });
+  // Caption, tool-window restylings, what owns the panel, where the window and the exchange
+  // fields stand (in view at 180 and 736, out of sight at -10000), the lot, ends asked for.
+  std::string state() {
+    const auto owner = window().attached_to();
+    std::string fields = std::to_string(place("IN_ORDERS").left);
+    for (const auto& f : link::kExchangeFields) {
+      if (place(f.name).left != place("IN_ORDERS").left) fields = "apart";
+    }
+    return window().caption() + " tool " + std::to_string(window().tool_window_calls()) +
+           " owner " + (owner == frame ? "frame" : std::to_string(owner)) + " at " +
+           std::to_string(window().rect().left) + " fields " + fields + " lot " +
+           text(names::kLotField) + " quit " + std::to_string(program().quit_requests());
   }
   // Home, then Down once fewer than the standard 24: the speed sent to the tester.
   std::vector<PostedKey> speed_keys() {
@@ -41,30 +43,24 @@ struct StartUpWorld : PanelWorld {
     return keys;
   }
 };
-
 struct StartUp : ::testing::Test, StartUpWorld {};
 
 TEST_F(StartUp, AttachesToTheChartAndResetsTheTesterSpeed) {
   start();
-  // Created: speed_slider goes from its design 26 to the standard 24 of a first start, a real
+  // Created: the slider goes from its design 26 to the standard 24 of a first start, a real
   // change that sends the speed; then End, and Up six times. Shown: the speed once more.
   std::vector<PostedKey> expected = speed_keys();
   expected.push_back({slider, 0x23});
   expected.insert(expected.end(), 6, PostedKey{slider, 0x26});
   std::ranges::copy(speed_keys(), std::back_inserter(expected));
   EXPECT_EQ(terminal.posted_keys(), expected);
-  EXPECT_EQ(window().caption(), "Pelmora" + parameter());
-  EXPECT_EQ(window().tool_window_calls(), 1);
-  EXPECT_EQ(window().attached_to(), frame);
-  EXPECT_EQ(window().rect().left, -10000);
-  EXPECT_TRUE(fields_at(-10000));
-  EXPECT_EQ(place("IN_ASK_BID").top, 160);  // only the horizontal place changes
-  EXPECT_EQ(text(names::kLotField), "0.01");
+  EXPECT_EQ(state(), "Pelmora" + parameter() +
+                         " tool 1 owner frame at -10000 fields -10000 lot "
+                         "0.01 quit 0");
+  EXPECT_EQ(place("IN_ASK_BID").top, 160);      // only the horizontal place changes
   EXPECT_EQ(text("OUT_SELECTED_ORDER"), "-1");  // the selected order was published
-  EXPECT_EQ(place(names::kMainPanel), (Bounds{0, 0, 285, 257}));  // at its first place
-  EXPECT_TRUE(shape_is({names::kMainPanel}));                     // the floating panels are hidden
+  EXPECT_TRUE(shape_is({names::kMainPanel}));   // the floating panels are hidden
   EXPECT_TRUE(errors().empty());
-  EXPECT_EQ(program().quit_requests(), 0);
 }
 
 // Restoring the terminal shows the panel once more: the pause caption and its hint, the lot at
@@ -72,9 +68,8 @@ TEST_F(StartUp, AttachesToTheChartAndResetsTheTesterSpeed) {
 TEST_F(StartUp, RestoringTheTerminalRunsTheShowSequenceOnce) {
   terminal.set_text(pause, "  >>  ");
   start();
-  EXPECT_EQ(c().button(names::kPauseButton).text(), ">>");
-  EXPECT_EQ(c().hint(names::kPauseButton), "Продолжить тестирование");
-
+  EXPECT_EQ(c().button(names::kPauseButton).text() + c().hint(names::kPauseButton),
+            ">>Продолжить тестирование");
   terminal.set_text(pause, "| |");
   edit("IN_ORDER_PROPERTY").set_text("x;1;1.3050;1.3100;1.2950;0.0001;5;0;0.1;");
   edit(names::kLotField).set_text("0.50");
@@ -85,40 +80,49 @@ TEST_F(StartUp, RestoringTheTerminalRunsTheShowSequenceOnce) {
   terminal.clear_records();
   terminal.set_minimised(main, false);
   roles->clock.advance(600);
-  // Its owner window already sits in the chart frame: not hidden, restyled or attached again.
-  EXPECT_EQ(window().tool_window_calls(), 1);
+  // Its owner window already sits in the chart frame: not restyled or attached again.
+  EXPECT_EQ(state(), "Pelmora" + parameter() +
+                         " tool 1 owner frame at 102 fields -10000 lot "
+                         "0.10 quit 0");
   EXPECT_EQ(window().attach_calls(), 1);
-  EXPECT_EQ(c().button(names::kPauseButton).text(), "| |");
-  EXPECT_EQ(c().hint(names::kPauseButton), "Приостановить тестирование");
-  EXPECT_EQ(text(names::kLotField), "0.10");
-  EXPECT_EQ(window().rect(), (platform::ScreenRect{102, 52, 898, 648}));
+  EXPECT_EQ(c().button(names::kPauseButton).text() + c().hint(names::kPauseButton),
+            "| |Приостановить тестирование");
   EXPECT_EQ(terminal.posted_keys(), speed_keys());
 
   terminal.set_text(pause, "?");          // neither mark: the caption stays
   window().attach_owner_to(other_frame);  // the owner window was taken out of our chart
-  hide_and_show();
+  window().set_visible(false);
+  window().set_visible(true);
   EXPECT_EQ(c().button(names::kPauseButton).text(), "| |");
   EXPECT_EQ(window().attached_to(), frame);
 }
 
-TEST_F(StartUp, TheTestValueLeavesEverythingInViewAndOnlyRefreshesAndRunsTheLink) {
-  program().set_first_parameter("100");
-  start();
-  EXPECT_TRUE(terminal.posted_keys().empty());
-  EXPECT_EQ(window().caption(), "Pelmora100");
-  EXPECT_TRUE(fields_at(736));
-  EXPECT_EQ(window().attached_to(), kNoWindow);
-  EXPECT_EQ(text(names::kLotField), "0.01");
-
-  terminal.set_foreground(FakePanelWindow::kRef);
-  edit("IN_ASK_BID").set_text("1.1 / 1.2");
-  edit("IN_ORDERS").set_text("A (1)\r\nB (2)\r\n");
-  roles->clock.advance(300);
-  EXPECT_EQ(text(names::kQuotes), "1.1 / 1.2");
-  EXPECT_EQ(c().list_box(names::kOrdersList).item(1), "B (2)");
-  EXPECT_EQ(c().timer(names::kLinkTimer).interval_ms(), 200);  // the link's pace stays
-  EXPECT_EQ(window().rect().left, 180);                        // neither placed
-  EXPECT_EQ(program().quit_requests(), 0);                     // nor ended
+// The test value and a number that names no window attach to nothing, yet the panel is a tool
+// window all the same; the test value stays in view and only refreshes and runs the link, while
+// a number that is no window moves out of sight and ends at the first tick with the keyboard.
+TEST_F(StartUp, TheTestValueOrANumberThatIsNoWindowStillMakeAToolWindow) {
+  for (const char* parameter : {"100", "-5"}) {
+    program().set_first_parameter(parameter);
+    terminal.set_foreground(kNoWindow);
+    start();
+    const bool test_value = parameter == std::string("100");
+    EXPECT_EQ(state(), std::string("Pelmora") + parameter + " tool 1 owner 0 at " +
+                           (test_value ? "180 fields 736" : "-10000 fields -10000") +
+                           " lot 0.01 quit 0");
+    EXPECT_TRUE(terminal.posted_keys().empty() && errors().empty());
+    edit("IN_ASK_BID").set_text("1.1 / 1.2");
+    edit("IN_ORDERS").set_text("A (1)\r\nB (2)\r\n");
+    roles->clock.advance(300);
+    EXPECT_EQ(program().quit_requests(), 0);  // not before the panel has the keyboard
+    terminal.set_foreground(FakePanelWindow::kRef);
+    roles->clock.advance(300);
+    EXPECT_EQ(program().quit_requests(), test_value ? 0 : 1);
+    if (!test_value) continue;
+    EXPECT_EQ(text(names::kQuotes), "1.1 / 1.2");
+    EXPECT_EQ(c().list_box(names::kOrdersList).item(1), "B (2)");
+    EXPECT_EQ(c().timer(names::kLinkTimer).interval_ms(), 200);  // the link's pace stays
+    EXPECT_EQ(window().rect().left, 180);                        // never placed
+  }
 }
 
 // One error box, and the run goes on unattached: the settings still load (a stored speed the
@@ -136,51 +140,28 @@ TEST(StartUpBad, ABadParameterShowsTheErrorBoxAndRunsOnUnattached) {
     EXPECT_TRUE(w.terminal.posted_keys().empty()) << bad;
     EXPECT_EQ(w.c().slider(names::kSpeedSlider).position(), 9) << bad;
     EXPECT_EQ(w.form->settings().update_mode, 1) << bad;  // the load went on past the slider
-    EXPECT_EQ(w.window().caption(), "Form1") << bad;
-    EXPECT_TRUE(w.fields_at(736)) << bad;
-    EXPECT_EQ(w.text(names::kLotField), "1") << bad;
-    EXPECT_EQ(w.window().tool_window_calls(), 0) << bad;
-    EXPECT_EQ(w.window().attached_to(), kNoWindow) << bad;
     w.terminal.set_foreground(FakePanelWindow::kRef);
     w.roles->clock.advance(1000);
+    EXPECT_EQ(w.state(), "Form1 tool 0 owner 0 at 180 fields 736 lot 1 quit 0") << bad;
     EXPECT_TRUE(w.window().visible()) << bad;
-    EXPECT_EQ(w.window().rect().left, 180) << bad;
-    EXPECT_EQ(w.program().quit_requests(), 0) << bad;
   }
 }
 
-TEST_F(StartUp, ANumberThatIsNoWindowMovesOutOfSightAndEndsAtTheFirstGatedTick) {
-  program().set_first_parameter("-5");
-  start();
-  EXPECT_TRUE(errors().empty());
-  EXPECT_TRUE(fields_at(-10000));
-  EXPECT_EQ(window().attached_to(), kNoWindow);
-  roles->clock.advance(300);
-  EXPECT_EQ(program().quit_requests(), 0);  // not before the panel has the keyboard
-  terminal.set_foreground(FakePanelWindow::kRef);
-  roles->clock.advance(300);
-  EXPECT_EQ(program().quit_requests(), 1);
-}
-
-TEST_F(StartUp, AnEndCaptionForOurParameterEndsTheProgramAfterTheShowSteps) {
+TEST_F(StartUp, AnEndCaptionForOurParameterEndsTheProgramAfterTheShowStepsAndAHungTesterBlocksNot) {
   terminal.add_window(kNoWindow, "Tarsel" + std::to_string(chart + 4));  // someone else's
+  for (auto hung : {tester, pause, stop}) terminal.set_hung(hung, true);
   start();
   EXPECT_EQ(program().quit_requests(), 0);
+  EXPECT_TRUE(terminal.posted_keys().empty());  // the stop button could not be read
+  EXPECT_EQ(c().button(names::kPauseButton).text(), "| |");
 
   terminal.add_window(kNoWindow, "Tarsel" + parameter());
   edit(names::kLotField).set_text("0.50");
-  hide_and_show();
-  EXPECT_EQ(program().quit_requests(), 1);
-  EXPECT_EQ(text(names::kLotField), "0.01");  // the remaining steps still ran
-  EXPECT_EQ(window().attached_to(), frame);
-}
-
-TEST_F(StartUp, AHungTesterNeitherStopsNorBlocksTheStart) {
-  for (auto hung : {tester, pause, stop}) terminal.set_hung(hung, true);
-  start();
-  EXPECT_TRUE(terminal.posted_keys().empty());  // the stop button could not be read
-  EXPECT_EQ(c().button(names::kPauseButton).text(), "| |");
-  EXPECT_EQ(window().attached_to(), frame);
+  window().set_visible(false);
+  window().set_visible(true);
+  EXPECT_EQ(state(), "Pelmora" + parameter() +
+                         " tool 1 owner frame at -10000 fields -10000 lot "
+                         "0.01 quit 1");  // the remaining steps still ran
 }
 
 }  // namespace

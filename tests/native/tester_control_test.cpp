@@ -1,15 +1,14 @@
-// Tester control on the in-memory form against the fake terminal tree: pause_button's captions and
-// the click, stop_button, the speed keys behind speed_slider, F11 forwarding, and a first parameter
-// that is not a number.
+// Tester control against the fake terminal tree: the pause button's captions and the click, the
+// stop button, the speed keys behind the speed slider, F11 forwarding, and a first parameter that
+// names no tester or is no number.
 #include "trading/tester_control.h"
-#include "form/names.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
-#include <string_view>
 #include <vector>
 
+#include "form/names.h"
 #include "platform/fake/fake_platform.h"
 #include "platform/virtual_keys.h"
 #include "terminal/chart_windows.h"
@@ -21,7 +20,6 @@ namespace pelmora::trading {
 namespace names = pelmora::form::names;
 namespace {
 
-using platform::kVkDown;
 using platform::kVkF11;
 using platform::fake::FakePanelWindow;
 using PostedKey = platform::fake::FakeTerminal::PostedKey;
@@ -35,41 +33,36 @@ struct TesterWorld : testing::TerminalTree {
   TesterControl tester{roles.roles()};
 
   void click(std::string_view name) { fake.fake<platform::fake::FakeButton>(name).click(); }
-  std::string caption() { return fake.button(names::kPauseButton).text(); }
+  // The pause button's caption and hint.
+  std::string pause_button() {
+    return fake.button(names::kPauseButton).text() + " " + fake.hint(names::kPauseButton);
+  }
   platform::fake::FakeSlider& track() {
     return fake.fake<platform::fake::FakeSlider>(names::kSpeedSlider);
   }
 };
 
 TEST(TesterControl, PauseButtonShowsTheStateTheClickLeadsToAndClicksThePauseButtonOnce) {
-  const struct {
-    const char* tester_text;
-    bool start_paused;
-    const char* caption;
-    const char* hint;
-  } cases[] = {
-      {"| |", false, ">>", "Продолжить тестирование"},  // running: the click pauses it
-      {" >> ", true, "| |", "Приостановить тестирование"},
-      {"Пауза", false, "| |", "Приостановить тестирование"},  // neither mark: the state stays
-      {"", true, ">>", "Продолжить тестирование"},
-      {"| | >>", false, "| |", "Приостановить тестирование"},  // both: the second read wins
-  };
-  for (const auto& c : cases) {
+  const std::tuple<const char*, bool, const char*> cases[] = {
+      {"| |", false, ">> Продолжить тестирование"},  // running: the click pauses it
+      {" >> ", true, "| | Приостановить тестирование"},
+      {"Пауза", false, "| | Приостановить тестирование"},  // neither mark: the state stays
+      {"", true, ">> Продолжить тестирование"},
+      {"| | >>", false, "| | Приостановить тестирование"}};  // both: the second read wins
+  for (const auto& [tester_text, start_paused, shown] : cases) {
     TesterWorld w;
-    w.terminal.set_text(w.pause, c.tester_text);
+    w.terminal.set_text(w.pause, tester_text);
     // The tester changes its caption as it handles the click: the reads must come before.
     w.terminal.set_on_click(w.pause, [&w] { w.terminal.set_text(w.pause, "?"); });
-    if (c.start_paused) show_pause_state(w.fake, PauseState::kPaused);
+    if (start_paused) show_pause_state(w.fake, PauseState::kPaused);
     w.click(names::kPauseButton);
-    EXPECT_EQ(w.caption(), c.caption) << c.tester_text;
-    EXPECT_EQ(w.fake.hint(names::kPauseButton), c.hint) << c.tester_text;
-    EXPECT_EQ(w.terminal.clicks(), std::vector{w.pause}) << c.tester_text;
-    EXPECT_TRUE(w.fake.window().posted_keys().empty()) << "no RefreshPanelButtons";
+    EXPECT_EQ(w.pause_button(), shown) << tester_text;
+    EXPECT_EQ(w.terminal.clicks(), std::vector{w.pause}) << tester_text;
+    EXPECT_TRUE(w.fake.window().posted_keys().empty()) << "no refresh_panel_buttons";
   }
   TesterWorld w;
   w.click(names::kStopButton);
   EXPECT_EQ(w.terminal.clicks(), std::vector{w.stop});
-  EXPECT_EQ(w.caption(), "| |");
 }
 
 TEST(TesterControl, TheSliderSendsHomeAndOneDownFewerThanItsPositionAtEachRealChange) {
@@ -79,7 +72,9 @@ TEST(TesterControl, TheSliderSendsHomeAndOneDownFewerThanItsPositionAtEachRealCh
     const bool moved = position != 26;
     std::vector<PostedKey> expected;
     if (moved) expected.push_back({w.slider, platform::kVkHome});
-    if (moved && position > 1) expected.insert(expected.end(), position - 1, {w.slider, kVkDown});
+    if (moved && position > 1) {
+      expected.insert(expected.end(), position - 1, {w.slider, platform::kVkDown});
+    }
     EXPECT_EQ(w.terminal.posted_keys(), expected) << position;
     EXPECT_EQ(w.track().hint(), moved ? std::to_string(position) : "");
     // Alt on the panel window is refresh_panel_buttons, run first; the key handler runs only that.
@@ -90,7 +85,9 @@ TEST(TesterControl, TheSliderSendsHomeAndOneDownFewerThanItsPositionAtEachRealCh
   }
 }
 
-TEST(TesterControl, WithNoTesterToFindNothingIsClickedOrKeyedAndNothingReported) {
+// No tester to find: nothing is clicked or keyed and nothing reported. A parameter that is no
+// number fails loudly, except for the stop button.
+TEST(TesterControl, WithNoTesterNothingIsClickedOrKeyedAndANonNumberFailsLoudlyButForStop) {
   for (const char* parameter : {"100", "-5", ""}) {  // "": our chart, without a stop button
     TesterWorld w(parameter);
     w.terminal.set_text(w.stop, "Stop");
@@ -98,12 +95,18 @@ TEST(TesterControl, WithNoTesterToFindNothingIsClickedOrKeyedAndNothingReported)
     w.click(names::kPauseButton);
     w.click(names::kStopButton);
     w.track().drag_to(5);
-    EXPECT_EQ(w.caption(), "| |") << parameter;
-    EXPECT_TRUE(w.terminal.clicks().empty()) << parameter;
-    EXPECT_TRUE(w.terminal.posted_keys().empty()) << parameter;
+    EXPECT_EQ(w.pause_button(), "| | Приостановить тестирование") << parameter;
+    EXPECT_TRUE(w.terminal.clicks().empty() && w.terminal.posted_keys().empty()) << parameter;
     EXPECT_EQ(w.track().hint(), "5") << parameter;
     EXPECT_TRUE(w.roles.messages.errors().empty()) << parameter;
   }
+  TesterWorld w("abc");
+  w.click(names::kPauseButton);
+  w.track().drag_to(3);
+  EXPECT_EQ(w.track().hint(), "") << "the failure stops the handler";
+  w.click(names::kStopButton);
+  EXPECT_EQ(w.roles.messages.errors(),
+            std::vector<std::string>(2, "'abc' is not a valid integer value"));
 }
 
 TEST(TesterControl, F11GoesToTheChartAtEachTickWhileThePanelHasTheKeyboardAndTheKeyIsDown) {
@@ -113,21 +116,10 @@ TEST(TesterControl, F11GoesToTheChartAtEachTickWhileThePanelHasTheKeyboardAndThe
     w.terminal.set_foreground(panel_in_front ? FakePanelWindow::kRef : w.main);
     w.terminal.set_key_down(kVkF11, key_down);
     w.roles.clock.advance(400);
-    const bool forwarded = panel_in_front && key_down;
     EXPECT_EQ(w.terminal.posted_keys(),
-              std::vector<PostedKey>(forwarded ? 2 : 0, {w.chart, kVkF11}))
+              std::vector<PostedKey>(panel_in_front && key_down ? 2 : 0, {w.chart, kVkF11}))
         << panel_in_front << key_down;
   }
-}
-
-TEST(TesterControl, AParameterThatIsNoNumberFailsLoudlyExceptForStop) {
-  TesterWorld w("abc");
-  w.click(names::kPauseButton);
-  w.track().drag_to(3);
-  EXPECT_EQ(w.track().hint(), "") << "the failure stops the handler";
-  w.click(names::kStopButton);
-  EXPECT_EQ(w.roles.messages.errors(),
-            std::vector<std::string>(2, "'abc' is not a valid integer value"));
 }
 
 // Boxes during whose life the panel's timers keep firing, as inside a real modal box's loop.

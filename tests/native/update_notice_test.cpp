@@ -1,7 +1,7 @@
-// The update notice on the in-memory form: update_timer's rhythm on the manual clock, the reading
-// of the version file's body, the settings switch, answers that come late, and the two links.
+// The update notice on the in-memory form: the check's rhythm on the manual clock, the reading of
+// the version file's body, the settings switch, answers that come late, the two links, and the
+// web sites file that names where they lead.
 #include "update_notice/update_notice.h"
-#include "form/names.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,9 @@
 #include <string>
 #include <vector>
 
+#include "form/names.h"
 #include "panel_world.h"
+#include "update_notice/web_sites.h"
 
 namespace pelmora::update_notice {
 
@@ -42,13 +44,11 @@ struct UpdateWorld : testing::PanelWorld {
 
 TEST(UpdateNotice, FirstCheckAfterTenMillisecondsThenOneAMinuteAndNeverTwoAtOnce) {
   UpdateWorld w;
-  EXPECT_FALSE(w.notice());
   w.advance(9);
   EXPECT_EQ(w.requests(), 0u);
   w.advance(1);
   EXPECT_EQ(w.roles->http.requested(), std::vector<std::string>{kVersionUrl});
   EXPECT_EQ(w.interval(), kCheckIntervalMs);
-
   // A server that keeps the first answer past the next tick: that tick asks nothing more.
   w.advance(kCheckIntervalMs + 5000);
   EXPECT_EQ(w.requests(), 1u);
@@ -60,36 +60,38 @@ TEST(UpdateNotice, FirstCheckAfterTenMillisecondsThenOneAMinuteAndNeverTwoAtOnce
   ASSERT_TRUE(w.roles->http.answer(std::nullopt));
   w.advance(kCheckIntervalMs);
   EXPECT_EQ(w.requests(), 3u);
-  EXPECT_EQ(w.interval(), kCheckIntervalMs);
 }
 
 TEST(UpdateNotice, OnlyAWholeNumberAbove106ShowsTheNotice) {
-  const struct {
-    std::optional<std::string> body;
-    bool shown;
-  } cases[] = {
-      {"107", true},         {"106", false},     {"105", false},        {" 107", true},
-      {"  \t107", true},     {"+107", true},     {"0107", true},        {"2147483647", true},
-      {"107\n", false},      {"107\r\n", false}, {"107 ", false},       {"\n107", false},
-      {"1.0.7", false},      {"", false},        {"-107", false},       {"abc", false},
-      {"2147483648", false}, {"107abc", false},  {std::nullopt, false},
-  };
-  for (const auto& c : cases) {
+  const std::pair<std::optional<std::string>, bool> cases[] = {
+      {"107", true},         {"106", false},     {"105", false},       {" 107", true},
+      {"  \t107", true},     {"+107", true},     {"0107", true},       {"2147483647", true},
+      {"107\n", false},      {"107\r\n", false}, {"107 ", false},      {"\n107", false},
+      {"1.0.7", false},      {"", false},        {"-107", false},      {"abc", false},
+      {"2147483648", false}, {"107abc", false},  {std::nullopt, false}};
+  for (const auto& [body, shown] : cases) {
     UpdateWorld w;
     w.advance(10);
-    ASSERT_TRUE(w.roles->http.answer(c.body));
-    EXPECT_EQ(w.notice(), c.shown) << c.body.value_or("(failure)");
+    ASSERT_TRUE(w.roles->http.answer(body));
+    EXPECT_EQ(w.notice(), shown) << body.value_or("(failure)");
     EXPECT_EQ(w.interval(), kCheckIntervalMs);
   }
 }
 
-TEST(UpdateNotice, OnceShownOnlySwitchingNoticesOffHidesIt) {
+// Notices off at start: nothing is asked, and the timer keeps ticking every 10 ms until they are
+// switched on. Once shown, only switching notices off hides the notice, and an answer that
+// arrives after that shows nothing.
+TEST(UpdateNotice, TheSettingsSwitchDecidesWhetherToAskAndWhetherTheNoticeShows) {
   UpdateWorld w;
+  w.update_mode() = 5;  // any value other than 0
+  w.advance(1000);
+  EXPECT_EQ(w.requests(), 0u);
+  EXPECT_EQ(w.c().fake_timer(names::kUpdateTimer).ticks(), 100);
+  w.update_mode() = 0;  // applied in the settings window
   w.advance(10);
   w.roles->http.answer("107");
   ASSERT_TRUE(w.notice());
-  const std::optional<std::string> later_answers[] = {"105", std::nullopt};
-  for (const auto& later : later_answers) {
+  for (const std::optional<std::string>& later : {std::optional<std::string>("105"), {}}) {
     w.advance(kCheckIntervalMs);
     w.roles->http.answer(later);
     EXPECT_TRUE(w.notice());
@@ -97,33 +99,13 @@ TEST(UpdateNotice, OnceShownOnlySwitchingNoticesOffHidesIt) {
   w.update_mode() = 1;
   w.advance(kCheckIntervalMs);
   EXPECT_FALSE(w.notice());
-  EXPECT_EQ(w.interval(), kCheckIntervalMs);
   EXPECT_EQ(w.roles->http.waiting(), 0u);
-}
 
-TEST(UpdateNotice, WithNoticesOffNothingIsAskedUntilTheyAreSwitchedOn) {
-  UpdateWorld w;
-  w.update_mode() = 5;  // any value other than 0
-  w.advance(1000);
-  EXPECT_EQ(w.requests(), 0u);
-  EXPECT_EQ(w.interval(), 10);
-  EXPECT_EQ(w.c().fake_timer(names::kUpdateTimer).ticks(), 100);
-
-  w.update_mode() = 0;  // applied in the settings window
-  w.advance(10);
-  EXPECT_EQ(w.requests(), 1u);
-  w.roles->http.answer("107");
-  EXPECT_TRUE(w.notice());
-  w.advance(kCheckIntervalMs);
-  EXPECT_EQ(w.requests(), 2u);
-}
-
-TEST(UpdateNotice, AnAnswerArrivingAfterNoticesWereSwitchedOffShowsNothing) {
-  UpdateWorld w;
-  w.advance(10);
-  w.update_mode() = 1;
-  w.roles->http.answer("107");
-  EXPECT_FALSE(w.notice());
+  UpdateWorld late;
+  late.advance(10);
+  late.update_mode() = 1;
+  late.roles->http.answer("107");
+  EXPECT_FALSE(late.notice());
 }
 
 TEST(UpdateNotice, WithNoSiteConfiguredNothingIsAskedAndTheLinksOpenNothing) {
@@ -144,28 +126,53 @@ TEST(UpdateNotice, TheFormGoneBeforeTheAnswerHearsNothing) {
 }
 
 TEST(UpdateNotice, ALeftReleaseOnEitherLabelOpensTheForumPage) {
-  const struct {
-    std::string_view label;
-    MouseButton button;
-    bool opens;
-    platform::WindowRef owner;
-  } cases[] = {
+  const std::tuple<std::string_view, MouseButton, bool, platform::WindowRef> cases[] = {
       {names::kUpdateNotice, MouseButton::kLeft, true, platform::fake::FakePanelWindow::kRef},
       {names::kCreditLine, MouseButton::kLeft, true, platform::kNoWindow},
       {names::kUpdateNotice, MouseButton::kRight, false, 0},
-      {names::kCreditLine, MouseButton::kRight, false, 0},
-      {names::kCreditLine, MouseButton::kMiddle, false, 0},
-  };
-  for (const auto& c : cases) {
+      {names::kCreditLine, MouseButton::kMiddle, false, 0}};
+  for (const auto& [label, button, opens, owner] : cases) {
     UpdateWorld w;
-    w.label(c.label).press(c.button, 5, 5);
-    w.label(c.label).release(c.button, 5, 5);
-    const std::vector<FakeBrowser::Opened> expected =
-        c.opens ? std::vector<FakeBrowser::Opened>{{kForumUrl, c.owner}}
-                : std::vector<FakeBrowser::Opened>{};
-    EXPECT_EQ(w.roles->browser.opened(), expected) << c.label;
+    w.label(label).press(button, 5, 5);
+    w.label(label).release(button, 5, 5);
+    const std::vector<FakeBrowser::Opened> expected{{kForumUrl, owner}};
+    EXPECT_EQ(w.roles->browser.opened(), opens ? expected : decltype(expected){}) << label;
     EXPECT_FALSE(w.form->drag_state().dragging) << "the links drag nothing";
   }
+}
+
+TEST(WebSites, OnlyAnHttpOrHttpsSiteWithAHostIsTakenFromNameValueLines) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"http://127.0.0.1:8080", "http://127.0.0.1:8080"},
+      {"https://forum.example.org/", "https://forum.example.org"},
+      {"HTTP://downloads.example.org//", "HTTP://downloads.example.org"},
+      {"http://example.org/pelmora", "http://example.org/pelmora"},
+      {"  http://example.org  ", "http://example.org"},
+      {"http://", ""},
+      {"http:///products", ""},
+      {"ftp://example.org", ""},
+      {"file:///C:/Windows/notepad.exe", ""},
+      {"C:\\Windows\\notepad.exe", ""},
+      {"example.org", ""},
+      {"http://exa mple.org", ""},
+      {"http://example.org?x=1", ""},
+      {"http://example.org#top", ""},
+      {"", ""}};
+  for (const auto& [value, site] : cases) {
+    const WebSites sites = read_web_sites(std::string("VersionSite=") + value);
+    EXPECT_EQ(sites.version_site, site) << value;
+    EXPECT_EQ(version_file_url(sites).has_value(), *site != '\0') << value;
+    EXPECT_EQ(forum_page_url(read_web_sites(std::string("ForumSite=") + value)).has_value(),
+              *site != '\0')
+        << value;
+  }
+  const WebSites sites = read_web_sites(
+      "\xEF\xBB\xBF; where the update notice looks\r\n# and where its links lead\r\n\r\n"
+      "  versionsite = http://old.example.org\r\nUnknown=http://other.example.org\r\n"
+      "VersionSite=http://127.0.0.1:8080\r\nno equals sign here\n"
+      ";VersionSite=http://commented.example.org\nFORUMSITE=https://forum.example.org");
+  EXPECT_EQ(version_file_url(sites), kVersionUrl);
+  EXPECT_EQ(forum_page_url(sites), kForumUrl);
 }
 
 }  // namespace

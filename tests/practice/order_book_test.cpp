@@ -30,6 +30,7 @@ TEST(OrderBook, FillsAndHitsLevelsOnThePath) {
       {Side::buy, 0, 100100, 0, {100100}, true, tp, 100100},
       {Side::buy, 0, 100100, 0, {-100150}, true, tp, 100150},
       {Side::buy, 99900, 100100, 0, {100099, -99901}, false, sl, 99900},
+      {Side::buy, 100000, 99990, 0, {100000}, true, sl, 100000},       // both crossed: the worse
       {Side::sell, 100100, 0, 0, {100089, 100090}, true, sl, 100100},  // on the ask
       {Side::sell, 100100, 0, 0, {-100140}, true, sl, 100150},
       {Side::sell, 0, 99900, 0, {99890}, true, tp, 99900},

@@ -14,6 +14,7 @@
 #include "form/refresh_panel_buttons.h"
 #include "form/window_shape.h"
 #include "form_support.h"
+#include "link/exchange_fields.h"
 #include "platform/virtual_keys.h"
 #include "platform/win32/window_text.h"
 
@@ -21,12 +22,6 @@ namespace pelmora::win32_test {
 
 namespace names = pelmora::form::names;
 namespace {
-
-void drag(HWND hwnd, int from_x, int from_y, int to_x, int to_y) {
-  mouse(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, from_x, from_y);
-  mouse(hwnd, WM_MOUSEMOVE, MK_LBUTTON, (from_x + to_x) / 2, (from_y + to_y) / 2);
-  mouse(hwnd, WM_LBUTTONUP, 0, to_x, to_y);
-}
 
 // A release with no press before it is the native form test's; it takes no Win32 path of its own.
 TEST(FormWindow, PanelsLandWhereTheMouseWentOnlyOnReleaseAndTheShapeFollows) {
@@ -44,11 +39,9 @@ TEST(FormWindow, PanelsLandWhereTheMouseWentOnlyOnReleaseAndTheShapeFollows) {
   EXPECT_EQ(GetCapture(), nullptr);
   EXPECT_TRUE(f.shape_is_visible_children());  // rebuilt on release
 
-  SetWindowRgn(f.form(), nullptr, FALSE);
-  drag(f.hwnd(names::kMainPanel), 40, 40, 40, 40);  // zero length: same place, shape still rebuilt
-  EXPECT_EQ(f.place(names::kMainPanel).left, 0);    // a first start
-  EXPECT_TRUE(f.shape_is_visible_children());
-  drag(f.hwnd(names::kStopLevelsTitle), 1, 1, 50, 50);  // an unbound label does not drag its panel
+  // An unbound label does not drag its panel.
+  mouse(f.hwnd(names::kStopLevelsTitle), WM_LBUTTONDOWN, MK_LBUTTON, 1, 1);
+  mouse(f.hwnd(names::kStopLevelsTitle), WM_LBUTTONUP, 0, 50, 50);
   EXPECT_EQ(f.place(names::kStopLevelsPanel).left, 350);
 
   // Nothing visible: an empty shape, not the whole window.
@@ -59,65 +52,60 @@ TEST(FormWindow, PanelsLandWhereTheMouseWentOnlyOnReleaseAndTheShapeFollows) {
   EXPECT_TRUE(f.shape_is_visible_children());
 }
 
-// Counts WM_SHOWWINDOW per window: hiding and showing a window sends two.
-std::map<HWND, int> g_show_messages;
-LRESULT CALLBACK count_shows(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR,
-                             DWORD_PTR) {
-  if (message == WM_SHOWWINDOW) ++g_show_messages[hwnd];
-  return DefSubclassProc(hwnd, message, wparam, lparam);
-}
-
-std::string state_of(HWND h) {
-  return std::to_string((GetWindowLongPtrW(h, GWL_STYLE) & WS_VISIBLE) != 0) +
-         std::to_string(IsWindowEnabled(h) != FALSE) + platform::win32::window_text(h);
-}
-
+// Repainting is a hide and a show (two WM_SHOWWINDOW) of each visible push button on a panel; no
+// control's state changes, and Alt is pressed and let go on the form.
 TEST(FormWindow, RefreshPanelButtonsRepaintsOnlyThePanelsPushButtonsAndChangesNoState) {
   RealForm f;
   f.controls->control(names::kTrailingButton).set_enabled(false);
   f.controls->control(names::kSettingsApply).set_visible(false);
   f.controls->control(names::kSettingsPanel).set_visible(true);
-  std::map<std::string_view, std::string> before;
+  std::map<HWND, int> shows;
+  const SUBCLASSPROC count = [](HWND h, UINT m, WPARAM w, LPARAM l, UINT_PTR, DWORD_PTR data) {
+    if (m == WM_SHOWWINDOW) ++(*reinterpret_cast<std::map<HWND, int>*>(data))[h];
+    return DefSubclassProc(h, m, w, l);
+  };
+  const auto states = [&] {
+    std::string text;
+    for (const form::ControlSpec& s : form::controls()) {
+      HWND h = f.hwnd(s.name);
+      text += std::to_string((GetWindowLongPtrW(h, GWL_STYLE) & WS_VISIBLE) != 0) +
+              std::to_string(IsWindowEnabled(h)) + platform::win32::window_text(h) + "|";
+    }
+    return text;
+  };
   for (const form::ControlSpec& s : form::controls()) {
-    SetWindowSubclass(f.hwnd(s.name), count_shows, 1, 0);
-    before[s.name] = state_of(f.hwnd(s.name));
+    SetWindowSubclass(f.hwnd(s.name), count, 1, reinterpret_cast<DWORD_PTR>(&shows));
   }
+  const std::string before = states();
   MSG key;
   while (PeekMessageW(&key, f.form(), WM_KEYDOWN, WM_KEYUP, PM_REMOVE)) {
   }
-  g_show_messages.clear();
   form::refresh_panel_buttons(*f.controls);
-
+  EXPECT_EQ(states(), before);
   for (const form::ControlSpec& s : form::controls()) {
-    HWND h = f.hwnd(s.name);
-    EXPECT_EQ(state_of(h), before[s.name]) << s.name;
     const bool repainted =
         s.kind == form::ControlKind::kPushButton && s.name != names::kSettingsApply;
-    EXPECT_EQ(g_show_messages[h], repainted ? 2 : 0) << s.name;
-    RemoveWindowSubclass(h, count_shows, 1);
+    EXPECT_EQ(shows[f.hwnd(s.name)], repainted ? 2 : 0) << s.name;
+    RemoveWindowSubclass(f.hwnd(s.name), count, 1);
   }
-  for (const UINT message : {WM_KEYDOWN, WM_KEYUP}) {  // Alt pressed and let go
+  for (const UINT message : {WM_KEYDOWN, WM_KEYUP}) {
     ASSERT_TRUE(PeekMessageW(&key, f.form(), WM_KEYDOWN, WM_KEYUP, PM_REMOVE));
-    EXPECT_EQ(key.message, message);
-    EXPECT_EQ(key.wParam, static_cast<WPARAM>(platform::kVkAlt));
+    EXPECT_EQ(std::pair(key.message, key.wParam),
+              std::pair(message, static_cast<WPARAM>(platform::kVkAlt)));
   }
 }
 
 TEST(FormWindow, SeeThroughWindowWhoseExchangeFieldsTheExpertFindsByIdentifier) {
   RealForm f;
-  EXPECT_TRUE(GetWindowLongPtrW(f.form(), GWL_EXSTYLE) & WS_EX_LAYERED);
-  EXPECT_FALSE(GetWindowLongPtrW(f.form(), GWL_STYLE) & (WS_CAPTION | WS_THICKFRAME));
   COLORREF key = 0;
   DWORD flags = 0;
   ASSERT_TRUE(GetLayeredWindowAttributes(f.form(), &key, nullptr, &flags));
-  EXPECT_EQ(key, static_cast<COLORREF>(3621450));
-  EXPECT_TRUE(flags & LWA_COLORKEY);
+  EXPECT_TRUE(key == 3621450 && (flags & LWA_COLORKEY));
+  EXPECT_FALSE(GetWindowLongPtrW(f.form(), GWL_STYLE) & (WS_CAPTION | WS_THICKFRAME));
   EXPECT_TRUE(SendMessageW(f.form(), WM_GETICON, ICON_BIG, 0));
-  int id = 1001;
-  for (const char* name : {"IN_ORDERS", "IN_READ_COMMAND", "IN_ASK_BID", "IN_ORDER_PROPERTY",
-                           "OUT_SELECTED_ORDER", "OUT_COMMAND"}) {
-    EXPECT_EQ(GetDlgItem(f.form(), id++), f.hwnd(name)) << name;
-    EXPECT_TRUE(IsWindowVisible(f.hwnd(name))) << name;
+  for (const link::ExchangeFieldId& field : link::kExchangeFields) {
+    EXPECT_EQ(GetDlgItem(f.form(), field.control_id), f.hwnd(field.name)) << field.name;
+    EXPECT_TRUE(IsWindowVisible(f.hwnd(field.name))) << field.name;
   }
   EXPECT_FALSE(GetWindowLongPtrW(f.hwnd(names::kLotField), GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
   EXPECT_TRUE(GetWindowLongPtrW(f.hwnd(names::kStopLossPrice), GWL_EXSTYLE) & WS_EX_CLIENTEDGE);

@@ -1,104 +1,61 @@
-// The settings against the real registry: the store's keys in the 32-bit view, and the real form
-// keeping its settings under the current user's key where the machine key refuses (a root the
-// test chooses). The machine key and the settings window are driven end to end in tests/e2e.
+// The settings store against the real registry: keys in the 32-bit view, opened only when present
+// or created, numbers only, and a refusal the core can tell (the fallback to the user's key is
+// the native settings tests'; the machine key and the settings window are driven in tests/e2e).
 #include <gtest/gtest.h>
 #include <windows.h>
 
 #include <optional>
-#include <string>
 
-#include "form/names.h"
-#include "form_support.h"
 #include "platform/win32/registry_key.h"
 #include "platform/win32/settings_store.h"
-#include "settings/settings_key.h"
 
 namespace pelmora::win32_test {
-
-namespace names = pelmora::form::names;
 namespace {
 
 using platform::SettingsRoot;
-using platform::win32::SettingsRoots;
 using platform::win32::UniqueKey;
-using platform::win32::Win32SettingsStore;
 
-constexpr REGSAM kView = KEY_WOW64_32KEY;
 constexpr wchar_t kTestRoot[] = L"Software\\PelmoraTests";
-
-std::wstring key_path(const char* suffix) {
-  const std::string path = settings::settings_key_path(suffix);
-  return std::wstring(path.begin(), path.end());  // ASCII
-}
-
-// A value read straight from the registry, beside the code under test.
-std::optional<DWORD> stored(HKEY root, const std::wstring& path, const wchar_t* name) {
-  HKEY opened = nullptr;
-  if (RegOpenKeyExW(root, path.c_str(), 0, KEY_READ | kView, &opened) != ERROR_SUCCESS) {
-    return std::nullopt;
-  }
-  const UniqueKey key(opened);
-  DWORD type = 0;
-  DWORD value = 0;
-  DWORD size = sizeof value;
-  if (RegQueryValueExW(key.get(), name, nullptr, &type, reinterpret_cast<BYTE*>(&value), &size) !=
-          ERROR_SUCCESS ||
-      type != REG_DWORD) {
-    return std::nullopt;
-  }
-  return value;
-}
 
 UniqueKey create(HKEY root, const wchar_t* path, DWORD options = REG_OPTION_NON_VOLATILE) {
   HKEY key = nullptr;
-  RegCreateKeyExW(root, path, 0, nullptr, options, KEY_ALL_ACCESS, nullptr, &key, nullptr);
+  RegCreateKeyExW(root, path, 0, nullptr, options, KEY_ALL_ACCESS | KEY_WOW64_32KEY, nullptr, &key,
+                  nullptr);
   return UniqueKey(key);
 }
 
-TEST(Win32SettingsStore, KeysOpenOnlyWhenPresentOrCreatedAndReadOnlyNumbers) {
+TEST(Win32SettingsStore, KeysOpenOnlyWhenPresentOrCreatedReadOnlyNumbersAndRefusalsShow) {
   RegDeleteTreeW(HKEY_CURRENT_USER, kTestRoot);
-  Win32SettingsStore store;
+  platform::win32::Win32SettingsStore store;
   const std::string path = "Software\\PelmoraTests\\Store";
   EXPECT_EQ(store.open(SettingsRoot::kUser, path, false), nullptr);
   {
     auto key = store.open(SettingsRoot::kUser, path, true);
     ASSERT_NE(key, nullptr);
     EXPECT_TRUE(key->write("WND_X", -1));
-    EXPECT_EQ(key->read("WND_X"), -1);
     EXPECT_EQ(key->read("WND_Y"), std::nullopt);
   }
   const wchar_t text[] = L"1";
   RegSetKeyValueW(HKEY_CURRENT_USER, L"Software\\PelmoraTests\\Store", L"WND_POS_Type", REG_SZ,
                   text, sizeof text);
+  DWORD stored = 0, size = sizeof stored;  // read beside the store
+  EXPECT_EQ(RegGetValueW(HKEY_CURRENT_USER, L"Software\\PelmoraTests\\Store", L"WND_X",
+                         RRF_RT_REG_DWORD, nullptr, &stored, &size),
+            ERROR_SUCCESS);
+  EXPECT_EQ(stored, 0xFFFFFFFFu);
   auto key = store.open(SettingsRoot::kUser, path, false);
   ASSERT_NE(key, nullptr);
+  EXPECT_EQ(key->read("WND_X"), -1);
   EXPECT_EQ(key->read("WND_POS_Type"), std::nullopt);  // another type reads as missing
-  EXPECT_EQ(stored(HKEY_CURRENT_USER, L"Software\\PelmoraTests\\Store", L"WND_X"), 0xFFFFFFFFu);
   key.reset();
-  RegDeleteTreeW(HKEY_CURRENT_USER, kTestRoot);
-}
 
-TEST(SettingsWin32, WhereTheMachineKeyRefusesTheUsersKeyKeepsTheSettings) {
-  RegDeleteTreeW(HKEY_CURRENT_USER, kTestRoot);
-  // Under a volatile key no lasting key can be created, and a missing one cannot be opened.
-  const UniqueKey base = create(HKEY_CURRENT_USER, kTestRoot);
-  const UniqueKey refusing = create(base.get(), L"Machine", REG_OPTION_VOLATILE);
-  const UniqueKey user = create(base.get(), L"User");
-  Win32SettingsStore store(SettingsRoots{.machine = refusing.get(), .user = user.get()});
-  const RealFormRoles roles{.settings = &store,
-                            .program_path = R"(C:\PelmoraTests\Fallback\pelmora.exe)"};
-  const std::wstring path = L"Software\\PelmoraTests\\User\\" + key_path("_PelmoraTests_Fallback");
-  {
-    RealForm f(roles);
-    f.controls->radio_group(names::kVersionsGroup).select(1);
-    f.controls->control(names::kMainPanel).set_position(33, 44);
-  }
-  EXPECT_EQ(stored(HKEY_CURRENT_USER, path, L"NewVersion_Type"), 1u);
-  RealForm f(roles);
-  EXPECT_TRUE(f.messages.errors().empty());
-  EXPECT_EQ(f.tform->settings().update_mode, 1);
-  EXPECT_EQ(f.place(names::kMainPanel).left, 33);
-  f.tform.reset();
+  // Under a volatile key no lasting key can be created, and a missing one cannot be opened: the
+  // store says so, and the core falls back.
+  const UniqueKey refusing =
+      create(HKEY_CURRENT_USER, L"Software\\PelmoraTests\\Volatile", REG_OPTION_VOLATILE);
+  platform::win32::Win32SettingsStore refused({.machine = refusing.get()});
+  EXPECT_EQ(refused.open(SettingsRoot::kMachine, "Settings", true), nullptr);
+  EXPECT_EQ(refused.open(SettingsRoot::kMachine, "Settings", false), nullptr);
   RegDeleteTreeW(HKEY_CURRENT_USER, kTestRoot);
 }
 

@@ -11,36 +11,32 @@
 namespace pelmora {
 namespace {
 
-std::wstring string_value(std::vector<char>& info, const wchar_t* name) {
-  void* value = nullptr;
-  UINT length = 0;
-  const std::wstring key = std::wstring(L"\\StringFileInfo\\040904B0\\") + name;
-  if (!VerQueryValueW(info.data(), key.c_str(), &value, &length) || length == 0) return L"(none)";
-  return static_cast<const wchar_t*>(value);
-}
-
 TEST(VersionResource, ThePanelProgramIsVersion106WithItsNamesAndManifest) {
   const std::wstring program = win32_test::program_beside_this_one(PELMORA_PROGRAM_RELATIVE);
-  const DWORD size = GetFileVersionInfoSizeW(program.c_str(), nullptr);
-  ASSERT_NE(size, 0u) << "no version resource in the panel program";
-  std::vector<char> info(size);
-  ASSERT_TRUE(GetFileVersionInfoW(program.c_str(), 0, size, info.data()));
-
+  std::vector<char> info(GetFileVersionInfoSizeW(program.c_str(), nullptr));
+  ASSERT_FALSE(info.empty()) << "no version resource in the panel program";
+  ASSERT_TRUE(
+      GetFileVersionInfoW(program.c_str(), 0, static_cast<DWORD>(info.size()), info.data()));
   VS_FIXEDFILEINFO* fixed = nullptr;
   UINT length = 0;
   ASSERT_TRUE(VerQueryValueW(info.data(), L"\\", reinterpret_cast<void**>(&fixed), &length));
-  EXPECT_EQ(fixed->dwFileVersionMS, MAKELONG(0, 1));
-  EXPECT_EQ(fixed->dwFileVersionLS, MAKELONG(0, 6));
-  EXPECT_EQ(fixed->dwProductVersionMS, MAKELONG(0, 1));
-  EXPECT_EQ(fixed->dwProductVersionLS, MAKELONG(0, 6));
-  EXPECT_EQ(fixed->dwFileType, static_cast<DWORD>(VFT_APP));
-  EXPECT_EQ(string_value(info, L"FileVersion"), L"1.0.6");
-  EXPECT_EQ(string_value(info, L"ProductVersion"), L"1.0.6");
-  EXPECT_EQ(string_value(info, L"ProductName"), L"Pelmora");
-  EXPECT_EQ(string_value(info, L"FileDescription"), L"Pelmora trading panel");
-
+  EXPECT_EQ(
+      (std::vector<DWORD>{fixed->dwFileVersionMS, fixed->dwFileVersionLS, fixed->dwProductVersionMS,
+                          fixed->dwProductVersionLS, fixed->dwFileType}),
+      (std::vector<DWORD>{MAKELONG(0, 1), MAKELONG(0, 6), MAKELONG(0, 1), MAKELONG(0, 6),
+                          VFT_APP}));
+  for (const auto& [name, expected] : {std::pair{L"FileVersion", L"1.0.6"},
+                                       {L"ProductVersion", L"1.0.6"},
+                                       {L"ProductName", L"Pelmora"},
+                                       {L"FileDescription", L"Pelmora trading panel"}}) {
+    wchar_t* value = nullptr;
+    const std::wstring key = std::wstring(L"\\StringFileInfo\\040904B0\\") + name;
+    EXPECT_TRUE(
+        VerQueryValueW(info.data(), key.c_str(), reinterpret_cast<void**>(&value), &length) &&
+        value && std::wstring(value) == expected)
+        << name;
+  }
   const HMODULE image = LoadLibraryExW(program.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
-  ASSERT_NE(image, nullptr);
   EXPECT_NE(FindResourceW(image, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24)), nullptr)
       << "the manifest is gone";
   FreeLibrary(image);

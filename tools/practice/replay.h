@@ -26,7 +26,8 @@ struct Tick {
 
 // The bids a bar's price passes through, open first and close last, `steps_per_leg` steps per
 // leg (consecutive repeats dropped). The nearer extreme to the open comes first; on a tie, the
-// low for a rising bar and the high for a falling one.
+// low for a rising bar and the high for a falling one, and a flat bar (close equal to open)
+// goes as a rising one: open, low, high, close.
 std::vector<Price> bar_path(const Bar& bar, int steps_per_leg = 2);
 
 // Ticks per second of real time at a slider position 0..32 (32 the fastest); rising with the
