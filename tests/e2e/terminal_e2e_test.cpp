@@ -79,6 +79,8 @@ TEST(SubstituteTerminal, RefusesAHistoryOrALengthItCannotUseAndOpensNoWindow) {
   } cases[] = {
       {L"--history \"" + bad + L"\"", "line 3"},
       {L"--history \"" + (folder.path() / L"missing.csv").wstring() + L"\"", "missing.csv"},
+      {L"--history \"" + folder.path().wstring() + L"\"", "is a folder"},
+      {L"--from 2030-01-01", "after the history's last bar"},
       {L"--bars 0", "--bars"},
       {L"--bars 5000001", "--bars"},
       {L"--bars 12x", "--bars"},
@@ -117,8 +119,9 @@ TEST(SubstituteTerminal, ReplaysAHistoryToItsEndAndSumsItUp) {
     EXPECT_TRUE(ticks >= c.least_ticks && ticks <= c.most_ticks) << ticks << " ticks";
     EXPECT_EQ(run.send("closed-count"), 0);
     HWND summary = FindWindowExW(run.chart(1), nullptr, sim_terminal::kSummaryClass, nullptr);
-    EXPECT_EQ(window_text(summary).value_or(L"").rfind(L"Итоги теста\r\nЗакрытых сделок: 0\r\n", 0),
-              0u);
+    const std::wstring figures = window_text(summary).value_or(L"");
+    EXPECT_EQ(figures.rfind(L"Итоги теста\r\n", 0), 0u) << figures;
+    EXPECT_NE(figures.find(L"\r\nЗакрытых сделок: 0\r\n"), std::wstring::npos) << figures;
     EXPECT_NE(run.journal().read_one(L"journal-").find("test stopped: 0 trades"),
               std::string::npos);
     EXPECT_EQ(run.journal().read_one(L"trades-").rfind("ticket,", 0), 0u)
@@ -142,7 +145,7 @@ TEST(SubstituteTerminal, OffersTheWindowRelationsThePanelReliesOn) {
   EXPECT_EQ(GetParent(run.frame(1)), run.chart_area());
   EXPECT_EQ(GetParent(run.chart_area()), run.main());
   EXPECT_EQ(GetAncestor(run.main(), GA_PARENT), GetDesktopWindow());
-  EXPECT_EQ(window_text(run.frame(1)), L"EURUSD,H1");
+  EXPECT_EQ(window_text(run.frame(1)), L"EURUSD,M5");
   EXPECT_EQ(GetWindow(run.frame(1), GW_HWNDPREV), nullptr) << "the first chart starts in front";
 
   HWND stop = find_by_text(run.main(), L"Стоп");
@@ -151,7 +154,7 @@ TEST(SubstituteTerminal, OffersTheWindowRelationsThePanelReliesOn) {
   HWND slider = previous(stop, 4);
   EXPECT_EQ(window_text(pause), L"| |");
   ASSERT_EQ(class_of(slider), TRACKBAR_CLASSW);
-  EXPECT_EQ(SendMessageW(slider, TBM_GETRANGEMIN, 0, 0), 0);
+  EXPECT_EQ(SendMessageW(slider, TBM_GETRANGEMIN, 0, 0), 1);
   EXPECT_EQ(SendMessageW(slider, TBM_GETRANGEMAX, 0, 0), 32);
 
   DWORD_PTR ignored = 0;

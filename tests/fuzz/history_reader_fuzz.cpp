@@ -43,8 +43,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const HistoryReading reading = read_history(text);
   if (!reading.ok()) {
     FUZZ_CHECK(reading.history.bars.empty());
-    if (reading.error == "no bars") return 0;
-    FUZZ_CHECK(reading.error.starts_with("line "));
+    if (!reading.error.starts_with("line ")) {
+      FUZZ_CHECK(reading.error == "no bars" || reading.error.starts_with("the file "));
+      return 0;
+    }
     const std::size_t line = std::stoul(reading.error.substr(5));
     std::size_t lines = 1;
     for (char c : text) lines += c == '\n';
@@ -52,7 +54,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     return 0;
   }
   check_bars(reading.history);
-  const HistoryReading again = read_history(written(reading.history));
+  // Written with its digits and read back with them, the bars are the same.
+  const HistoryReading again =
+      read_history(written(reading.history), {.digits = reading.history.instrument.digits});
   FUZZ_CHECK(again.ok());
   FUZZ_CHECK(again.history.instrument.digits == reading.history.instrument.digits);
   FUZZ_CHECK(again.history.bars.size() == reading.history.bars.size());
