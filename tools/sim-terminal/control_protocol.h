@@ -42,13 +42,14 @@ inline constexpr wchar_t kSummaryClass[] = L"PelmoraSimSummary";
 // process id (0 when none was started), panel-exit its exit code once it has ended and
 // kReplyStillRunning before. f11-count answers how many F11 key-downs the chart windows have
 // taken since the start, speed the tester slider's position (1 to 32), test-state one of
-// kTestRunning, kTestPaused, kTestStopped (a stopped test stays stopped). The test's figures:
+// kTestRunning, kTestPaused, kTestStopped. The test's figures:
 // open-count answers the open orders, closed-count the closed trades, net-points the sum of
 // the closed trades' points per lot (negative for a loss), summary-shown 1 once the summary is
-// shown and 0 before, ticks the prices replayed since the start, bars the bars completed (the
-// context before a --from date included), view how many bars the chart is scrolled back from
-// the live edge (0 there), zoom the chart's candle width in pixels. For these thirteen the
-// reply is the value itself: a 0 (or for net-points a -1) there is an answer, not a refusal.
+// shown and 0 before, ticks the prices replayed since the test started (a new test starts them
+// again), bars the bars completed (the context before a --from date included), view how many
+// bars the chart is scrolled back from the live edge (0 there), zoom the chart's candle width
+// in pixels. For these thirteen the reply is the value itself: a 0 (or for net-points a -1)
+// there is an answer, not a refusal. A stopped test stays stopped until "Новый тест".
 // close-chart closes a chart as its close box does: the panel's chart only once the panel has
 // ended (its title is emptied first), or after 5 s. destroy-chart makes the chart's windows go
 // at once, title and all, as a terminal that ends abruptly would.

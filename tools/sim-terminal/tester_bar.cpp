@@ -142,6 +142,7 @@ void TesterBar::on_pause_click() {
     if (news_) news_(L"Пауза нажата: тест уже остановлен");
     return;
   }
+  show_refusal(L"");
   paused_ = !paused_;
   SetWindowTextW(pause_, paused_ ? kPaused : kRunning);
   show_state();
