@@ -65,11 +65,11 @@ void ReplayRun::on_timer() {
   show_now(now, false);
 }
 
-void ReplayRun::step_bar() {
+bool ReplayRun::step_bar() {
   if (finished_ || parts_.bar.state() != TestState::kPaused) {
     parts_.bar.show_refusal(finished_ ? L"Тест остановлен: шаг не действует"
                                       : L"Шаг на бар (>| или F12) — только на паузе");
-    return;
+    return false;
   }
   parts_.bar.show_refusal(L"");
   const auto advance = parts_.tester.step_bar();
@@ -77,10 +77,11 @@ void ReplayRun::step_bar() {
   if (advance.stopped) {
     parts_.bar.stop(L"История закончилась: тест остановлен");
     finish();
-    return;
+    return true;
   }
   orders_changed();
   show_now(std::chrono::steady_clock::now(), true);
+  return true;
 }
 
 void ReplayRun::show_now(std::chrono::steady_clock::time_point now, bool at_once) {

@@ -39,8 +39,8 @@ class ReplayRun {
   // One beat of the replay timer.
   void on_timer();
   // One bar at once (the step button, F12); refused with a line in the tester bar unless the
-  // test is paused.
-  void step_bar();
+  // test is paused. True when a bar was stepped.
+  bool step_bar();
   // Ends the test once, whatever ended it (the stop button, the history's end, the chart or the
   // terminal closing): open orders close at the current price, and the summary, the trades
   // file, the curve and the journal follow. Later calls do nothing.

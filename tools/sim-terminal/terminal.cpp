@@ -123,9 +123,7 @@ void Terminal::new_test() {
 }
 
 void Terminal::step_bar() {
-  if (!replay_) return;
-  replay_->step_bar();
-  on_taken(L"Шаг на один бар");
+  if (replay_ && replay_->step_bar()) on_taken(L"Шаг на один бар");
 }
 
 bool Terminal::pre_translate(const MSG& m) {
