@@ -1,6 +1,5 @@
-// Loading a long history for make bench: writes the bundled series' walk, `bars` long, as a
-// CSV export, or reads such a file back and prints how long the reading took beside merely
-// counting the file's lines, and the process's peak memory beside the file's own size.
+// A long history loaded for make bench, in a process of its own so that its peak memory is the
+// reading's: writes the bundled walk as a CSV export, or reads one and prints times and memory.
 // Usage: practice_load write <file> <bars> | practice_load read <file>
 #include <sys/resource.h>
 

@@ -1,9 +1,6 @@
-// Scrolls the substitute terminal's replayed chart for make bench, while the caller reads the
-// terminal's CPU time from the system: the terminal (no panel) holds its test paused with a
-// month of bars behind it; after "idle" the chart is left alone for `seconds`, after "scroll"
-// the user's wheel turns over it 30 notches a second, back and forth, for `seconds`; then
-// "done".
-// Usage: pelmora_chart_scroll <seconds>
+// The terminal's CPU while the wheel scrolls its chart, for make bench: a paused test with a
+// month of bars behind it left alone after "idle", scrolled 30 notches a second after "scroll",
+// for `seconds` each; the caller reads the CPU time. Usage: pelmora_chart_scroll <seconds>
 #include <windows.h>
 
 #include <chrono>

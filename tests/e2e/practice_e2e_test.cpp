@@ -1,9 +1,7 @@
-// End to end under Wine: the substitute terminal's own expert trades its replayed test, started
-// at a date with the earlier bars as context, while the user drives the panel and the terminal
-// by real mouse and keyboard input: the chart scrolled, zoomed and brought back, a paused test
-// stepped bar by bar, trades from the first buy to "Стоп", the summary and its curve, and a new
-// test. The checks read what the terminal shows and writes: its trade counts, the order lines
-// and record its expert publishes, the trades, journal and curve files, the summary.
+// End to end under Wine with real input: the substitute terminal's own expert trades a test that
+// starts at a date with context bars; the chart scrolled, zoomed and brought back, a paused test
+// stepped, trades to "Стоп", the summary and its curve, a new test. The checks read what the
+// terminal shows and writes: counts, order lines and record, trades, journal and curve files.
 #include <gtest/gtest.h>
 #include <windows.h>
 

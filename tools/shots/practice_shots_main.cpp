@@ -1,9 +1,7 @@
-// Writes screenshots of practice tests for review, as BMP files in the current folder: the
-// terminal mid-replay with a buy order, its stop-loss and take-profit lines, its running result
-// and the time axis; the test's summary with its equity curve after "Стоп"; and a daily
-// share-price history with an open buy (scripts/make-shots turns them into PNG files). The
-// terminal's own expert trades; the panel is driven by real input, as the end-to-end tests
-// drive it.
+// Screenshots of practice tests for review, BMP files in the current folder (make-shots turns
+// them into PNG): a buy order with its levels, running result and the time axis mid-replay; the
+// summary with its equity curve; a daily share-price history with an open buy. Real input, as in
+// the end-to-end tests; the terminal's own expert trades.
 #include <gtest/gtest.h>
 #include <windows.h>
 

@@ -1,9 +1,6 @@
-// The terminal's chart area: a sunken child window holding one chart frame per chart, each
-// frame holding its chart window. The first chart replays the test and starts in front of the
-// others; a second one is there only when asked for (the tests of another chart in front). A
-// chart window takes F11 as the terminal's charts do: it toggles its close-up view and says
-// so. The replayed chart scrolls back with the mouse wheel or a drag, zooms with Ctrl+wheel,
-// and returns to the live edge with its button.
+// The terminal's chart area: one chart frame per chart (a second only when asked for), each
+// holding its chart window; F11 toggles a chart's close-up. The first chart replays the test and
+// scrolls back with the wheel or a drag, zooms with Ctrl+wheel and returns to the live edge.
 #pragma once
 
 #include <windows.h>

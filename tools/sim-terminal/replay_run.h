@@ -1,8 +1,6 @@
-// The test as the terminal runs it: feeds the tester real time at the slider's speed, follows
-// the pause and stop buttons, steps a bar at a time while paused, repaints the replayed chart
-// when something on it changed, keeps the tester bar's time and account up to date, and at the
-// end shows the summary with the equity curve, writes the trades file and the curve's picture
-// and tells the journal.
+// The test as the terminal runs it: real time fed to the tester at the slider's speed, the pause
+// and stop buttons followed, a bar stepped while paused, the chart, time and account kept up to
+// date; at the end the summary with its curve, the trades and curve files and the journal.
 #pragma once
 
 #include <chrono>

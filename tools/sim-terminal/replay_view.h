@@ -1,7 +1,6 @@
-// The replayed chart: the test's bars up to the replay position and the forming bar (or older
-// ones, scrolled back), a price scale on the right, a time axis below with the current bar's
-// date and time tagged, the bid and ask lines, and each open order's open price with its
-// running result, stop-loss and take-profit.
+// The replayed chart: the bars up to the replay (or scrolled back), a price scale, a time axis
+// with the current bar's date and time, the bid and ask, and each open order's open price with
+// its running result, stop-loss and take-profit.
 #pragma once
 
 #include <windows.h>

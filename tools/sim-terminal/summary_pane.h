@@ -1,7 +1,6 @@
-// The test's summary, shown over the chart once the test stops: a child window of the chart
-// (class kSummaryClass) whose window text is the summary's lines, so that a driver reads the
-// figures with WM_GETTEXT, with the equity curve beside them and two buttons: "Новый тест"
-// and "Закрыть".
+// The test's summary over the chart once the test stops: a child of the chart (kSummaryClass)
+// whose window text is the summary's lines, for drivers to read with WM_GETTEXT, with the equity
+// curve beside them and the buttons "Новый тест" and "Закрыть".
 #pragma once
 
 #include <windows.h>

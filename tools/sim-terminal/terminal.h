@@ -1,9 +1,7 @@
-// The terminal main window: the chart area above, then the tester bar, the journal and a status
-// line. It replays the test on its first chart, answers the control channel
-// (control_protocol.h) and shows whether the panel still runs; the status line's right part
-// tells the last click or key the tester and the charts took. Closing the terminal or the
-// panel's chart empties the chart's title first and keeps the windows until the panel has
-// ended, as the link contract asks of a terminal.
+// The terminal main window: the chart area, the tester bar, the journal and a status line. It
+// replays the test on its first chart, answers the control channel (control_protocol.h) and
+// shows whether the panel still runs. Closing it, or the panel's chart, empties the chart's
+// title and keeps the windows until the panel has ended, as the link contract asks.
 #pragma once
 
 #include <windows.h>

@@ -1,12 +1,9 @@
-// The strategy tester's bar at the bottom of the terminal, in two rows. Its first children, in
-// sibling order: a label, the speed slider (a trackbar, positions 1 to 32), the pause button
-// ("| |" while running, ">>" while paused), the visual-mode box, the state label, the stop
-// button "Стоп" and the speed read-out. From the stop button, three previous-sibling steps
-// reach the pause button and four the slider. Made after them, so that those steps still
-// hold: the step button ">|" (one bar, while paused), "Новый тест" (once stopped), and the
-// second row: the current bar's date and time, the balance and equity, and a line for what
-// the tester refuses. Every click on the pause and stop buttons and every change of the
-// speed, whoever made it, is told as one line of news.
+// The strategy tester's bar at the bottom of the terminal, in two rows. Sibling order: a label,
+// the speed slider (1 to 32), the pause button ("| |" / ">>"), the visual-mode box, the state
+// label, "Стоп" and the speed read-out, so that three and four previous-sibling steps from "Стоп"
+// reach the pause button and the slider; then the step button ">|", "Новый тест", the bar's time,
+// the account and a line for what the tester refuses. Every click on the pause and stop buttons
+// and every change of the speed, whoever made it, is told as one line of news.
 #pragma once
 
 #include <windows.h>
