@@ -54,7 +54,7 @@ void BM_ReplayBundled(benchmark::State& state) {
         const Order& order = book.open(ticks % 2 ? Side::buy : Side::sell, 10, tick->quote, 0);
         book.set_trailing(order.ticket, 150, tick->quote);
       }
-      benchmark::DoNotOptimize(book.on_tick(*tick).size());
+      benchmark::DoNotOptimize(book.on_tick(*tick).closed.size());
     }
     benchmark::DoNotOptimize(ticks);
   }

@@ -80,7 +80,7 @@ TEST(ExpertCheck, TheSubstituteTerminalsExpertPassesEveryRuleAndTheCheckerGoesWi
 
   HANDLE process = run.panel_process();
   ASSERT_NE(process, nullptr);
-  ASSERT_EQ(run.send("close-chart 1"), 1);
+  ASSERT_EQ(run.send("destroy-chart 1"), 1);
   EXPECT_EQ(WaitForSingleObject(process, kEndBoundMs), WAIT_OBJECT_0);
   EXPECT_EQ(exit_code(process), 0u);
   EXPECT_NE(checker.report().find("End: the chart window is gone."), std::string::npos)

@@ -60,6 +60,9 @@ TerminalRun::TerminalRun(const std::vector<std::wstring>& options, ExpertSide ex
   // Two experts on one link would each take the other's commands.
   if (expert == ExpertSide::caller) command_line += L" --no-expert";
   command_line += L" --journal-dir \"" + journal_.path().wstring() + L"\"";
+  // A second chart for the tests of another chart in front of the panel's; a caller's own
+  // --charts comes later and wins.
+  command_line += L" --charts 2";
   for (const auto& option : options) command_line += L" " + option;
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
@@ -75,13 +78,16 @@ TerminalRun::TerminalRun(const std::vector<std::wstring>& options, ExpertSide ex
 bool TerminalRun::find_windows() {
   main_ = sim::find_terminal(terminal_.dwProcessId);
   area_ = child_of_class(main_, sim::kChartAreaClass);
-  const wchar_t* titles[] = {L"EURUSD,H1", L"GBPUSD,H1"};
+  // The first chart starts in front: the first frame in z-order.
+  HWND after = nullptr;
   for (size_t i = 0; i < frames_.size(); ++i) {
-    frames_[i] = child_of_class(area_, sim::kChartFrameClass, titles[i]);
+    frames_[i] = after =
+        area_ ? FindWindowExW(area_, after, sim::kChartFrameClass, nullptr) : nullptr;
     charts_[i] = child_of_class(frames_[i], sim::kChartClass);
   }
   parameter_ = sim::chart_parameter(charts_[0]);
-  return main_ && area_ && charts_[0] && charts_[1];
+  // The tester bar is made after every chart.
+  return main_ && area_ && charts_[0] && child_of_class(main_, sim::kTesterBarClass);
 }
 
 TerminalRun::~TerminalRun() {

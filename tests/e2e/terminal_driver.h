@@ -45,9 +45,9 @@ enum class ExpertSide { caller, terminal };
 
 class TerminalRun {
  public:
-  // Starts sim-terminal.exe with these extra options; started() tells whether its windows
-  // were found. Its journal and trades files go to a scratch folder of this run (journal()),
-  // removed at the end.
+  // Starts sim-terminal.exe with two charts and these extra options; started() tells whether
+  // its windows were found. Its journal and trades files go to a scratch folder of this run
+  // (journal()), removed at the end.
   explicit TerminalRun(const std::vector<std::wstring>& options = {},
                        ExpertSide expert = ExpertSide::caller);
   TerminalRun(const TerminalRun&) = delete;

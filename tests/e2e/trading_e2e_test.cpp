@@ -78,14 +78,15 @@ TEST_F(TradingOverTerminal, ClosesTheClickedOrderAndClosesAllTheOrdersTheExpertR
 TEST_F(TesterOverTerminal, SpeedAndF11ReachTheTester) {
   auto tester_speed = [&] { return run_.send("speed").value_or(-1); };
 
-  // The slider takes the keyboard with a click; the tester ends one position short of it.
+  // The slider takes the keyboard with a click; the tester's slider, from 1, follows it to the
+  // same position, the fastest included.
   HWND speed = control(names::kSpeedSlider);
   ASSERT_TRUE(take_keyboard(names::kSpeedSlider));
   input::press_key(VK_END);
   ASSERT_TRUE(wait_until([&] { return SendMessageW(speed, TBM_GETPOS, 0, 0) == 32; }, 5s));
-  EXPECT_TRUE(wait_until([&] { return tester_speed() == 31; }, 5s)) << tester_speed();
+  EXPECT_TRUE(wait_until([&] { return tester_speed() == 32; }, 5s)) << tester_speed();
   input::press_key(VK_LEFT);
-  EXPECT_TRUE(wait_until([&] { return tester_speed() == 30; }, 5s)) << tester_speed();
+  EXPECT_TRUE(wait_until([&] { return tester_speed() == 31; }, 5s)) << tester_speed();
 
   // F11 reaches the chart while the panel has the keyboard, and not while the terminal has it.
   ASSERT_EQ(GetForegroundWindow(), panel_);

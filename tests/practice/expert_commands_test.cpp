@@ -60,19 +60,27 @@ TEST(CarryOut, CarriesOutEveryVerbAndWritesTheFields) {
       {"OPEN_SELL; 1 ;;;", "opened #1002 sell 1.00 at 1.23456"},
       {"SET_TP_SL;1001 ;1.23;;", "#1001: stop-loss 1.23000, take-profit none"},
       {"SET_TP_SL;1002 ;1.235005;1,2;", "#1002: stop-loss 1.23501, take-profit 1.20000"},
-      {"SET_TSL;1001 ;30;;", "#1001: trailing stop 30 points (stop-loss now 1.23426)"},
-      {"SET_TSL;1001 ;0;;", "#1001: trailing stop off (stop-loss 1.23426)"}};
+      {"SET_TSL;1001 ;30;;",
+       "#1001: trailing stop 30 points, starts once the price is 30 points in profit (stop-loss "
+       "1.23000)"},
+      {"SET_TSL;1001 ;0;;", "#1001: trailing stop off (stop-loss 1.23000)"},
+  };
   for (const auto& [command, result] : steps) {
     EXPECT_EQ(carry_out(command, book, kQuote, 60).result, result) << command;
   }
-  EXPECT_EQ(orders_text(book), "1001 (buy 0.10 at 1.23464)\r\n1002 (sell 1.00 at 1.23456)");
+  // Each line with its running result at the last price: 8 points of spread on either side.
+  EXPECT_EQ(orders_text(book),
+            "1001 (buy 0.10 at 1.23464, -8 points, -0.80)\r\n"
+            "1002 (sell 1.00 at 1.23456, -8 points, -8.00)");
   EXPECT_EQ(quotes_text(kQuote, 5), "1.23456 / 1.23464");
   EXPECT_EQ(property_record(book, "1002 "), "EURUSD;1;1.23456;1.23501;1.20000;0.00001;5;0;0.01;");
-  EXPECT_EQ(property_record(book, "1001 "), "EURUSD;0;1.23464;1.23426;0;0.00001;5;0;0.01;");
-  for (const char* selected : {"-1", "junk", "1003 "}) {
+  EXPECT_EQ(property_record(book, "1001 "), "EURUSD;0;1.23464;1.23000;0;0.00001;5;0;0.01;");
+  for (const char* selected : {"-1", "", "junk", "1003 "}) {
     EXPECT_EQ(property_record(book, selected), "") << selected;
   }
   const Quote later{123476, 123484};
+  EXPECT_EQ(carry_out("SET_TSL;1001 ;10;;", book, later, 120).result,
+            "#1001: trailing stop 10 points, started (stop-loss now 1.23466)");
   const CommandOutcome closed = carry_out("CLOSE;1001 ;;;", book, later, 120);
   EXPECT_EQ(closed.result, "closed #1001 at 1.23476: +12 points, +1.20");
   ASSERT_EQ(closed.closed.size(), 1u);

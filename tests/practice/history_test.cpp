@@ -1,6 +1,8 @@
 // Reading users' history files, and the bundled series.
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "history.h"
 #include "summary.h"
 
@@ -11,8 +13,8 @@ TEST(ReadHistory, ReadsTheCommonExportForms) {
   // Each file's digits, then its second bar: time, prices in points, volume.
   const std::pair<const char*, const char*> forms[] = {
       {"2024.01.02,10:00,1.10010,1.10050,1.10000,1.10020,120\n"
-       "2024.01.02,10:05,1.10020,1.10060,1.10010,1.10030,130\n",
-       "5 2024-01-02 10:05:00 110020 110060 110010 110030 130"},
+       "2024.01.02,10:05,1.10020,1.10060,1.10010,1.10035,130\n",
+       "5 2024-01-02 10:05:00 110020 110060 110010 110035 130"},
       {"\xEF\xBB\xBF<DATE>\t<TIME>\t<OPEN>\t<HIGH>\t<LOW>\t<CLOSE>\t<TICKVOL>\t<VOL>\t<SPREAD>\r\n"
        "2024.01.02\t10:00:00\t1.1001\t1.1005\t1.1000\t1.1002\t5\t0\t8\r\n\r\n"
        "2024.01.02\t10:05:00\t1,1002\t1,1006\t1,1001\t1,10035\t7\t0\t8\r\n",
@@ -34,7 +36,7 @@ TEST(ReadHistory, ReadsTheCommonExportForms) {
       {"2024-01-02,4500,4510,4490,4505\n2024-01-03,4505,4520,4500,4515\n",
        "0 2024-01-03 00:00:00 4505 4520 4500 4515 0"}};
   for (const auto& [text, second] : forms) {
-    const HistoryReading reading = read_history(text, "XAUUSD");
+    const HistoryReading reading = read_history(text);
     ASSERT_TRUE(reading.ok() && reading.history.bars.size() == 2) << text << reading.error;
     const Bar& bar = reading.history.bars[1];
     std::string seen =
@@ -43,7 +45,6 @@ TEST(ReadHistory, ReadsTheCommonExportForms) {
       seen += " " + std::to_string(value);
     }
     EXPECT_EQ(seen, second);
-    EXPECT_EQ(reading.history.instrument.symbol, "XAUUSD");
     EXPECT_EQ(reading.history.bar_seconds, bar.time - reading.history.bars[0].time);
   }
 }
@@ -51,6 +52,10 @@ TEST(ReadHistory, ReadsTheCommonExportForms) {
 TEST(ReadHistory, NamesTheLineAndWhatWasWrong) {
   const std::string good = "2024.01.02,10:00,1.2350,1.2360,1.2340,1.2350\n";
   const std::pair<std::string, const char*> files[] = {
+      {"", "the file is empty"},
+      {std::string("2\0000\0002\0004\0.\0", 10),  // without a byte order mark
+       "the file is UTF-16 text; save it as UTF-8 or ANSI text and try again"},
+      {good + std::string("\0\1", 2), "the file holds NUL bytes: it is not a text (CSV) file"},
       {"Date,Time,Open,High,Low,Close\r\n\r\n", "no bars"},
       {good + "2024.01.02,10:05,1.2350,1.2340,1.2330,1.2335\n",
        "line 2: the high 1.2340 is below the open 1.2350"},
@@ -74,6 +79,44 @@ TEST(ReadHistory, NamesTheLineAndWhatWasWrong) {
     const HistoryReading reading = read_history(text);
     EXPECT_EQ(reading.error, error) << text;
     EXPECT_TRUE(reading.history.bars.empty());
+  }
+}
+
+// The digits nearly all prices need, float noise rounded away; rarer finer prices are rounded.
+TEST(ReadHistory, InfersTheDigitsFromWhatNearlyAllPricesNeed) {
+  const auto bars = [](int count, const char* prices) {
+    std::string text;
+    for (int i = 0; i < count; ++i) {
+      text += "2017.01." + std::to_string(10 + i / 24) + "," +
+              std::to_string(100 + i % 24).substr(1) + ":00," + prices + "\n";
+    }
+    return text;
+  };
+  const struct {
+    std::string text;
+    std::optional<int> digits;  // given, or inferred
+    std::string read;           // the digits and the last bar's close, or the error
+  } cases[] = {
+      {bars(3, "1.07195,1.0722,1.0719,1.07215") + "2017.01.20,10:00,1.07215,1.0723,1.0721,"
+                                                  "1.0721999999999998\n",
+       {},
+       "5 107220"},
+      {"2017.01.10,10:00,1.0722,1.0723,1.0721,1.0721999999999998\n", {}, "4 10722"},
+      {bars(3, "1.1,1.105,1.1,1.105") + "2017.01.20,10:00,1.105,1.10523,1.1,1.1\n", {}, "5 110000"},
+      {bars(300, "12.5,12.75,12.25,12.5") + "2017.01.30,10:00,12.5,12.75,12.25,12.34567\n",
+       {},
+       "2 1235"},
+      {bars(300, "1.25,1.25,1.25,1.25") + "2017.01.30,10:00,1.25,1.25,0.004,1.25\n", {}, "3 1250"},
+      {bars(2, "1.07195,1.0722,1.0719,1.07215"), 3, "3 1072"},
+      {bars(2, "1.25,1.25,0.004,1.25"), 2, "with 2 digits the lowest price 0.00400000 rounds to 0"},
+  };
+  for (const auto& c : cases) {
+    const HistoryReading reading = read_history(c.text, {.digits = c.digits});
+    const std::string read = reading.ok()
+                                 ? std::to_string(reading.history.instrument.digits) + " " +
+                                       std::to_string(reading.history.bars.back().close)
+                                 : reading.error;
+    EXPECT_EQ(read, c.read) << c.text.substr(0, 80);
   }
 }
 

@@ -36,9 +36,11 @@ TEST(OrderBook, FillsAndHitsLevelsOnThePath) {
       {Side::sell, 0, 99900, 0, {99890}, true, tp, 99900},
       {Side::sell, 0, 99900, 0, {-99800}, true, tp, 99810},
       {Side::buy, 0, 0, 50, {100080, 100040, 100030}, true, sl, 100030},
-      {Side::buy, 99990, 0, 50, {99995}, false, sl, 99990},  // trailing only tightens
+      {Side::buy, 99990, 0, 50, {99995}, false, sl, 99990},
+      {Side::buy, 99950, 0, 50, {100059, 99960}, false, sl, 99950},  // not yet 50 in profit
+      {Side::buy, 100045, 0, 50, {100070}, false, sl, 100045},       // never loosens
       {Side::sell, 0, 0, 50, {99900, 99950}, true, sl, 99960},
-      {Side::sell, 0, 0, 50, {}, false, sl, 100060},     // set at once
+      {Side::sell, 0, 0, 50, {}, false, sl, 0},          // waits for the profit
       {Side::buy, 0, 0, 100000, {99000}, false, sl, 0},  // never a level at or below 0
   };
   for (const Case& c : cases) {
@@ -53,7 +55,8 @@ TEST(OrderBook, FillsAndHitsLevelsOnThePath) {
     std::vector<ClosedTrade> closed;
     for (const Price bid : c.bids) {
       const bool gap = bid < 0;
-      for (const ClosedTrade& trade : book.on_tick({at(gap ? -bid : bid), 7200, 1, gap, gap})) {
+      for (const ClosedTrade& trade :
+           book.on_tick({at(gap ? -bid : bid), 7200, 1, gap, gap}).closed) {
         closed.push_back(trade);
       }
     }

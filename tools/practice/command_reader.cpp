@@ -31,10 +31,6 @@ CommandOutcome refused(const std::string& why) {
   return {false, "refused: " + why, {}};
 }
 
-std::string signed_points(Price points) {
-  return (points > 0 ? "+" : "") + std::to_string(points);
-}
-
 // The lot in lot steps, or the reason it is refused.
 std::optional<std::int64_t> read_lots(std::string_view field, std::string& why) {
   const std::string_view text = trim(field);
@@ -117,16 +113,15 @@ CommandOutcome close(const Fields& fields, OrderBook& book, const Quote& quote, 
   return {true,
           "closed #" + std::to_string(trade.order.ticket) + " at " +
               price_text(trade.close_price, book.instrument().digits) + ": " +
-              signed_points(trade.points) + " points, " + money_text(trade.money, true),
+              signed_points(trade.points) + ", " + money_text(trade.money, true),
           {trade}};
 }
 
 CommandOutcome close_all(OrderBook& book, const Quote& quote, std::int64_t time) {
   std::vector<ClosedTrade> trades = book.close_all(quote, time);
   const std::size_t count = trades.size();
-  const std::string what = count == 0   ? "no open orders"
-                           : count == 1 ? "1 order"
-                                        : std::to_string(count) + " orders";
+  const std::string what =
+      count == 0 ? "no open orders" : count_text(static_cast<long long>(count), "order", "orders");
   return {true, "closed all: " + what, std::move(trades)};
 }
 
@@ -176,13 +171,15 @@ CommandOutcome set_trailing(const Fields& fields, OrderBook& book, const Quote& 
   if (!distance) {
     return refused("the trailing distance " + quoted(text) + " is not a whole number of points");
   }
-  book.set_trailing(order->ticket, *distance, quote);
+  const bool started = book.set_trailing(order->ticket, *distance, quote);
   const std::string stop = level_text(order->stop_loss, book.instrument().digits);
   const std::string head = "#" + std::to_string(order->ticket) + ": trailing stop ";
+  if (*distance == 0) return {true, head + "off (stop-loss " + stop + ")", {}};
+  const std::string points = count_text(*distance, "point", "points");
   return {true,
-          *distance == 0
-              ? head + "off (stop-loss " + stop + ")"
-              : head + std::to_string(*distance) + " points (stop-loss now " + stop + ")",
+          started ? head + points + ", started (stop-loss now " + stop + ")"
+                  : head + points + ", starts once the price is " + points +
+                        " in profit (stop-loss " + stop + ")",
           {}};
 }
 

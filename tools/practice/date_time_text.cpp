@@ -76,6 +76,16 @@ std::optional<std::int64_t> parse_time(std::string_view text) {
   return hour * 3600 + minute * 60 + second;
 }
 
+std::optional<std::int64_t> parse_date_time(std::string_view text) {
+  const std::size_t gap = text.find_first_of(" T");
+  const auto days = parse_date(text.substr(0, gap));
+  if (!days) return std::nullopt;
+  if (gap == std::string_view::npos) return *days * kSecondsPerDay;
+  const auto seconds = parse_time(text.substr(gap + 1));
+  if (!seconds) return std::nullopt;
+  return *days * kSecondsPerDay + *seconds;
+}
+
 bool looks_like_time(std::string_view text) {
   return text.find(':') != std::string_view::npos ||
          (text.size() == 6 && all_digits(text) && parse_time(text));

@@ -30,14 +30,17 @@ struct CommandOutcome {
 //   A trailing distance is a whole number of points.
 // - Results: "opened #1002 buy 0.10 at 1.23464", "closed #1002 at 1.23456: +12 points, +1.20",
 //   "closed all: 2 orders", "#1002: stop-loss 1.23000, take-profit none", "#1002: trailing
-//   stop 30 points (stop-loss now 1.23426)", "#1002: trailing stop off (stop-loss 1.23426)";
+//   stop 30 points, started (stop-loss now 1.23426)", "#1002: trailing stop 30 points, starts
+//   once the price is 30 points in profit (stop-loss none)", "#1002: trailing stop off
+//   (stop-loss 1.23426)";
 //   refusals such as "refused: the lot 0.015 is not a multiple of the lot step 0.01",
 //   "refused: no order selected (-1)", "refused: no open order #1234", "refused: unknown
 //   command "BUY"", "refused: malformed command "..."".
 CommandOutcome carry_out(std::string_view command, OrderBook& book, const Quote& quote,
                          std::int64_t time);
 
-// "1002 (buy 0.10 at 1.23456)" per open order, oldest first, CR LF between lines.
+// "1002 (buy 0.10 at 1.23456, +12 points, +1.20)" per open order, oldest first, CR LF between
+// lines: the running result at the book's last price, money less the commission.
 std::string orders_text(const OrderBook& book);
 // "1.23456 / 1.23464": bid, then ask.
 std::string quotes_text(const Quote& quote, int digits);

@@ -24,7 +24,12 @@ std::string orders_text(const OrderBook& book) {
   for (const Order& order : book.open_orders()) {
     if (!text.empty()) text += "\r\n";
     text += std::to_string(order.ticket) + " (" + side_text(order.side) + " " +
-            lots_text(order.lots) + " at " + price_text(order.open_price, digits) + ")";
+            lots_text(order.lots) + " at " + price_text(order.open_price, digits);
+    if (const auto& quote = book.quote()) {
+      text += ", " + signed_points(book.running_points(order, *quote)) + ", " +
+              money_text(book.running_money(order, *quote), true);
+    }
+    text += ")";
   }
   return text;
 }

@@ -3,7 +3,10 @@
 // bundled series) or read from a user's OHLC CSV export.
 #pragma once
 
+#include <atomic>
+#include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,8 +27,20 @@ struct Instrument {
   int digits = 5;                 // decimals of a price; the point is 10^-digits
   Price spread = 8;               // ask = bid + spread, in points
   double contract_size = 100000;  // money per point per lot = contract_size * point
+  double commission = 0;          // money per lot for each trade, charged once, at its close
+  // Which of the above were not given but inferred or assumed (settle_instrument()).
+  struct Assumed {
+    bool digits = false, contract_size = false, spread = false, commission = false;
+  } assumed;
   double point() const;
   double money_per_point_per_lot() const { return contract_size * point(); }
+  // The money of `points` on `lots` lot steps (0.01 lots each), before commission; whole
+  // numbers first and one division, so that the money is the nearest double to the exact
+  // amount (1.20, not 1.2000000000000002).
+  double money(Price points, std::int64_t lots) const;
+  double commission_for(std::int64_t lots) const {
+    return commission * static_cast<double>(lots) / 100;
+  }
 };
 
 struct History {
@@ -33,6 +48,11 @@ struct History {
   std::vector<Bar> bars;  // oldest first, times strictly rising
   int bar_seconds = 300;  // the usual distance between bars
 };
+
+// The timeframe of bars `bar_seconds` apart, as charts name it: M1, M5, M15, H1, H4, D1, W1, MN
+// (28 to 31 days), and likewise M2, H2, D2 for other whole minutes, hours or days; S<n> below a
+// minute or off the minute.
+std::string timeframe_text(int bar_seconds);
 
 // The bundled series: a deterministic walk from `seed` that looks like a currency pair on
 // five-minute bars with five-digit prices; the same seed always gives the same bars, on every
@@ -51,9 +71,21 @@ struct HistoryReading {
   bool ok() const { return error.empty(); }
 };
 
+// How far a reading on another thread has come, and a way to stop it (then the reading ends
+// with the error "cancelled").
+struct ReadProgress {
+  std::atomic<std::size_t> bytes{0};  // of the text read so far
+  std::atomic<bool> cancel{false};
+};
+
+struct ReadOptions {
+  std::optional<int> digits;  // 0..8: prices rounded to these decimals; nothing: inferred
+  ReadProgress* progress = nullptr;
+};
+
 // Reads a common OHLC CSV export: comma, semicolon or tab separated; date and time in one
-// column or two; a header line or none; volume optional. The digits come from the prices'
-// decimals; the symbol is `symbol`.
+// column or two; a header line or none; volume optional. The instrument is left as it comes
+// but for its digits (settle_instrument() gives the rest).
 // - The separator is the first line's tab, else semicolon, else comma. The first non-blank line
 //   is a header when it does not start with a digit. LF or CR LF; a UTF-8 BOM and blank lines
 //   are skipped. Fields may be in double quotes.
@@ -63,14 +95,18 @@ struct HistoryReading {
 //   time (no ':' nor HHMMSS) makes the file daily bars at 00:00.
 // - Dates YYYY.MM.DD, YYYY-MM-DD, YYYY/MM/DD, YYYYMMDD or DD.MM.YYYY; times HH:MM, HH:MM:SS
 //   (a fraction of a second dropped) or HHMMSS. Prices with '.', or ',' when the separator is
-//   not a comma; the digits are the most decimals seen, at most 8 (more are rounded).
-// - The spread is 8 points with 5 or 3 digits (a fractional pip), else 1 point; bar_seconds
-//   is the most common distance between bars.
-// - Errors: "the file is larger than 256 MB", "no bars", or the line as an editor numbers it
+//   not a comma.
+// - The digits are those nearly all prices need (all but one in a thousand), at most 8, once
+//   float noise is rounded away (a price of 16 or more significant digits is taken at 15:
+//   1.0721999999999998 needs 4); a price with more decimals is rounded to the point. Where
+//   the smallest price would round to 0, more digits are kept. bar_seconds is the most common
+//   distance between bars.
+// - Errors: "the file is empty", "the file is UTF-16 text: ...", "the file is larger than
+//   256 MB", "no bars", "cancelled", or the line as an editor numbers it
 //   and what was wrong: "line 17: the high 1.2340 is below the open 1.2350", "line 3: expected
 //   a date, found "abc"", "line 9: the time 2024.01.02 10:05 is not after the previous
 //   bar's", too few columns, a price that is not a number or not positive.
-HistoryReading read_history(std::string_view text, std::string_view symbol = "EURUSD");
+HistoryReading read_history(std::string_view text, const ReadOptions& options = {});
 
 // Price text with the instrument's digits and '.': 123456 with 5 digits is "1.23456".
 std::string price_text(Price price, int digits);

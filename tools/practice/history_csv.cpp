@@ -1,7 +1,8 @@
 // Reading a user's OHLC CSV export. The separator and the column layout are taken from the
 // file's first lines; every data line must then follow them. Prices are read exactly and held
-// at eight decimals until the file's digits are known, then scaled to points.
+// at eight decimals until the file's digits are known, then rounded to points.
 #include <algorithm>
+#include <array>
 #include <map>
 #include <vector>
 
@@ -19,6 +20,11 @@ constexpr Price kMaxPrice = 1'000'000'000'000'000'000;  // 10^10 at eight decima
 constexpr const char* kPriceNames[] = {"open", "high", "low", "close"};
 // Between the date and the time in one column: a blank, or ISO 8601's 'T'.
 constexpr const char* kDateTimeBreak = " T";
+// A double holds 15 significant digits exactly: more are a binary fraction's noise.
+constexpr int kExactDigits = 15;
+// Prices needing more decimals than the file's digits may be this rare (one in a thousand).
+constexpr std::size_t kRareShare = 1000;
+constexpr std::size_t kProgressLines = 4096;  // lines between two reports of the progress
 
 enum class Layout { one_column, two_columns, date_only };
 
@@ -36,8 +42,9 @@ struct ReadError {
   throw ReadError{"line " + std::to_string(line) + ": " + what};
 }
 
-std::vector<std::string_view> split(std::string_view line, char separator) {
-  std::vector<std::string_view> fields;
+// Into `fields`, cleared first: a reader's one vector serves every line without allocating.
+void split_into(std::string_view line, char separator, std::vector<std::string_view>& fields) {
+  fields.clear();
   for (std::size_t at = 0;;) {
     const std::size_t end = line.find(separator, at);
     std::string_view field = trim(line.substr(at, end - at));
@@ -46,9 +53,15 @@ std::vector<std::string_view> split(std::string_view line, char separator) {
       field = trim(field.substr(1, field.size() - 2));
     }
     fields.push_back(field);
-    if (end == std::string_view::npos) return fields;
+    if (end == std::string_view::npos) return;
     at = end + 1;
   }
+}
+
+std::vector<std::string_view> split(std::string_view line, char separator) {
+  std::vector<std::string_view> fields;
+  split_into(line, separator, fields);
+  return fields;
 }
 
 char detect_separator(std::string_view line) {
@@ -84,12 +97,34 @@ std::int64_t read_time(std::size_t number, const std::vector<std::string_view>& 
   return *days * 86400 + seconds;
 }
 
+// The decimals a written price needs once float noise is rounded away: more than 15
+// significant digits are taken at 15, then trailing zeros go.
+int needed_decimals(Decimal value) {
+  int significant = 0;
+  for (std::int64_t m = value.mantissa; m != 0; m /= 10) ++significant;
+  if (significant > kExactDigits) {
+    const int drop = significant - kExactDigits;
+    const std::int64_t divisor = power_of_ten(drop);
+    value.mantissa = (value.mantissa + divisor / 2) / divisor;
+    value.decimals -= drop;
+  }
+  while (value.decimals > 0 && value.mantissa % 10 == 0) {
+    value.mantissa /= 10;
+    --value.decimals;
+  }
+  return std::clamp(value.decimals, 0, kMaxDigits);
+}
+
 struct LineReader {
+  explicit LineReader(const Format& line_format) : format(line_format) {}
+
   const Format& format;
-  int decimals = 0;  // the most seen
+  std::array<std::size_t, kMaxDigits + 1> needs{};  // prices by the decimals they need
+  Price lowest = kMaxPrice;                         // at eight decimals
+  std::vector<std::string_view> fields;             // of the line being read
 
   Bar read(std::size_t number, std::string_view line) {
-    const auto fields = split(line, format.separator);
+    split_into(line, format.separator, fields);
     const std::size_t first_price = format.date_columns();
     if (fields.size() < first_price + 4) {
       fail(number, "expected at least " + std::to_string(first_price + 4) + " columns (date" +
@@ -112,15 +147,16 @@ struct LineReader {
   }
 
   Price price(std::size_t number, const char* name, std::string_view text) {
-    const std::string what = std::string("the ") + name + " ";
+    const auto what = [name] { return std::string("the ") + name + " "; };
     const auto value = parse_decimal(text, format.separator != ',');
     const auto at_eight = value ? scaled(*value, kMaxDigits) : std::nullopt;
-    if (!at_eight.has_value()) fail(number, "expected " + what + "price, found " + quoted(text));
+    if (!at_eight.has_value()) fail(number, "expected " + what() + "price, found " + quoted(text));
     const Price price = at_eight.value();
-    if (price <= 0) fail(number, what + std::string(text) + " is not a positive price");
+    if (price <= 0) fail(number, what() + std::string(text) + " is not a positive price");
     // Below 10^10, so that every price written back with the file's digits reads again.
-    if (price >= kMaxPrice) fail(number, what + std::string(text) + " is too large");
-    decimals = std::max(decimals, std::min(value->decimals, kMaxDigits));
+    if (price >= kMaxPrice) fail(number, what() + std::string(text) + " is too large");
+    ++needs[static_cast<std::size_t>(needed_decimals(*value))];
+    lowest = std::min(lowest, price);
     return price;
   }
 
@@ -161,15 +197,53 @@ int usual_distance(const std::vector<Bar>& bars) {
   return static_cast<int>(std::min<std::int64_t>(most->first, 1 << 30));
 }
 
-History read_bars(std::string_view text, std::string_view symbol) {
+// Text that is not the plain 8-bit text of a CSV export.
+void check_encoding(std::string_view text) {
+  if (text.empty()) throw ReadError{"the file is empty"};
+  const std::string_view start = text.substr(0, 4096);
+  const bool bom = start.starts_with("\xFF\xFE") || start.starts_with("\xFE\xFF");
+  if (!bom && start.find('\0') == std::string_view::npos) return;
+  const auto nuls = static_cast<std::size_t>(std::count(start.begin(), start.end(), '\0'));
+  // UTF-16 of Latin text has a NUL in every other byte.
+  if (bom || nuls * 3 >= start.size()) {
+    throw ReadError{"the file is UTF-16 text; save it as UTF-8 or ANSI text and try again"};
+  }
+  throw ReadError{"the file holds NUL bytes: it is not a text (CSV) file"};
+}
+
+// The fewest decimals all but the rare prices need.
+int usual_digits(const std::array<std::size_t, kMaxDigits + 1>& needs) {
+  std::size_t total = 0;
+  for (std::size_t n : needs) total += n;
+  std::size_t above = total;  // prices needing more than `digits` decimals
+  for (int digits = 0; digits < kMaxDigits; ++digits) {
+    above -= needs[static_cast<std::size_t>(digits)];
+    if (above <= total / kRareShare) return digits;
+  }
+  return kMaxDigits;
+}
+
+Price at_digits(Price at_eight, int digits) {
+  const Price unit = power_of_ten(kMaxDigits - digits);
+  return (at_eight + unit / 2) / unit;
+}
+
+History read_bars(std::string_view text, const ReadOptions& options) {
+  check_encoding(text);
   if (text.size() > kMaxFileBytes) throw ReadError{"the file is larger than 256 MB"};
+  const std::string_view whole = text;
   if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
   History history;
-  history.instrument.symbol = std::string(symbol);
+  // One bar a line at most: reserved once, the bars never move while the file is read.
+  history.bars.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1);
   Format format;
   std::optional<LineReader> reader;
   bool first_line = true;
   for (std::size_t at = 0, number = 1; at < text.size(); ++number) {
+    if (options.progress && number % kProgressLines == 0) {
+      options.progress->bytes = at;
+      if (options.progress->cancel) throw ReadError{"cancelled"};
+    }
     const std::size_t end = std::min(text.find('\n', at), text.size());
     std::string_view line = text.substr(at, end - at);
     at = end + 1;
@@ -184,7 +258,7 @@ History read_bars(std::string_view text, std::string_view symbol) {
     if (!reader) {
       format.separator = detect_separator(line);
       format.layout = detect_layout(split(line, format.separator));
-      reader.emplace(LineReader{format});
+      reader.emplace(format);
     }
     const Bar bar = reader->read(number, line);
     if (!history.bars.empty() && bar.time <= history.bars.back().time) {
@@ -194,24 +268,30 @@ History read_bars(std::string_view text, std::string_view symbol) {
     history.bars.push_back(bar);
   }
   if (history.bars.empty()) throw ReadError{"no bars"};
-  const int digits = reader->decimals;
-  const std::int64_t unit = power_of_ten(kMaxDigits - digits);
+  int digits = options.digits.value_or(usual_digits(reader->needs));
+  if (!options.digits) {
+    while (digits < kMaxDigits && at_digits(reader->lowest, digits) == 0) ++digits;
+  } else if (at_digits(reader->lowest, digits) == 0) {
+    throw ReadError{"with " + std::to_string(digits) + " digits the lowest price " +
+                    price_text(reader->lowest, kMaxDigits) + " rounds to 0"};
+  }
   for (Bar& bar : history.bars) {
-    for (Price* price : {&bar.open, &bar.high, &bar.low, &bar.close}) *price /= unit;
+    for (Price* price : {&bar.open, &bar.high, &bar.low, &bar.close}) {
+      *price = at_digits(*price, digits);
+    }
   }
   history.instrument.digits = digits;
-  // A fractional-pip quote (5 or 3 digits) gets the usual 0.8 pip; others one point.
-  history.instrument.spread = digits % 2 == 1 ? 8 : 1;
   history.bar_seconds = usual_distance(history.bars);
+  if (options.progress) options.progress->bytes = whole.size();
   return history;
 }
 
 }  // namespace
 
-HistoryReading read_history(std::string_view text, std::string_view symbol) {
+HistoryReading read_history(std::string_view text, const ReadOptions& options) {
   HistoryReading reading;
   try {
-    reading.history = read_bars(text, symbol);
+    reading.history = read_bars(text, options);
   } catch (const ReadError& error) {
     reading.error = error.message;
   }

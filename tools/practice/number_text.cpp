@@ -96,4 +96,12 @@ std::string money_text(double money, bool plus) {
   return sign + std::to_string(magnitude / 100) + "." + fraction;
 }
 
+std::string count_text(long long count, std::string_view one, std::string_view many) {
+  return std::to_string(count) + " " + std::string(count == 1 || count == -1 ? one : many);
+}
+
+std::string signed_points(long long points) {
+  return (points > 0 ? "+" : "") + count_text(points, "point", "points");
+}
+
 }  // namespace pelmora::practice

@@ -31,5 +31,9 @@ std::int64_t power_of_ten(int exponent);  // 0..18
 std::string quoted(std::string_view text);
 // Money to the cent: "1.20", "-0.35"; with `plus`, gains get a '+' ("+1.20").
 std::string money_text(double money, bool plus = false);
+// "1 bar", "12000 bars", "-1 point": the number, then `one` or `many`.
+std::string count_text(long long count, std::string_view one, std::string_view many);
+// "+12 points", "-1 point", "0 points".
+std::string signed_points(long long points);
 
 }  // namespace pelmora::practice

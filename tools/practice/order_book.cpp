@@ -13,14 +13,20 @@ Price closing_price(Side side, const Quote& quote) {
   return side == Side::buy ? quote.bid : quote.ask;
 }
 
-void trail(Order& order, const Quote& quote) {
-  if (order.trailing <= 0) return;
-  const Price level =
-      order.side == Side::buy ? quote.bid - order.trailing : quote.ask + order.trailing;
-  if (level <= 0) return;  // a distance wider than the price leaves no level to trail to
-  const bool tighter = order.stop_loss == 0 || (order.side == Side::buy ? level > order.stop_loss
-                                                                        : level < order.stop_loss);
+// Moves the stop-loss after the price; true when this price started the trailing stop.
+bool trail(Order& order, const Quote& quote) {
+  if (order.trailing <= 0) return false;
+  const bool buy = order.side == Side::buy;
+  const Price gain = buy ? quote.bid - order.open_price : order.open_price - quote.ask;
+  const bool starts = !order.trailing_started && gain >= order.trailing;
+  if (!order.trailing_started && !starts) return false;
+  order.trailing_started = true;
+  const Price level = buy ? quote.bid - order.trailing : quote.ask + order.trailing;
+  if (level <= 0) return starts;  // a distance wider than the price leaves no level to trail to
+  const bool tighter =
+      order.stop_loss == 0 || (buy ? level > order.stop_loss : level < order.stop_loss);
   if (tighter) order.stop_loss = level;
+  return starts;
 }
 
 }  // namespace
@@ -34,7 +40,25 @@ const Order* OrderBook::find(std::int64_t ticket) const {
   return it == open_.end() ? nullptr : &*it;
 }
 
+Price OrderBook::running_points(const Order& order, const Quote& quote) const {
+  const Price price = closing_price(order.side, quote);
+  return order.side == Side::buy ? price - order.open_price : order.open_price - price;
+}
+
+double OrderBook::running_money(const Order& order, const Quote& quote) const {
+  return instrument_.money(running_points(order, quote), order.lots) -
+         instrument_.commission_for(order.lots);
+}
+
+double OrderBook::floating() const {
+  double money = 0;
+  if (!quote_) return money;
+  for (const Order& order : open_) money += running_money(order, *quote_);
+  return money;
+}
+
 const Order& OrderBook::open(Side side, std::int64_t lots, const Quote& quote, std::int64_t time) {
+  quote_ = quote;
   Order order;
   order.ticket = next_ticket_++;
   order.side = side;
@@ -50,6 +74,7 @@ std::optional<ClosedTrade> OrderBook::close(std::int64_t ticket, const Quote& qu
   const auto it = std::find_if(open_.begin(), open_.end(),
                                [ticket](const Order& order) { return order.ticket == ticket; });
   if (it == open_.end()) return std::nullopt;
+  quote_ = quote;
   const ClosedTrade trade = settle(*it, closing_price(it->side, quote), time, reason);
   open_.erase(it);
   return trade;
@@ -57,6 +82,7 @@ std::optional<ClosedTrade> OrderBook::close(std::int64_t ticket, const Quote& qu
 
 std::vector<ClosedTrade> OrderBook::close_all(const Quote& quote, std::int64_t time,
                                               CloseReason reason) {
+  quote_ = quote;
   std::vector<ClosedTrade> trades;
   for (const Order& order : open_) {
     trades.push_back(settle(order, closing_price(order.side, quote), time, reason));
@@ -76,15 +102,18 @@ bool OrderBook::set_levels(std::int64_t ticket, Price stop_loss, Price take_prof
 bool OrderBook::set_trailing(std::int64_t ticket, Price distance, const Quote& quote) {
   Order* order = find_mutable(ticket);
   if (order == nullptr) return false;
+  quote_ = quote;
   order->trailing = std::max<Price>(distance, 0);
-  trail(*order, quote);
-  return true;
+  order->trailing_started = false;
+  return trail(*order, quote);
 }
 
-std::vector<ClosedTrade> OrderBook::on_tick(const Tick& tick) {
-  std::vector<ClosedTrade> trades;
+TickOutcome OrderBook::on_tick(const Tick& tick) {
+  quote_ = tick.quote;
+  TickOutcome outcome;
+  std::vector<ClosedTrade>& trades = outcome.closed;
   for (auto it = open_.begin(); it != open_.end();) {
-    trail(*it, tick.quote);
+    if (trail(*it, tick.quote)) outcome.trailing.push_back({it->ticket, it->stop_loss, tick.time});
     const Price price = closing_price(it->side, tick.quote);
     const bool buy = it->side == Side::buy;
     const bool stop = it->stop_loss > 0 && (buy ? price <= it->stop_loss : price >= it->stop_loss);
@@ -102,7 +131,7 @@ std::vector<ClosedTrade> OrderBook::on_tick(const Tick& tick) {
         settle(*it, fill, tick.time, stop ? CloseReason::stop_loss : CloseReason::take_profit));
     it = open_.erase(it);
   }
-  return trades;
+  return outcome;
 }
 
 Order* OrderBook::find_mutable(std::int64_t ticket) {
@@ -117,11 +146,10 @@ ClosedTrade OrderBook::settle(const Order& order, Price price, std::int64_t time
   trade.close_time = time;
   trade.reason = reason;
   trade.points = order.side == Side::buy ? price - order.open_price : order.open_price - price;
-  // Whole lot steps times points first, then one division, so that the money is the nearest
-  // double to the exact amount (1.20, not 1.2000000000000002).
-  trade.money = static_cast<double>(trade.points * order.lots) * instrument_.contract_size /
-                (static_cast<double>(power_of_ten(instrument_.digits)) * 100);
+  trade.money =
+      instrument_.money(trade.points, order.lots) - instrument_.commission_for(order.lots);
   closed_.push_back(trade);
+  closed_money_ += trade.money;
   return trade;
 }
 

@@ -47,6 +47,15 @@ double ticks_per_second(int speed) {
 Replay::Replay(History history, int steps_per_leg)
     : history_(std::move(history)), steps_per_leg_(steps_per_leg) {}
 
+void Replay::rewind(std::size_t first) {
+  first_ = bar_ = std::min(first, history_.bars.size());
+  step_ = 0;
+  path_.clear();
+  current_.reset();
+  forming_.reset();
+  due_ = 0;
+}
+
 std::optional<Tick> Replay::next_tick() {
   if (finished()) return std::nullopt;
   const Bar& bar = history_.bars[bar_];

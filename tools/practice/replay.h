@@ -40,6 +40,10 @@ class Replay {
   explicit Replay(History history, int steps_per_leg = 2);
 
   const History& history() const { return history_; }
+  // Starts again at bar `first` (clamped to the history): the bars before it count as completed,
+  // the context a test that starts at a date shows.
+  void rewind(std::size_t first);
+  std::size_t first_bar() const { return first_; }
   // The next tick, or nothing at the end of the history.
   std::optional<Tick> next_tick();
   // How many ticks are due after `elapsed_ms` of real time at `speed`; keeps the fraction.
@@ -55,6 +59,7 @@ class Replay {
  private:
   History history_;
   int steps_per_leg_;
+  std::size_t first_ = 0;
   std::size_t bar_ = 0;
   std::vector<Price> path_;
   std::size_t step_ = 0;

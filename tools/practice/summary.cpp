@@ -12,17 +12,32 @@ namespace pelmora::practice {
 Summary summarise(const std::vector<ClosedTrade>& trades) {
   Summary summary;
   double balance = 0, peak = 0;
-  int wins = 0;
+  int wins = 0, losses = 0, streak = 0;
   for (const ClosedTrade& trade : trades) {
     ++summary.trades;
     summary.net_points += trade.points;
     summary.net_money += trade.money;
-    wins += trade.money > 0;
     balance += trade.money;
     peak = std::max(peak, balance);
     summary.max_drawdown = std::max(summary.max_drawdown, peak - balance);
+    streak = trade.money < 0 ? streak + 1 : 0;
+    summary.longest_losing_streak = std::max(summary.longest_losing_streak, streak);
+    if (trade.money > 0) {
+      ++wins;
+      summary.gross_profit += trade.money;
+      summary.largest_win = std::max(summary.largest_win, trade.money);
+    } else if (trade.money < 0) {
+      ++losses;
+      summary.gross_loss -= trade.money;
+      summary.largest_loss = std::min(summary.largest_loss, trade.money);
+    }
   }
   if (summary.trades > 0) summary.win_rate = static_cast<double>(wins) / summary.trades;
+  if (wins > 0) summary.average_win = summary.gross_profit / wins;
+  if (losses > 0) {
+    summary.average_loss = -summary.gross_loss / losses;
+    summary.profit_factor = summary.gross_profit / summary.gross_loss;
+  }
   return summary;
 }
 

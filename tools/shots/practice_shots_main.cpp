@@ -1,7 +1,7 @@
-// Writes screenshots of a practice test for review, as BMP files in the current folder: the
-// terminal mid-replay with a buy order and its stop-loss and take-profit lines, and the test's
-// summary after "Стоп" (scripts/make-shots turns them into PNG files). The terminal's own expert
-// trades; the panel is driven by real input, as the end-to-end tests drive it.
+// Screenshots of practice tests for review, BMP files in the current folder (make-shots turns
+// them into PNG): a buy order with its levels, running result and the time axis mid-replay; the
+// summary with its equity curve; a daily share-price history with an open buy. Real input, as in
+// the end-to-end tests; the terminal's own expert trades.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -9,6 +9,10 @@
 
 #include "control_protocol.h"
 #include "form/names.h"
+#include "practice/calendar.h"
+#include "practice/history.h"
+#include "practice/summary.h"
+#include "scratch_folder.h"
 #include "screen_picture.h"
 #include "terminal_with_expert.h"
 
@@ -17,9 +21,43 @@ namespace pelmora::e2e {
 namespace names = pelmora::form::names;
 namespace {
 
+// Three thousand weekdays of a share around 44 with two decimals, from 2004-01-02, written as
+// a daily export named after its symbol: long enough that the test is still running when the
+// panel, which may have kept the fastest speed, has come up.
+std::wstring share_history() {
+  static const ScratchFolder folder(L"pelmora-shots-");
+  std::string text = "Date,Open,High,Low,Close,Volume\n";
+  std::int64_t day = practice::days_from_civil({2004, 1, 2});
+  practice::Price close = 4406;
+  unsigned state = 17;
+  const auto next = [&state](int range) {
+    state = state * 1664525u + 1013904223u;
+    return static_cast<int>((state >> 8) % static_cast<unsigned>(2 * range + 1)) - range;
+  };
+  for (int bars = 0; bars < 3000; ++day) {
+    if (practice::weekday(day) >= 5) continue;
+    const practice::Price open = std::max<practice::Price>(500, close + next(20));
+    close = std::max<practice::Price>(500, open + next(90) + (4406 - open) / 60);
+    const practice::Price high = std::max(open, close) + next(40) + 40;
+    const practice::Price low = std::min(open, close) - next(40) - 40;
+    text += practice::time_text(day * practice::kSecondsPerDay).substr(0, 10) + "," +
+            practice::price_text(open, 2) + "," + practice::price_text(high, 2) + "," +
+            practice::price_text(low, 2) + "," + practice::price_text(close, 2) + "," +
+            std::to_string(1000 + next(500) + 500) + "\n";
+    ++bars;
+  }
+  return L"\"" + folder.file(L"ACME.csv", text) + L"\"";
+}
+
 class PracticeShots : public PanelOverTerminal {
  protected:
-  PracticeShots() : PanelOverTerminal({}, ExpertSide::terminal) {}
+  // One chart, as the demo shows.
+  explicit PracticeShots(std::vector<std::wstring> options = {})
+      : PanelOverTerminal(with_one_chart(std::move(options)), ExpertSide::terminal) {}
+  static std::vector<std::wstring> with_one_chart(std::vector<std::wstring> options) {
+    options.insert(options.end(), {L"--charts", L"1"});
+    return options;
+  }
 
   LRESULT ask(std::string_view command) { return run_.send(command).value_or(-100); }
   bool answer_becomes(std::string_view command, LRESULT value) {
@@ -39,6 +77,21 @@ class PracticeShots : public PanelOverTerminal {
     SendMessageTimeoutW(control(name), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text), SMTO_BLOCK,
                         2000, &ignored);
   }
+  // One more order opened by a click, whatever stop-losses and take-profits closed meanwhile.
+  bool trade(std::string_view button) {
+    const auto opened = [&] { return ask("open-count") + ask("closed-count"); };
+    const LRESULT before = opened();
+    return take_keyboard(names::kLotField) && click(button) &&
+           wait_until([&] { return opened() == before + 1; }, 10s);
+  }
+  void TearDown() override {
+    if (HasFailure()) std::printf("%s\n", run_.journal().read_one(L"journal-").c_str());
+  }
+};
+
+class ShareShots : public PracticeShots {
+ protected:
+  ShareShots() : PracticeShots({L"--history", share_history(), L"--from", L"2005-09-01"}) {}
 };
 
 TEST_F(PracticeShots, TradeWithItsLevelsAndTheSummary) {
@@ -48,8 +101,7 @@ TEST_F(PracticeShots, TradeWithItsLevelsAndTheSummary) {
   ASSERT_EQ(ask("set-speed 28"), sim_terminal::kReplyDone);
   Sleep(3000);
   ASSERT_EQ(ask("set-speed 14"), sim_terminal::kReplyDone);
-  ASSERT_TRUE(click(names::kBuyButton));
-  ASSERT_TRUE(answer_becomes("open-count", 1));
+  ASSERT_TRUE(trade(names::kBuyButton));
 
   // Stop-loss 400 and take-profit 500 points away (bars here often span 100), as distances in the
   // SL/TP window.
@@ -65,9 +117,23 @@ TEST_F(PracticeShots, TradeWithItsLevelsAndTheSummary) {
   ASSERT_EQ(ask("open-count"), 1) << "the order closed before the shot";
   EXPECT_TRUE(shoot("practice-trade.bmp"));
 
+  // A few more trades at a brisker pace, so that the curve has something to show.
+  ASSERT_EQ(ask("set-speed 24"), sim_terminal::kReplyDone);
+  for (int i = 0; i < 3; ++i) {
+    ASSERT_TRUE(trade(i % 2 ? names::kBuyButton : names::kSellButton));
+    Sleep(1500);
+  }
   ASSERT_EQ(ask("stop"), sim_terminal::kReplyDone);
   ASSERT_TRUE(answer_becomes("summary-shown", 1));
   EXPECT_TRUE(shoot("practice-summary.bmp"));
+}
+
+TEST_F(ShareShots, ADailySharePriceWithAnOpenBuy) {
+  ASSERT_TRUE(wait_until([&] { return text(names::kQuotes).find(L" / ") != std::wstring::npos; }));
+  ASSERT_EQ(ask("set-speed 12"), sim_terminal::kReplyDone);
+  ASSERT_TRUE(trade(names::kBuyButton));
+  Sleep(3000);  // a few days pass with the order open
+  EXPECT_TRUE(shoot("practice-share.bmp"));
 }
 
 }  // namespace

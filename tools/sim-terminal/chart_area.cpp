@@ -2,10 +2,13 @@
 // the area in z-order, which is what "this chart is in front" means to the panel.
 #include "chart_area.h"
 
+#include <windowsx.h>
+
 #include <algorithm>
 
 #include "chart_view.h"
 #include "control_protocol.h"
+#include "practice/tester.h"
 #include "window_class.h"
 
 namespace pelmora::sim_terminal {
@@ -14,17 +17,20 @@ namespace {
 
 constexpr int kCascadeStep = 28;
 constexpr int kMinFrameSize = 60;
-
-struct ChartSpec {
-  const wchar_t* title;
-  unsigned seed;
-};
-constexpr ChartSpec kChartSpecs[ChartArea::kCharts] = {{L"EURUSD,H1", 7}, {L"GBPUSD,H1", 19}};
+constexpr wchar_t kSecondTitle[] = L"GBPUSD,H1";
+constexpr unsigned kSeeds[ChartArea::kMostCharts] = {7, 19};
+constexpr int kWheelNotch = 120;
+constexpr int kNotchesPerView = 8;  // a wheel notch scrolls an eighth of the chart's width
+constexpr int kDragSlop = 3;        // pixels a click may move and still be a click
 
 }  // namespace
 
-ChartArea::ChartArea(HINSTANCE instance, HWND parent, News news)
-    : background_(CreateSolidBrush(RGB(12, 13, 17))), news_(std::move(news)) {
+ChartArea::ChartArea(HINSTANCE instance, HWND parent, int charts, std::wstring title, News news,
+                     CloseRequest close_request)
+    : background_(CreateSolidBrush(RGB(12, 13, 17))),
+      count_(std::clamp(charts, 1, kMostCharts)),
+      news_(std::move(news)),
+      close_request_(std::move(close_request)) {
   register_window_class(instance, kChartAreaClass, object_proc<ChartArea, &ChartArea::area_message>,
                         nullptr);
   register_window_class(instance, kChartFrameClass,
@@ -37,10 +43,10 @@ ChartArea::ChartArea(HINSTANCE instance, HWND parent, News news)
   if (!area_) return;
   // Child windows join the z-order behind their older siblings: the first chart made is in
   // front.
-  for (int i = 0; i < kCharts; ++i) {
+  for (int i = 0; i < count_; ++i) {
     auto chart = std::make_unique<Chart>();
-    chart->title = kChartSpecs[i].title;
-    chart->seed = kChartSpecs[i].seed;
+    chart->title = i == 0 ? title : kSecondTitle;
+    chart->seed = kSeeds[i];
     chart->frame = CreateWindowExW(0, kChartFrameClass, chart->title.c_str(),
                                    WS_CHILD | WS_VISIBLE | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME |
                                        WS_CLIPCHILDREN | WS_CLIPSIBLINGS,
@@ -63,10 +69,10 @@ void ChartArea::place(int x, int y, int width, int height) {
 void ChartArea::cascade() {
   RECT client{};
   GetClientRect(area_, &client);
-  const int step = kCascadeStep * (kCharts - 1);
+  const int step = kCascadeStep * (count_ - 1);
   const int width = std::max<int>(kMinFrameSize, client.right - step);
   const int height = std::max<int>(kMinFrameSize, client.bottom - step);
-  for (int i = 0; i < kCharts; ++i) {
+  for (int i = 0; i < count_; ++i) {
     const Chart* chart = charts_[static_cast<size_t>(i)].get();
     if (!chart->frame) continue;
     SetWindowPos(chart->frame, nullptr, i * kCascadeStep, i * kCascadeStep, width, height,
@@ -98,6 +104,34 @@ bool ChartArea::close(int number) {
   return true;
 }
 
+void ChartArea::destroy(int number) {
+  if (HWND window = frame(number)) DestroyWindow(window);
+}
+
+std::size_t ChartArea::bars_shown() const {
+  if (!replay_) return 0;
+  return replay_->replay().completed_bars() + (replay_->replay().forming_bar() ? 1 : 0);
+}
+
+long long ChartArea::view_offset() const {
+  return static_cast<long long>(place_.offset(bars_shown()));
+}
+
+int ChartArea::view_step() const {
+  const Chart* first = chart_by_number(1);
+  ChartLook look;
+  look.close_up = first && first->close_up;
+  look.replay = replay_;
+  look.place = place_;
+  return chart_step(look);
+}
+
+void ChartArea::reset_view() {
+  place_ = ChartPlace{};
+  drag_ = Drag{};
+  repaint(1);
+}
+
 void ChartArea::set_note(std::wstring_view note) {
   note_ = note;
   for (const auto& chart : charts_) {
@@ -125,8 +159,15 @@ void ChartArea::on_f11(Chart& chart) {
 }
 
 ChartArea::Chart* ChartArea::chart_by_number(int number) const {
-  if (number < 1 || number > kCharts) return nullptr;
+  if (number < 1 || number > count_) return nullptr;
   return charts_[static_cast<size_t>(number - 1)].get();
+}
+
+int ChartArea::number_of(const Chart& chart) const {
+  for (int n = 1; n <= count_; ++n) {
+    if (charts_[static_cast<size_t>(n - 1)].get() == &chart) return n;
+  }
+  return 0;
 }
 
 ChartArea::Chart* ChartArea::chart_of(HWND hwnd) const {
@@ -164,6 +205,13 @@ LRESULT ChartArea::frame_message(HWND hwnd, UINT message, WPARAM wparam, LPARAM 
     case WM_NCLBUTTONDOWN:
       if (chart) raise(*chart);
       break;
+    case WM_CLOSE:
+      // The terminal decides when the chart goes: the panel over it is let end first.
+      if (chart && close_request_) {
+        close_request_(number_of(*chart));
+        return 0;
+      }
+      break;
     case WM_PARENTNOTIFY:
       if (chart && LOWORD(wparam) == WM_LBUTTONDOWN) raise(*chart);
       return 0;
@@ -171,7 +219,7 @@ LRESULT ChartArea::frame_message(HWND hwnd, UINT message, WPARAM wparam, LPARAM 
       if (chart) {
         chart->frame = nullptr;
         chart->window = nullptr;
-        for (int n = 1; n <= kCharts; ++n) {
+        for (int n = 1; n <= count_; ++n) {
           if (Chart* other = chart_by_number(n); other && other->frame) {
             raise(*other);
             break;
@@ -185,7 +233,61 @@ LRESULT ChartArea::frame_message(HWND hwnd, UINT message, WPARAM wparam, LPARAM 
   return DefWindowProcW(hwnd, message, wparam, lparam);
 }
 
+bool ChartArea::navigate(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
+  const Chart* first = chart_by_number(1);
+  if (!replay_ || !first || hwnd != first->window) return false;
+  RECT client{};
+  GetClientRect(hwnd, &client);
+  const int step = view_step();
+  switch (message) {
+    case WM_MOUSEWHEEL: {
+      const int notches = GET_WHEEL_DELTA_WPARAM(wparam) / kWheelNotch;
+      if (GET_KEYSTATE_WPARAM(wparam) & MK_CONTROL) {
+        place_.zoom_by(notches);
+      } else {
+        // Away from the user: back in time.
+        const long long per_notch = std::max<long long>(1, client.right / step / kNotchesPerView);
+        place_.scroll(notches * per_notch, bars_shown());
+      }
+      break;
+    }
+    case WM_LBUTTONDOWN:
+      SetFocus(hwnd);  // the wheel and F12 come here from now on
+      SetCapture(hwnd);
+      drag_ = {true, false, GET_X_LPARAM(lparam), place_};
+      return true;
+    case WM_MOUSEMOVE: {
+      if (!drag_.active) return false;
+      const int moved = GET_X_LPARAM(lparam) - drag_.from_x;
+      if (!drag_.moved && std::abs(moved) <= kDragSlop) return true;
+      drag_.moved = true;
+      // The chart follows the hand: dragged to the right, older bars come in from the left.
+      place_ = drag_.from;
+      place_.scroll(moved / step, bars_shown());
+      break;
+    }
+    case WM_LBUTTONUP: {
+      if (!drag_.active) return false;
+      drag_.active = false;
+      ReleaseCapture();
+      const POINT at{GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)};
+      const RECT button = live_button_rect(client);
+      if (drag_.moved || !place_.right_bar || !PtInRect(&button, at)) return true;
+      place_.right_bar.reset();
+      break;
+    }
+    case WM_CAPTURECHANGED:
+      drag_.active = false;
+      return true;
+    default:
+      return false;
+  }
+  InvalidateRect(hwnd, nullptr, FALSE);
+  return true;
+}
+
 LRESULT ChartArea::chart_message(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (navigate(hwnd, message, wparam, lparam)) return 0;
   switch (message) {
     case WM_PAINT: {
       const Painting painting(hwnd);
@@ -193,12 +295,14 @@ LRESULT ChartArea::chart_message(HWND hwnd, UINT message, WPARAM wparam, LPARAM 
       if (const Chart* chart = chart_of(GetParent(hwnd))) {
         // Drawn off screen and copied in one go: a replayed chart repaints many times a second.
         const platform::win32::BufferedPaint buffer(painting.dc(), client.right, client.bottom);
+        const bool replayed = chart == charts_[0].get();
         paint_chart(buffer.dc(), client,
                     {.title = chart->title,
                      .seed = chart->seed,
                      .close_up = chart->close_up,
                      .note = note_,
-                     .replay = chart == charts_[0].get() ? replay_ : nullptr});
+                     .replay = replayed ? replay_ : nullptr,
+                     .place = place_});
       }
       return 0;
     }

@@ -76,17 +76,21 @@ void paint_candles(HDC dc, const RECT& client, unsigned seed, int step) {
 
 }  // namespace
 
+int chart_step(const ChartLook& look) {
+  if (!look.replay) return look.close_up ? kCloseUpCandleStep : kCandleStep;
+  return look.place.step() * (look.close_up ? 2 : 1);
+}
+
 void paint_chart(HDC dc, const RECT& client, const ChartLook& look) {
   UniqueBrush background(CreateSolidBrush(kChartBackground));
   FillRect(dc, &client, background.get());
   paint_grid(dc, client);
-  const int step = look.close_up ? kCloseUpCandleStep : kCandleStep;
   Selected font(dc, GetStockObject(DEFAULT_GUI_FONT));
   SetBkMode(dc, TRANSPARENT);
   if (look.replay) {
-    paint_replay(dc, client, *look.replay, step);
+    paint_replay(dc, client, *look.replay, look.place, chart_step(look));
   } else {
-    paint_candles(dc, client, look.seed, step);
+    paint_candles(dc, client, look.seed, chart_step(look));
   }
   SetTextColor(dc, kChartText);
   paint_text(dc, client.left + 8, client.top + 6, look.title, TA_LEFT | TA_TOP);

@@ -5,6 +5,8 @@
 
 #include <string_view>
 
+#include "chart_place.h"
+
 namespace pelmora::practice {
 class Tester;
 }
@@ -18,8 +20,11 @@ struct ChartLook {
   std::wstring_view note;  // one line in the top-right corner; empty: none
   // The test this chart replays; null: still candles from `seed`.
   const practice::Tester* replay = nullptr;
+  ChartPlace place;  // where a replayed chart looks
 };
 
+// The candle width: the place's zoom for a replayed chart, doubled in F11's close-up.
+int chart_step(const ChartLook& look);
 // Paints the whole client rectangle; a still chart's look always gives the same picture.
 void paint_chart(HDC dc, const RECT& client, const ChartLook& look);
 

@@ -21,6 +21,7 @@ constexpr Spec kSpecs[] = {
     {"front", CommandKind::kFront, 1},
     {"move", CommandKind::kMove, 4},
     {"close-chart", CommandKind::kCloseChart, 1},
+    {"destroy-chart", CommandKind::kDestroyChart, 1},
     {"tarsel", CommandKind::kTarsel, 0},
     {"hang", CommandKind::kHang, 1},
     {"quit", CommandKind::kQuit, 0},
@@ -37,6 +38,9 @@ constexpr Spec kSpecs[] = {
     {"net-points", CommandKind::kNetPoints, 0},
     {"summary-shown", CommandKind::kSummaryShown, 0},
     {"ticks", CommandKind::kTicks, 0},
+    {"bars", CommandKind::kBars, 0},
+    {"view", CommandKind::kView, 0},
+    {"zoom", CommandKind::kZoom, 0},
 };
 
 std::vector<std::string_view> split_words(std::string_view line) {
@@ -63,13 +67,14 @@ bool in_range(const Command& command) {
   switch (command.kind) {
     case CommandKind::kFront:
     case CommandKind::kCloseChart:
+    case CommandKind::kDestroyChart:
       return a[0] >= 1 && a[0] <= kChartCount;
     case CommandKind::kHang:
       return a[0] >= 0 && a[0] <= kMaxHangMs;
     case CommandKind::kMove:
       return a[2] > 0 && a[3] > 0;
     case CommandKind::kSetSpeed:
-      return a[0] >= 0 && a[0] <= kMaxSpeed;
+      return a[0] >= kMinSpeed && a[0] <= kMaxSpeed;
     default:
       return true;
   }
@@ -89,6 +94,9 @@ bool answers_a_value(CommandKind kind) {
     case CommandKind::kNetPoints:
     case CommandKind::kSummaryShown:
     case CommandKind::kTicks:
+    case CommandKind::kBars:
+    case CommandKind::kView:
+    case CommandKind::kZoom:
       return true;
     default:
       return false;

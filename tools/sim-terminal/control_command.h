@@ -14,6 +14,7 @@ enum class CommandKind {
   kFront,
   kMove,
   kCloseChart,
+  kDestroyChart,
   kTarsel,
   kHang,
   kQuit,
@@ -30,6 +31,9 @@ enum class CommandKind {
   kNetPoints,
   kSummaryShown,
   kTicks,
+  kBars,
+  kView,
+  kZoom,
 };
 
 struct Command {
@@ -39,14 +43,15 @@ struct Command {
 
 inline constexpr int kChartCount = 2;
 inline constexpr int kMaxHangMs = 60000;
+inline constexpr int kMinSpeed = 1;
 inline constexpr int kMaxSpeed = 32;
 
 // Whether the command's reply is a value (any number, 0 included) rather than done or refused.
 bool answers_a_value(CommandKind kind);
 
 // The command, or nothing when the name is unknown, an argument is missing, extra or not a
-// whole number, or out of range (chart 1..kChartCount, hang 0..kMaxHangMs, speed 0..kMaxSpeed, size
-// above 0).
+// whole number, or out of range (chart 1..kChartCount, hang 0..kMaxHangMs, speed
+// kMinSpeed..kMaxSpeed, size above 0).
 std::optional<Command> parse_command(std::string_view line);
 
 }  // namespace pelmora::sim_terminal

@@ -17,12 +17,16 @@ struct Journal::File {
 };
 
 Journal::Journal(HWND pane, std::filesystem::path log_file)
-    : pane_(pane), log_file_(std::move(log_file)), file_(std::make_unique<File>()) {
+    : pane_(pane), file_(std::make_unique<File>()) {
+  start_file(std::move(log_file));
+}
+
+void Journal::start_file(std::filesystem::path log_file) {
+  log_file_ = std::move(log_file);
   HANDLE h = CreateFileW(log_file_.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
                          FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (h != INVALID_HANDLE_VALUE) {
-    file_->handle = UniqueKernelHandle(h);
-  } else {
+  file_->handle = UniqueKernelHandle(h == INVALID_HANDLE_VALUE ? nullptr : h);
+  if (!file_->handle.get()) {
     add("journal file not written: " +
         platform::win32::to_utf8(log_file_.wstring() + L": " + system_error_text(GetLastError())));
   }

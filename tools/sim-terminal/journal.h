@@ -19,6 +19,8 @@ class Journal {
   Journal(const Journal&) = delete;
   Journal& operator=(const Journal&) = delete;
 
+  // Goes on in a new file (a new test): the pane keeps its lines.
+  void start_file(std::filesystem::path log_file);
   // Adds one UTF-8 line as it stands (the caller puts the time in); the pane keeps the last
   // few thousand lines and scrolls to the newest; the file gets every line, flushed.
   void add(std::string_view line);

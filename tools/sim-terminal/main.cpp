@@ -5,7 +5,9 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
+#include <algorithm>
 #include <chrono>
+#include <filesystem>
 #include <memory>
 #include <optional>
 #include <string>
@@ -15,12 +17,16 @@
 #include "control_command.h"
 #include "control_protocol.h"
 #include "expert.h"
+#include "history_load.h"
 #include "log.h"
 #include "options.h"
 #include "panel_observation.h"
 #include "panel_process.h"
 #include "platform/win32/wide.h"
+#include "practice/date_time_text.h"
 #include "practice/history.h"
+#include "practice/instrument.h"
+#include "practice/number_text.h"
 #include "practice/tester.h"
 #include "run_files.h"
 #include "startup_probe.h"
@@ -42,26 +48,43 @@ std::vector<std::wstring> program_arguments() {
   return args;
 }
 
-// The history to replay: the user's file, or the bundled series (`bars` long, or its usual
-// length for 0); nothing (the reason on the standard error stream) when the file cannot be read
-// or is not a history.
-std::optional<practice::History> load_history(const std::wstring& file, int bars) {
-  if (file.empty()) {
-    return practice::generate_history(practice::kBundledSeed,
-                                      bars > 0 ? bars : practice::kBundledBars);
+// The history to replay with its instrument settled: the user's file, or the bundled series
+// (`bars` long, or its usual length for 0); nothing (the reason on the standard error stream)
+// when the file cannot be read or is not a history.
+std::optional<practice::History> load_history(HINSTANCE instance, const Options& options) {
+  std::optional<practice::History> history;
+  std::string file_name;
+  if (options.history_path.empty()) {
+    history = practice::generate_history(practice::kBundledSeed,
+                                         options.bars > 0 ? options.bars : practice::kBundledBars);
+  } else {
+    std::wstring error;
+    history = load_history_file(instance, options.history_path, options.instrument.digits, &error);
+    if (!history) {
+      log_line(error);
+      return std::nullopt;
+    }
+    file_name = to_utf8(std::filesystem::path(options.history_path).filename().wstring());
   }
-  std::wstring error;
-  const auto text = read_whole_file(file, &error);
-  if (!text) {
-    log_line(L"cannot read the history: " + error);
+  practice::settle_instrument(*history, options.instrument, file_name);
+  return history;
+}
+
+// The bar a --from date starts the test at: the first at or after it; nothing (said on the
+// standard error stream) when the history ends before it.
+std::optional<std::size_t> first_bar(const practice::History& history, const std::string& from) {
+  if (from.empty()) return 0;
+  const std::int64_t time = practice::parse_date_time(from).value_or(0);
+  const auto& bars = history.bars;
+  const auto at =
+      std::lower_bound(bars.begin(), bars.end(), time,
+                       [](const practice::Bar& bar, std::int64_t t) { return bar.time < t; });
+  if (at == bars.end()) {
+    log_line(L"--from " + to_wide(from) + L" is after the history's last bar (" +
+             to_wide(practice::time_text(bars.back().time)) + L")");
     return std::nullopt;
   }
-  practice::HistoryReading reading = practice::read_history(*text);
-  if (!reading.ok()) {
-    log_line(file + L": " + to_wide(reading.error));
-    return std::nullopt;
-  }
-  return std::move(reading.history);
+  return static_cast<std::size_t>(at - bars.begin());
 }
 
 // Driver mode: one command to the running terminal; the reply on standard output.
@@ -87,7 +110,8 @@ int send_to_running_terminal(const std::wstring& command) {
 // Everything one run of the terminal owns. Members go in reverse order: the expert stops first,
 // then the probe, the windows go next, and the panel is waited for last.
 struct Session {
-  explicit Session(practice::History history) : tester(std::move(history)) {}
+  Session(practice::History history, std::size_t first_bar, double deposit)
+      : tester(std::move(history), first_bar, deposit) {}
   practice::Tester tester;  // the terminal's windows show it and feed it time
   PanelProcess panel;
   std::unique_ptr<Terminal> terminal;
@@ -129,13 +153,18 @@ void start_panel(Session& session, const Options& options) {
 }
 
 int run(HINSTANCE instance, const Options& options) {
-  auto history = load_history(options.history_path, options.bars);
-  if (!history) return 2;  // a bad history starts nothing
-  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
+  INITCOMMONCONTROLSEX controls{sizeof controls,
+                                ICC_BAR_CLASSES | ICC_STANDARD_CLASSES | ICC_PROGRESS_CLASS};
   InitCommonControlsEx(&controls);
-  Session session(std::move(*history));
-  session.terminal = Terminal::create(
-      instance, {options.placement, session.tester, run_files(options.journal_dir)});
+  auto history = load_history(instance, options);
+  if (!history) return 2;  // a bad history starts nothing
+  const auto first = first_bar(*history, options.from);
+  if (!first) return 2;
+  const std::filesystem::path folder = files_folder(options.journal_dir);
+  log_line(L"journals, trades and equity curves go to " + folder_for_people(folder));
+  Session session(std::move(*history), *first, options.deposit);
+  session.terminal =
+      Terminal::create(instance, {options.placement, session.tester, folder, options.charts});
   if (!session.terminal) {
     log_line(L"cannot create the terminal's windows");
     return 1;
@@ -155,6 +184,7 @@ int run(HINSTANCE instance, const Options& options) {
   }
   MSG message{};
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+    if (terminal.pre_translate(message)) continue;
     TranslateMessage(&message);
     DispatchMessageW(&message);
   }

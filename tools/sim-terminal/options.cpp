@@ -5,15 +5,33 @@
 #include <climits>
 #include <cwchar>
 
+#include "platform/win32/wide.h"
+#include "practice/date_time_text.h"
+#include "practice/number_text.h"
+
 namespace pelmora::sim_terminal {
 
 const wchar_t kUsage[] =
     L"usage: sim-terminal [--panel <pelmora.exe>] [--no-panel] [--no-expert] [--tarsel]\n"
-    L"                    [--pos <x>,<y>,<width>,<height>]\n"
+    L"                    [--pos <x>,<y>,<width>,<height>] [--charts <1|2>]\n"
     L"                    [--report-startup <file>] [--quit-after <ms>]\n"
-    L"                    [--history <file.csv> | --bars <n>] [--journal-dir <folder>]\n"
-    L"  --bars <n>  the bundled series' length, 1 to 5000000 bars (default 12000, about 40 s\n"
-    L"              at the fastest speed)\n"
+    L"                    [--history <file.csv> | --bars <n>] [--from <date>]\n"
+    L"                    [--symbol <name>] [--digits <n>] [--contract-size <units>]\n"
+    L"                    [--spread <points>] [--commission <money>] [--deposit <money>]\n"
+    L"                    [--journal-dir <folder>]\n"
+    L"  --history <file>       an OHLC CSV export (at most 256 MB)\n"
+    L"  --bars <n>             the bundled series' length, 1 to 5000000 bars (default 12000,\n"
+    L"                         about 40 s at the fastest speed)\n"
+    L"  --from <date>          start at this date (2017-03-01 or \"2017-03-01 14:00\"); the bars\n"
+    L"                         before it are drawn as context\n"
+    L"  --symbol <name>        the instrument's name (default: from the file's name)\n"
+    L"  --digits <n>           decimals of a price, 0 to 8 (default: what the prices need)\n"
+    L"  --contract-size <n>    units a lot (default: 100000 for a currency pair, else 1)\n"
+    L"  --spread <points>      ask above bid (default: 8 for the bundled series, else 1)\n"
+    L"  --commission <money>   per lot and trade (default 0)\n"
+    L"  --deposit <money>      the account at the start (default 10000)\n"
+    L"  --journal-dir <folder> journals, trades and curves (default: "
+    L"Documents\\Pelmora\\practice)\n"
     L"       sim-terminal --send \"<command>\"   (drives a running terminal)";
 
 namespace {
@@ -42,6 +60,69 @@ bool parse_placement(const std::wstring& text, RECT* placement) {
   return true;
 }
 
+// A plain decimal, '.' or ',' as the decimal mark, 0 or more.
+bool parse_amount(const std::wstring& text, double* value) {
+  const auto decimal = practice::parse_decimal(platform::win32::to_utf8(text), true);
+  if (!decimal || decimal->negative) return false;
+  *value = static_cast<double>(decimal->mantissa) /
+           static_cast<double>(practice::power_of_ten(decimal->decimals));
+  return true;
+}
+
+// The instrument's options: false when `name` is none of them.
+bool parse_instrument(const std::wstring& name, const std::wstring& value, ParsedOptions& parsed) {
+  practice::InstrumentChoice& choice = parsed.options.instrument;
+  int whole = 0;
+  double amount = 0;
+  if (name == L"--symbol") {
+    choice.symbol = platform::win32::to_utf8(value);
+    if (choice.symbol.empty() || choice.symbol.find_first_of(";\r\n") != std::string::npos) {
+      parsed.error = L"--symbol wants a name without ';' or line breaks, got \"" + value + L"\"";
+    }
+  } else if (name == L"--digits") {
+    if (!parse_int(value, &whole) || whole < 0 || whole > 8) {
+      parsed.error = L"--digits wants 0 to 8, got " + value;
+    }
+    choice.digits = whole;
+  } else if (name == L"--contract-size") {
+    if (!parse_amount(value, &amount) || amount <= 0) {
+      parsed.error = L"--contract-size wants a number above 0, got " + value;
+    }
+    choice.contract_size = amount;
+  } else if (name == L"--spread") {
+    if (!parse_int(value, &whole) || whole < 0) {
+      parsed.error = L"--spread wants whole points, 0 or more, got " + value;
+    }
+    choice.spread = whole;
+  } else if (name == L"--commission") {
+    if (!parse_amount(value, &amount)) {
+      parsed.error = L"--commission wants money a lot, 0 or more, got " + value;
+    }
+    choice.commission = amount;
+  } else if (name == L"--deposit") {
+    if (!parse_amount(value, &parsed.options.deposit) || parsed.options.deposit <= 0) {
+      parsed.error = L"--deposit wants money above 0, got " + value;
+    }
+  } else if (name == L"--from") {
+    parsed.options.from = platform::win32::to_utf8(value);
+    if (!practice::parse_date_time(parsed.options.from)) {
+      parsed.error =
+          L"--from wants a date such as 2017-03-01 or \"2017-03-01 14:00\", got " + value;
+    }
+  } else {
+    return false;
+  }
+  return true;
+}
+
+bool takes_value(const std::wstring& name) {
+  for (const wchar_t* option : {L"--symbol", L"--digits", L"--contract-size", L"--spread",
+                                L"--commission", L"--deposit", L"--from"}) {
+    if (name == option) return true;
+  }
+  return false;
+}
+
 }  // namespace
 
 ParsedOptions parse_options(const std::vector<std::wstring>& args) {
@@ -62,6 +143,12 @@ ParsedOptions parse_options(const std::vector<std::wstring>& args) {
       o.expert = false;
     } else if (name == L"--tarsel") {
       o.tarsel = true;
+    } else if (name == L"--charts") {
+      if (needs_value() && (!parse_int(value, &o.charts) || o.charts < 1 || o.charts > 2)) {
+        parsed.error = L"--charts wants 1 or 2, got " + value;
+      }
+    } else if (takes_value(name)) {
+      if (needs_value()) parse_instrument(name, value, parsed);
     } else if (name == L"--help" || name == L"-h") {
       o.help = true;
     } else if (name == L"--panel") {

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "practice/instrument.h"
+
 namespace pelmora::sim_terminal {
 
 struct Options {
@@ -19,8 +21,14 @@ struct Options {
   std::wstring send;          // driver mode: send this command to a running terminal and exit
   std::wstring history_path;  // an OHLC CSV file to replay; empty: the bundled series
   int bars = 0;               // the bundled series' length; 0: its usual length
-  std::wstring journal_dir;   // where the journal and trades files go; empty: "journal" beside
-                              // this program
+  std::wstring journal_dir;   // where the journal, trades and curve files go; empty: the user's
+                              // documents folder (run_files.h)
+  practice::InstrumentChoice instrument;  // --symbol, --digits, --contract-size, --spread,
+                                          // --commission
+  double deposit = 10000;                 // --deposit
+  std::string from;  // --from: the test's first date (and time); empty: the first bar
+  int charts = 1;    // 2: a second chart behind the first, for the tests of another chart in
+                     // front of the panel's
   bool help = false;
 };
 

@@ -1,6 +1,6 @@
-// The test as the terminal runs it: feeds the tester real time at the slider's speed, follows
-// the pause and stop buttons, repaints the replayed chart when something on it changed, and at
-// the end shows the summary, writes the trades file and tells the journal.
+// The test as the terminal runs it: real time fed to the tester at the slider's speed, the pause
+// and stop buttons followed, a bar stepped while paused, the chart, time and account kept up to
+// date; at the end the summary with its curve, the trades and curve files and the journal.
 #pragma once
 
 #include <chrono>
@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "practice/tester.h"
+#include "run_files.h"
 
 namespace pelmora::sim_terminal {
 
@@ -25,7 +26,7 @@ class ReplayRun {
     TesterBar& bar;
     ChartArea& charts;  // the first chart replays
     SummaryPane& summary;
-    std::filesystem::path trades_file;
+    RunFiles files;  // the trades file and the curve's picture
   };
 
   // Gives the first price at once, so that the chart and the expert have a quote from the start.
@@ -35,15 +36,19 @@ class ReplayRun {
 
   // One beat of the replay timer.
   void on_timer();
-  // Ends the test once, whatever ended it (the stop button, the history's end, the terminal
-  // closing): open orders close at the current price, and the summary, the trades file and the
-  // journal follow. Later calls do nothing.
+  // One bar at once (the step button, F12); refused with a line in the tester bar unless the
+  // test is paused. True when a bar was stepped.
+  bool step_bar();
+  // Ends the test once, whatever ended it (the stop button, the history's end, the chart or the
+  // terminal closing): open orders close at the current price, and the summary, the trades
+  // file, the curve and the journal follow. Later calls do nothing.
   void finish();
   bool finished() const { return finished_; }
   std::int64_t ticks() const { return ticks_; }
 
  private:
-  void tell_closed(const std::vector<practice::ClosedTrade>& trades);
+  void tell(const practice::Tester::Advance& advance);
+  void show_now(std::chrono::steady_clock::time_point now, bool at_once);
   bool orders_changed();
 
   Parts parts_;

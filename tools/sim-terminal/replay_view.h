@@ -1,9 +1,11 @@
-// The replayed chart: the test's bars up to the replay position and the forming bar, newest at
-// the right edge, a price scale on the right, the bid and ask lines, and each open order's
-// open price, stop-loss and take-profit.
+// The replayed chart: the bars up to the replay (or scrolled back), a price scale, a time axis
+// with the current bar's date and time, the bid and ask, and each open order's open price with
+// its running result, stop-loss and take-profit.
 #pragma once
 
 #include <windows.h>
+
+#include "chart_place.h"
 
 namespace pelmora::practice {
 class Tester;
@@ -11,8 +13,9 @@ class Tester;
 
 namespace pelmora::sim_terminal {
 
-// Paints over `client` (its background and grid already there) with candles `step` pixels
-// apart; the caller has selected the font and a transparent background.
-void paint_replay(HDC dc, const RECT& client, const practice::Tester& tester, int step);
+// Paints over `client` (its background and grid already there) as `place` says, candles
+// `step` pixels apart; the caller has selected the font and a transparent background.
+void paint_replay(HDC dc, const RECT& client, const practice::Tester& tester,
+                  const ChartPlace& place, int step);
 
 }  // namespace pelmora::sim_terminal

@@ -3,10 +3,13 @@
 
 #include <windows.h>
 
+#include <shlobj.h>
+
 #include <cstdio>
 #include <system_error>
 
 #include "handles.h"
+#include "platform/win32/wide.h"
 
 namespace pelmora::sim_terminal {
 
@@ -47,23 +50,54 @@ std::filesystem::path program_folder() {
   return std::filesystem::path(path).parent_path();
 }
 
-RunFiles run_files(const std::wstring& folder) {
-  const std::filesystem::path dir =
-      folder.empty() ? program_folder() / L"journal" : std::filesystem::path(folder);
+std::filesystem::path files_folder(const std::wstring& given) {
+  if (!given.empty()) return given;
+  PWSTR documents = nullptr;
+  std::filesystem::path folder = program_folder() / L"journal";
+  if (SUCCEEDED(SHGetKnownFolderPath(FOLDERID_Documents, 0, nullptr, &documents))) {
+    folder = std::filesystem::path(documents) / L"Pelmora" / L"practice";
+  }
+  CoTaskMemFree(documents);
+  return folder;
+}
+
+std::wstring folder_for_people(const std::filesystem::path& folder) {
+  // Only Wine has this; on Windows the folder's own path is the whole answer.
+  using UnixName = char*(CDECL*)(LPCWSTR);
+  const auto unix_name = reinterpret_cast<UnixName>(reinterpret_cast<void*>(
+      GetProcAddress(GetModuleHandleW(L"kernel32"), "wine_get_unix_file_name")));
+  char* host = unix_name ? unix_name(folder.c_str()) : nullptr;
+  std::wstring text = folder.wstring();
+  if (host) {
+    text += L" (on this machine: " + platform::win32::to_wide(host) + L")";
+    HeapFree(GetProcessHeap(), 0, host);
+  }
+  return text;
+}
+
+RunFiles run_files(const std::filesystem::path& folder) {
   std::error_code ignored;  // a folder that cannot be made shows when the journal opens its file
-  std::filesystem::create_directories(dir, ignored);
+  std::filesystem::create_directories(folder, ignored);
   const std::wstring stamp = stamp_now();
   for (int n = 1;; ++n) {
     const std::wstring suffix = n == 1 ? stamp : stamp + L"-" + std::to_wstring(n);
-    RunFiles files{dir / (L"journal-" + suffix + L".log"), dir / (L"trades-" + suffix + L".csv")};
+    RunFiles files{folder / (L"journal-" + suffix + L".log"),
+                   folder / (L"trades-" + suffix + L".csv"),
+                   folder / (L"curve-" + suffix + L".png")};
     if (!std::filesystem::exists(files.log, ignored) &&
-        !std::filesystem::exists(files.trades, ignored)) {
+        !std::filesystem::exists(files.trades, ignored) &&
+        !std::filesystem::exists(files.curve, ignored)) {
       return files;
     }
   }
 }
 
 std::optional<std::string> read_whole_file(const std::filesystem::path& file, std::wstring* error) {
+  const DWORD attributes = GetFileAttributesW(file.c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+    *error = file.wstring() + L": this is a folder; give a history file (.csv) in it";
+    return std::nullopt;
+  }
   const UniqueKernelHandle h = open_file(file, GENERIC_READ, OPEN_EXISTING);
   LARGE_INTEGER size{};
   if (!h.get() || !GetFileSizeEx(h.get(), &size)) {

@@ -2,6 +2,7 @@
 #include "terminal.h"
 
 #include <commctrl.h>
+#include <windowsx.h>
 
 #include <algorithm>
 #include <string>
@@ -10,6 +11,7 @@
 #include "log.h"
 #include "panel_observation.h"
 #include "panel_process.h"
+#include "platform/win32/wide.h"
 #include "practice/tester.h"
 #include "window_class.h"
 
@@ -21,7 +23,9 @@ constexpr UINT kHangMessage = WM_APP + 3;
 constexpr UINT_PTR kPanelTimer = 1;
 constexpr UINT_PTR kQuitTimer = 2;
 constexpr UINT_PTR kReplayTimer = 3;
+constexpr UINT_PTR kCloseTimer = 4;
 constexpr UINT kPanelCheckMs = 200;
+constexpr UINT kCloseCheckMs = 50;
 constexpr UINT kReplayBeatMs = 15;
 constexpr int kJournalHeight = 96;    // about six lines
 constexpr int kTakenPartWidth = 360;  // the status line's right part
@@ -32,21 +36,34 @@ std::unique_ptr<Terminal> Terminal::create(HINSTANCE instance, const Setup& setu
   const RECT& placement = setup.placement;
   std::unique_ptr<Terminal> terminal(new Terminal());
   terminal->tester_ = &setup.tester;
+  terminal->folder_ = setup.folder;
   if (!register_window_class(instance, kMainClass, object_proc<Terminal, &Terminal::message>,
                              reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1)) ||
       !register_window_class(instance, kTarselClass, DefWindowProcW, nullptr)) {
     return nullptr;
   }
+  const practice::History& history = setup.tester.replay().history();
+  const std::wstring title = platform::win32::to_wide(
+      history.instrument.symbol + "," + practice::timeframe_text(history.bar_seconds));
+  const std::wstring caption = L"Терминал (подмена) - [" + title + L"]";
   terminal->main_ = UniqueWindow(CreateWindowExW(
-      0, kMainClass, L"Терминал (подмена) - [EURUSD,H1]", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
-      placement.left, placement.top, placement.right - placement.left,
-      placement.bottom - placement.top, nullptr, nullptr, instance, terminal.get()));
+      0, kMainClass, caption.c_str(), WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, placement.left,
+      placement.top, placement.right - placement.left, placement.bottom - placement.top, nullptr,
+      nullptr, instance, terminal.get()));
   if (!terminal->main_.get()) return nullptr;
   HWND main = terminal->main_.get();
   Terminal* self = terminal.get();
   auto taken = [self](std::wstring_view line) { self->on_taken(line); };
-  terminal->area_ = std::make_unique<ChartArea>(instance, main, taken);
-  terminal->bar_ = std::make_unique<TesterBar>(instance, main, taken);
+  terminal->area_ =
+      std::make_unique<ChartArea>(instance, main, setup.charts, title, taken, [self](int number) {
+        if (number == 1) {
+          self->close_after_panel(self->chart_frame(1));
+        } else {
+          self->area_->destroy(number);
+        }
+      });
+  terminal->bar_ = std::make_unique<TesterBar>(
+      instance, main, taken, [self] { self->step_bar(); }, [self] { self->new_test(); });
   terminal->journal_pane_ =
       CreateWindowExW(WS_EX_CLIENTEDGE, WC_LISTBOXW, L"",
                       WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_NOINTEGRALHEIGHT | LBS_NOSEL, 0, 0,
@@ -55,7 +72,7 @@ std::unique_ptr<Terminal> Terminal::create(HINSTANCE instance, const Setup& setu
       CreateWindowExW(0, STATUSCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, 0, 0, 0,
                       main, nullptr, instance, nullptr);
   if (!terminal->area_->window() || !terminal->bar_->window() || !terminal->journal_pane_ ||
-      !terminal->status_ || !terminal->start_test(instance, setup.files)) {
+      !terminal->status_ || !terminal->start_test(instance)) {
     return nullptr;
   }
   terminal->parameter_ = chart_parameter(terminal->chart(1));
@@ -66,19 +83,107 @@ std::unique_ptr<Terminal> Terminal::create(HINSTANCE instance, const Setup& setu
   return terminal;
 }
 
-bool Terminal::start_test(HINSTANCE instance, const RunFiles& files) {
+bool Terminal::start_test(HINSTANCE instance) {
   SendMessageW(journal_pane_, WM_SETFONT,
                reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+  const RunFiles files = run_files(folder_);
   journal_ = std::make_unique<Journal>(journal_pane_, files.log);
-  summary_ = std::make_unique<SummaryPane>(instance, chart(1));
+  summary_ = std::make_unique<SummaryPane>(instance, chart(1), [this] { new_test(); });
   if (!summary_->window()) return false;
+  // After the test stopped, the panel's commands are refused where the user looks.
+  tester_->set_refused_when_stopped([this](std::string_view command) {
+    const std::string verb(command.substr(0, command.find(';')));
+    bar_->show_refusal(L"Тест остановлен: команда " + platform::win32::to_wide(verb) +
+                       L" отклонена; «Новый тест» начинает заново");
+  });
   area_->set_replay(tester_);
   replay_ = std::make_unique<ReplayRun>(
-      ReplayRun::Parts{*tester_, *journal_, *bar_, *area_, *summary_, files.trades});
+      ReplayRun::Parts{*tester_, *journal_, *bar_, *area_, *summary_, files});
   return SetTimer(main_.get(), kReplayTimer, kReplayBeatMs, nullptr) != 0;
 }
 
+void Terminal::new_test() {
+  if (!chart(1)) {
+    bar_->show_refusal(L"График теста закрыт: новый тест невозможен");
+    return;
+  }
+  if (!replay_->finished()) {
+    bar_->show_refusal(L"Новый тест — после «Стоп»");
+    return;
+  }
+  tester_->restart();
+  const RunFiles files = run_files(folder_);
+  journal_->start_file(files.log);
+  summary_->hide();
+  area_->reset_view();
+  bar_->restart();
+  replay_ = std::make_unique<ReplayRun>(
+      ReplayRun::Parts{*tester_, *journal_, *bar_, *area_, *summary_, files});
+  SetTimer(main_.get(), kReplayTimer, kReplayBeatMs, nullptr);
+}
+
+void Terminal::step_bar() {
+  if (replay_ && replay_->step_bar()) on_taken(L"Шаг на один бар");
+}
+
+bool Terminal::pre_translate(const MSG& m) {
+  HWND main = main_.get();
+  if (!main || (m.hwnd != main && !IsChild(main, m.hwnd))) return false;
+  if (m.message == WM_KEYDOWN && m.wParam == VK_F12) {
+    step_bar();
+    return true;
+  }
+  if (m.message == WM_MOUSEWHEEL) {
+    const POINT at{GET_X_LPARAM(m.lParam), GET_Y_LPARAM(m.lParam)};
+    HWND under = WindowFromPoint(at);
+    if (under && under != m.hwnd && under == chart(1)) {
+      SendMessageW(under, WM_MOUSEWHEEL, m.wParam, m.lParam);
+      return true;
+    }
+  }
+  return false;
+}
+
+void Terminal::close_after_panel(HWND window) {
+  if (!window || closing_ == main_.get()) return;
+  const bool first = closing_ == nullptr;
+  closing_ = window;
+  if (!first) return;  // already waiting: the terminal's close takes the chart's place
+  if (!panel_ || panel_->exit_code()) {
+    on_close_timer();
+    return;
+  }
+  // The panel ends at its next look at an empty title while the terminal holds the keyboard.
+  if (HWND frame = chart_frame(1)) SetWindowTextW(frame, L"");
+  activate();
+  closing_deadline_ = std::chrono::steady_clock::now() + kPanelEndWait;
+  SetTimer(main_.get(), kCloseTimer, kCloseCheckMs, nullptr);
+}
+
+void Terminal::on_close_timer() {
+  const bool ended = !panel_ || panel_->exit_code();
+  if (!ended && std::chrono::steady_clock::now() < closing_deadline_) return;
+  if (!ended) {
+    log_line(L"the panel did not end within 5 s of its chart's title being emptied");
+  }
+  KillTimer(main_.get(), kCloseTimer);
+  HWND window = std::exchange(closing_, nullptr);
+  if (window == chart_frame(1)) {
+    destroy_test_chart();
+    return;
+  }
+  DestroyWindow(window);
+}
+
+void Terminal::destroy_test_chart() {
+  // The test goes with its chart, as with the stop button: nothing is lost.
+  bar_->stop(L"График теста закрыт: тест остановлен");
+  replay_->finish();
+  area_->destroy(1);
+}
+
 Terminal::~Terminal() {
+  tester_->set_refused_when_stopped(nullptr);
   main_.reset();  // the windows go before the objects their procedures call
 }
 
@@ -173,6 +278,14 @@ LRESULT Terminal::run(const Command& command) {
       return kReplyDone;
     case CommandKind::kCloseChart:
       return area_->close(a[0]) ? kReplyDone : kReplyRefused;
+    case CommandKind::kDestroyChart:
+      if (!area_->frame(a[0])) return kReplyRefused;
+      if (a[0] == 1) {
+        destroy_test_chart();
+      } else {
+        area_->destroy(a[0]);
+      }
+      return kReplyDone;
     case CommandKind::kTarsel:
       return create_tarsel() ? kReplyDone : kReplyRefused;
     case CommandKind::kHang:
@@ -208,7 +321,12 @@ LRESULT Terminal::run(const Command& command) {
     case CommandKind::kNetPoints:
     case CommandKind::kSummaryShown:
     case CommandKind::kTicks:
+    case CommandKind::kBars:
       return test_figure(command.kind);
+    case CommandKind::kView:
+      return static_cast<LRESULT>(area_->view_offset());
+    case CommandKind::kZoom:
+      return area_->view_step();
   }
   return kReplyRefused;
 }
@@ -225,6 +343,8 @@ LRESULT Terminal::test_figure(CommandKind kind) const {
       return summary_->shown() ? 1 : 0;
     case CommandKind::kTicks:
       return static_cast<LRESULT>(replay_->ticks());
+    case CommandKind::kBars:
+      return static_cast<LRESULT>(tester_->replay().completed_bars());
     default:
       return kReplyRefused;
   }
@@ -254,9 +374,16 @@ LRESULT Terminal::message(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam)
     case kPanelPlacedMessage:
       if (on_panel_placed_) on_panel_placed_(wparam != 0, static_cast<int>(lparam));
       return 0;
+    case WM_CLOSE:
+      close_after_panel(hwnd);
+      return 0;
     case WM_TIMER:
       if (wparam == kPanelTimer) check_panel();
-      if (wparam == kQuitTimer) DestroyWindow(hwnd);
+      if (wparam == kQuitTimer) {
+        KillTimer(hwnd, kQuitTimer);
+        close_after_panel(hwnd);
+      }
+      if (wparam == kCloseTimer) on_close_timer();
       if (wparam == kReplayTimer && replay_) {
         replay_->on_timer();
         // A stopped test draws nothing new.

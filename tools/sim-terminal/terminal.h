@@ -1,11 +1,13 @@
-// The terminal main window: the chart area above, then the tester bar, the journal and a status
-// line. It replays the test on its first chart, answers the control channel
-// (control_protocol.h) and shows whether the panel still runs; the status line's right part
-// tells the last click or key the tester and the charts took.
+// The terminal main window: the chart area, the tester bar, the journal and a status line. It
+// replays the test on its first chart, answers the control channel (control_protocol.h) and
+// shows whether the panel still runs. Closing it, or the panel's chart, empties the chart's
+// title and keeps the windows until the panel has ended, as the link contract asks.
 #pragma once
 
 #include <windows.h>
 
+#include <chrono>
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <string>
@@ -28,11 +30,14 @@ class Terminal {
  public:
   // Posted to the main window by the start-up probe (startup_probe.h).
   static constexpr UINT kPanelPlacedMessage = WM_APP + 2;
+  // How long a closing waits for the panel to end before the windows go anyway.
+  static constexpr auto kPanelEndWait = std::chrono::seconds(5);
 
   struct Setup {
-    RECT placement;            // of the main window, screen coordinates
-    practice::Tester& tester;  // the test to replay; held, it outlives the terminal
-    RunFiles files;            // where the journal and the trades go
+    RECT placement;                // of the main window, screen coordinates
+    practice::Tester& tester;      // the test to replay; held, it outlives the terminal
+    std::filesystem::path folder;  // where each test's journal, trades and curve go
+    int charts = 1;                // 1, or 2 with a second chart behind the first
   };
 
   // Creates and shows the main window and brings it to the front, and starts the test;
@@ -63,6 +68,10 @@ class Terminal {
   bool activate();
   // Closes the terminal this long from now.
   void quit_after(int ms);
+  // The terminal's own keys and the wheel over the chart, before the message is dispatched:
+  // true when the message was taken (F12 steps a bar; the wheel goes to the chart under the
+  // mouse, wherever the keyboard is).
+  bool pre_translate(const MSG& message);
 
   // Runs one control command and gives the reply (control_protocol.h).
   LRESULT run(const Command& command);
@@ -76,7 +85,15 @@ class Terminal {
   // A click or key the tester bar or a chart took: shown in the status line's right part, and
   // the charts' note follows the tester's state.
   void on_taken(std::wstring_view line);
-  bool start_test(HINSTANCE instance, const RunFiles& files);
+  bool start_test(HINSTANCE instance);
+  void new_test();
+  void step_bar();
+  // `window` (the main window or the panel's chart frame) goes once the panel has ended, or at
+  // once without a running panel.
+  void close_after_panel(HWND window);
+  void on_close_timer();
+  // The first chart's windows go now, and the test with them.
+  void destroy_test_chart();
   // The test's figures for the control channel.
   LRESULT test_figure(CommandKind kind) const;
 
@@ -86,6 +103,7 @@ class Terminal {
   HWND journal_pane_ = nullptr;
   HWND status_ = nullptr;
   practice::Tester* tester_ = nullptr;
+  std::filesystem::path folder_;
   std::unique_ptr<Journal> journal_;
   std::unique_ptr<SummaryPane> summary_;
   std::unique_ptr<ReplayRun> replay_;
@@ -94,6 +112,8 @@ class Terminal {
   const PanelProcess* panel_ = nullptr;
   bool panel_end_reported_ = false;
   std::function<void(bool, int)> on_panel_placed_;
+  HWND closing_ = nullptr;  // the window that goes once the panel has ended
+  std::chrono::steady_clock::time_point closing_deadline_;
 };
 
 }  // namespace pelmora::sim_terminal

@@ -42,8 +42,11 @@ COLORREF state_colour(TestState state) {
 }
 }  // namespace
 
-TesterBar::TesterBar(HINSTANCE instance, HWND parent, News news)
-    : instance_(instance), news_(std::move(news)) {
+TesterBar::TesterBar(HINSTANCE instance, HWND parent, News news, Action step, Action new_test)
+    : instance_(instance),
+      news_(std::move(news)),
+      step_action_(std::move(step)),
+      new_test_action_(std::move(new_test)) {
   register_window_class(instance, kTesterBarClass, object_proc<TesterBar, &TesterBar::message>,
                         reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
   bar_ = CreateWindowExW(0, kTesterBarClass, L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0,
@@ -52,16 +55,23 @@ TesterBar::TesterBar(HINSTANCE instance, HWND parent, News news)
   add(WC_STATICW, L"Скорость:", SS_RIGHT, 6, 14, 62, 18);
   slider_ =
       add(TRACKBAR_CLASSW, L"", TBS_HORZ | TBS_AUTOTICKS | TBS_BOTTOM | WS_TABSTOP, 72, 6, 200, 32);
-  SendMessageW(slider_, TBM_SETRANGE, TRUE, MAKELPARAM(0, kSpeedMax));
+  // From 1, as the panel expects: Home and then P - 1 Downs put it at the panel's position P.
+  SendMessageW(slider_, TBM_SETRANGE, TRUE, MAKELPARAM(kSpeedMin, kSpeedMax));
   SendMessageW(slider_, TBM_SETTICFREQ, 4, 0);
   SendMessageW(slider_, TBM_SETPOS, TRUE, kInitialSpeed);
   reported_speed_ = kInitialSpeed;
   pause_ = add(WC_BUTTONW, kRunning, BS_PUSHBUTTON | WS_TABSTOP, 280, 9, 40, 26);
-  HWND visual = add(WC_BUTTONW, L"Визуализация", BS_AUTOCHECKBOX | WS_TABSTOP, 330, 11, 110, 22);
+  HWND visual = add(WC_BUTTONW, L"Визуализация", BS_AUTOCHECKBOX | WS_TABSTOP, 374, 11, 104, 22);
   SendMessageW(visual, BM_SETCHECK, BST_CHECKED, 0);
-  state_ = add(WC_STATICW, L"", SS_LEFT, 448, 14, 170, 18);
-  stop_ = add(WC_BUTTONW, L"Стоп", BS_PUSHBUTTON | WS_TABSTOP, 622, 9, 70, 26);
-  speed_text_ = add(WC_STATICW, L"", SS_LEFT, 702, 14, 120, 18);
+  state_ = add(WC_STATICW, L"", SS_LEFT, 484, 14, 150, 18);
+  stop_ = add(WC_BUTTONW, L"Стоп", BS_PUSHBUTTON | WS_TABSTOP, 638, 9, 70, 26);
+  speed_text_ = add(WC_STATICW, L"", SS_LEFT, 716, 14, 110, 18);
+  // Beside the pause button on screen, after the stop button among the siblings.
+  step_ = add(WC_BUTTONW, L">|", BS_PUSHBUTTON | WS_TABSTOP, 324, 9, 40, 26);
+  new_test_ = add(WC_BUTTONW, L"Новый тест", BS_PUSHBUTTON | WS_TABSTOP, 830, 9, 96, 26);
+  time_ = add(WC_STATICW, L"", SS_LEFT, 6, 44, 210, 18);
+  account_ = add(WC_STATICW, L"", SS_LEFT, 220, 44, 300, 18);
+  refusal_ = add(WC_STATICW, L"", SS_LEFT, 524, 44, 560, 18);
   show_state();
   show_speed();
 }
@@ -94,7 +104,7 @@ std::wstring TesterBar::summary() const {
 }
 
 void TesterBar::set_speed(int speed) {
-  SendMessageW(slider_, TBM_SETPOS, TRUE, std::clamp(speed, 0, kSpeedMax));
+  SendMessageW(slider_, TBM_SETPOS, TRUE, std::clamp(speed, kSpeedMin, kSpeedMax));
   on_speed_change();
 }
 
@@ -105,7 +115,34 @@ void TesterBar::stop(std::wstring_view why) {
   if (news_) news_(why);
 }
 
+void TesterBar::restart() {
+  stopped_ = false;
+  paused_ = false;
+  SetWindowTextW(pause_, kRunning);
+  show_refusal(L"");
+  show_state();
+  if (news_) news_(L"Новый тест: история с начала");
+}
+
+void TesterBar::show_time(std::wstring_view text) {
+  SetWindowTextW(time_, std::wstring(text).c_str());
+}
+
+void TesterBar::show_account(std::wstring_view text) {
+  SetWindowTextW(account_, std::wstring(text).c_str());
+}
+
+void TesterBar::show_refusal(std::wstring_view text) {
+  SetWindowTextW(refusal_, std::wstring(text).c_str());
+}
+
 void TesterBar::on_pause_click() {
+  if (stopped_) {
+    show_refusal(L"Тест остановлен: пауза не действует; «Новый тест» начинает заново");
+    if (news_) news_(L"Пауза нажата: тест уже остановлен");
+    return;
+  }
+  show_refusal(L"");
   paused_ = !paused_;
   SetWindowTextW(pause_, paused_ ? kPaused : kRunning);
   show_state();
@@ -120,6 +157,8 @@ void TesterBar::on_stop_click() {
 
 void TesterBar::show_state() {
   SetWindowTextW(state_, state_text(state()));
+  EnableWindow(step_, state() == TestState::kPaused);
+  EnableWindow(new_test_, stopped_);
 }
 
 void TesterBar::show_speed() {
@@ -145,12 +184,20 @@ LRESULT TesterBar::message(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam
         const HWND from = reinterpret_cast<HWND>(lparam);
         if (from == pause_) on_pause_click();
         if (from == stop_) on_stop_click();
+        if (from == step_ && step_action_) step_action_();
+        if (from == new_test_ && new_test_action_) new_test_action_();
       }
       return 0;
     case WM_HSCROLL:
       if (reinterpret_cast<HWND>(lparam) == slider_) on_speed_change();
       return 0;
     case WM_CTLCOLORSTATIC:
+      if (reinterpret_cast<HWND>(lparam) == refusal_) {
+        const HDC dc = reinterpret_cast<HDC>(wparam);
+        SetTextColor(dc, state_colour(TestState::kStopped));
+        SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+        return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+      }
       if (reinterpret_cast<HWND>(lparam) == state_) {
         const HDC dc = reinterpret_cast<HDC>(wparam);
         SetTextColor(dc, state_colour(state()));
