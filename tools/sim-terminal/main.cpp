@@ -11,6 +11,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include "control_client.h"
@@ -161,6 +162,9 @@ int run(HINSTANCE instance, const Options& options) {
   const auto first = first_bar(*history, options.from);
   if (!first) return 2;
   const std::filesystem::path folder = files_folder(options.journal_dir);
+  // Made before it is named: Wine gives the host's path only of a folder that exists.
+  std::error_code not_made;  // shows when the journal opens its file
+  std::filesystem::create_directories(folder, not_made);
   log_line(L"journals, trades and equity curves go to " + folder_for_people(folder));
   Session session(std::move(*history), *first, options.deposit);
   session.terminal =

@@ -104,16 +104,18 @@ void ReplayRun::finish() {
   tell(end);
   const practice::Summary summary = tester.summary();
   parts_.journal.add(summary_line(tester.time(), summary));
+  // Every line carries the bar's date and time, the files' lines too.
+  const std::string at = clock_text(tester.time()) + " ";
   std::wstring error;
   const std::string csv = practice::trades_csv(tester.book().closed_trades(), tester.instrument());
   parts_.journal.add(write_whole_file(parts_.files.trades, csv, &error)
-                         ? "trades written to " + to_utf8(parts_.files.trades.wstring())
-                         : "trades file not written: " + to_utf8(error));
+                         ? at + "trades written to " + to_utf8(parts_.files.trades.wstring())
+                         : at + "trades file not written: " + to_utf8(error));
   const auto& curve = tester.curve().points();
   parts_.journal.add(save_equity_png(parts_.files.curve, SummaryPane::kCurveWidth,
                                      SummaryPane::kCurveHeight, curve, tester.deposit(), &error)
-                         ? "equity curve written to " + to_utf8(parts_.files.curve.wstring())
-                         : "equity curve not written: " + to_utf8(error));
+                         ? at + "equity curve written to " + to_utf8(parts_.files.curve.wstring())
+                         : at + "equity curve not written: " + to_utf8(error));
   parts_.summary.show(summary_text(summary, tester.replay().history(), tester.balance()), curve,
                       tester.deposit());
   orders_changed();
