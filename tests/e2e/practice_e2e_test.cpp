@@ -319,9 +319,7 @@ TEST_F(PracticeOverTerminal, TradesStepsScrollsAndStartsAgainWithRealInput) {
   HANDLE panel = run_.panel_process();
   ASSERT_EQ(ask("quit"), sim::kReplyDone);
   ASSERT_TRUE(wait_until([&] { return WaitForSingleObject(panel, 0) == WAIT_OBJECT_0; }, 10s));
-  DWORD code = STILL_ACTIVE;
-  GetExitCodeProcess(panel, &code);
-  EXPECT_EQ(code, 0u) << "the panel was ended by force";
+  EXPECT_EQ(exit_code(panel), 0u) << "the panel was ended by force";
 }
 
 }  // namespace
