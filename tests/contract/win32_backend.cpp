@@ -1,18 +1,16 @@
 // The contract backend over real Win32 controls (Windows test program only). It acts as the
 // user and the other process with the messages they would send: WM_SETTEXT from outside the
 // wrapper, a paste, mouse messages to the list box, BM_CLICK, a real pop-up menu driven by the
-// keyboard, OK on each real error box.
+// keyboard, OK on each real error box (box_watcher.h).
 #ifdef _WIN32
 
 #include <windows.h>
 
 #include <commctrl.h>
 
-#include <atomic>
 #include <deque>
 #include <initializer_list>
 #include <map>
-#include <thread>
 
 #include "contract/backend.h"
 #include "platform/win32/button.h"
@@ -22,6 +20,7 @@
 #include "platform/win32/popup_menu.h"
 #include "platform/win32/timer.h"
 #include "platform/win32/wide.h"
+#include "win32/box_watcher.h"
 #include "win32/form_support.h"
 
 namespace pelmora::contract {
@@ -41,47 +40,6 @@ LRESULT CALLBACK count_item_writes(HWND hwnd, UINT message, WPARAM wparam, LPARA
 void CALLBACK end_stuck_menu(HWND, UINT, UINT_PTR, DWORD) {
   EndMenu();
 }
-
-// A user on another thread who presses OK on every box of this program while a test acts and
-// notes each box's text, so that a box shown twice is counted rather than holding the run.
-class BoxCloser {
- public:
-  BoxCloser() : thread_([this] { close_boxes(); }) {}
-  BoxCloser(const BoxCloser&) = delete;
-  BoxCloser& operator=(const BoxCloser&) = delete;
-  ~BoxCloser() { finish(); }
-
-  // Stops watching: the texts seen, oldest first.
-  std::vector<std::string> finish() {
-    stop_ = true;
-    if (thread_.joinable()) thread_.join();
-    return texts_;
-  }
-
- private:
-  static constexpr int kMessageTextId = 0xFFFF;  // the fixed identifier of a box's text
-
-  void close_boxes() {
-    while (!stop_) {
-      // The boxes are titled with the program's name.
-      HWND box = FindWindowW(L"#32770", L"pelmora_win32_tests");
-      if (!box) {
-        Sleep(5);
-        continue;
-      }
-      Sleep(50);  // let it finish painting, as a person would
-      wchar_t text[400] = {};
-      GetDlgItemTextW(box, kMessageTextId, text, 400);
-      texts_.push_back(win32::to_utf8(text));
-      PostMessageW(box, WM_COMMAND, IDOK, 0);
-      while (IsWindow(box) && !stop_) Sleep(5);
-    }
-  }
-
-  std::atomic<bool> stop_{false};
-  std::vector<std::string> texts_;
-  std::thread thread_;  // last, so it starts once the rest is ready
-};
 
 class Win32Backend final : public Backend {
  public:
@@ -151,9 +109,11 @@ class Win32Backend final : public Backend {
   }
   void run_for(int ms) override { pump_for(ms); }
   std::vector<std::string> error_boxes_during(const std::function<void()>& act) override {
-    BoxCloser user;
+    win32_test::BoxWatcher user;
     act();
-    return user.finish();
+    std::vector<std::string> texts;
+    for (const auto& box : user.finish()) texts.push_back(win32::to_utf8(box.text));
+    return texts;
   }
 
  private:

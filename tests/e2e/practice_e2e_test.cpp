@@ -5,11 +5,8 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -68,18 +65,7 @@ class PracticeOverTerminal : public PanelOverTerminal {
   PracticeOverTerminal() : PanelOverTerminal({L"--from", L"2025-01-08"}, ExpertSide::terminal) {}
   // The run's files whose names start with `prefix` (journal-, trades-, curve-), oldest first.
   std::vector<std::string> files(const std::wstring& prefix) const {
-    std::vector<std::filesystem::path> paths;
-    for (const auto& entry : std::filesystem::directory_iterator(run_.journal().path())) {
-      if (entry.path().filename().wstring().rfind(prefix, 0) == 0) paths.push_back(entry.path());
-    }
-    std::sort(paths.begin(), paths.end());
-    std::vector<std::string> texts;
-    for (const auto& path : paths) {
-      std::stringstream text;
-      text << std::ifstream(path, std::ios::binary).rdbuf();
-      texts.push_back(text.str());
-    }
-    return texts;
+    return run_.journal().read_all(prefix);
   }
   std::vector<std::string> lines_of(const std::wstring& prefix, size_t index = 0) const {
     const auto texts = files(prefix);
@@ -333,9 +319,7 @@ TEST_F(PracticeOverTerminal, TradesStepsScrollsAndStartsAgainWithRealInput) {
   HANDLE panel = run_.panel_process();
   ASSERT_EQ(ask("quit"), sim::kReplyDone);
   ASSERT_TRUE(wait_until([&] { return WaitForSingleObject(panel, 0) == WAIT_OBJECT_0; }, 10s));
-  DWORD code = STILL_ACTIVE;
-  GetExitCodeProcess(panel, &code);
-  EXPECT_EQ(code, 0u) << "the panel was ended by force";
+  EXPECT_EQ(exit_code(panel), 0u) << "the panel was ended by force";
 }
 
 }  // namespace

@@ -4,10 +4,12 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 namespace pelmora::e2e {
 
@@ -34,15 +36,25 @@ class ScratchFolder {
     std::ofstream(path_ / name, std::ios::binary) << text;
     return (path_ / name).wstring();
   }
-  // The text of the one file whose name starts with `prefix`; empty when there is none.
-  std::string read_one(const std::wstring& prefix) const {
+  // The texts of the files whose names start with `prefix`, in the order of their names.
+  std::vector<std::string> read_all(const std::wstring& prefix) const {
+    std::vector<std::filesystem::path> paths;
     for (const auto& entry : std::filesystem::directory_iterator(path_)) {
-      if (!entry.path().filename().wstring().starts_with(prefix)) continue;
-      std::stringstream text;
-      text << std::ifstream(entry.path(), std::ios::binary).rdbuf();
-      return text.str();
+      if (entry.path().filename().wstring().starts_with(prefix)) paths.push_back(entry.path());
     }
-    return {};
+    std::sort(paths.begin(), paths.end());
+    std::vector<std::string> texts;
+    for (const auto& path : paths) {
+      std::stringstream text;
+      text << std::ifstream(path, std::ios::binary).rdbuf();
+      texts.push_back(text.str());
+    }
+    return texts;
+  }
+  // The text of the first such file; empty when there is none.
+  std::string read_one(const std::wstring& prefix) const {
+    const auto texts = read_all(prefix);
+    return texts.empty() ? std::string() : texts.front();
   }
 
  private:

@@ -28,6 +28,13 @@ bool wait_until(const std::function<bool()>& condition,
 // when the window does not answer within `timeout_ms`.
 std::optional<std::wstring> window_text(HWND window, UINT timeout_ms = 2000);
 
+// A process's exit code; STILL_ACTIVE while it runs.
+inline DWORD exit_code(HANDLE process) {
+  DWORD code = STILL_ACTIVE;
+  GetExitCodeProcess(process, &code);
+  return code;
+}
+
 // Whether a window's thread handles a message within `timeout_ms`.
 inline bool answers(HWND window, UINT timeout_ms) {
   DWORD_PTR result = 0;
@@ -57,8 +64,6 @@ class TerminalRun {
 
   bool started() const { return main_ != nullptr; }
   HWND main() const { return main_; }
-  HWND chart_area() const { return area_; }
-  HWND frame(int number) const { return frames_[static_cast<size_t>(number - 1)]; }
   HWND chart(int number) const { return charts_[static_cast<size_t>(number - 1)]; }
   const std::wstring& parameter() const { return parameter_; }
   const ScratchFolder& journal() const { return journal_; }

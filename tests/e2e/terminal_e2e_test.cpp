@@ -19,12 +19,6 @@ namespace {
 
 namespace sim = sim_terminal;
 
-DWORD exit_code(HANDLE process) {
-  DWORD code = STILL_ACTIVE;
-  GetExitCodeProcess(process, &code);
-  return code;
-}
-
 bool ends(HANDLE process) {
   return wait_until([&] { return WaitForSingleObject(process, 0) == WAIT_OBJECT_0; });
 }
@@ -156,16 +150,6 @@ TEST(PanelOverTerminal, FollowsHidesKeepsTheLinkThroughAHangAndEndsWithItsChart)
   ASSERT_EQ(run.send("close-chart 1"), 1);
   SetForegroundWindow(panel);
   ASSERT_TRUE(ends(run.panel_process())) << run.describe();
-  EXPECT_EQ(exit_code(run.panel_process()), 0u);
-}
-
-TEST(PanelOverTerminal, EndsAtStartWhenATarselWindowExists) {
-  TerminalRun run({L"--tarsel"});
-  ASSERT_TRUE(run.started());
-  const std::wstring tarsel = L"Tarsel" + run.parameter();
-  ASSERT_TRUE(wait_until([&] { return FindWindowW(nullptr, tarsel.c_str()) != nullptr; }));
-  ASSERT_TRUE(wait_until([&] { return run.panel_process() != nullptr; }));
-  ASSERT_TRUE(ends(run.panel_process()));
   EXPECT_EQ(exit_code(run.panel_process()), 0u);
 }
 

@@ -1,5 +1,5 @@
-// Finding windows of the panel and of the substitute terminal from outside, with plain window
-// calls: by text, by sibling steps, by the panel's control ids, and the panel's menu and boxes.
+// Finding windows of the panel from outside, with plain window calls: its controls by the ids
+// the panel gives them, and its menu and boxes.
 #pragma once
 
 #include <windows.h>
@@ -15,27 +15,6 @@
 namespace pelmora::e2e {
 
 namespace names = pelmora::form::names;
-
-// The first descendant, depth-first, whose whole text is `text`, read as the panel reads it.
-inline HWND find_by_text(HWND parent, const std::wstring& text) {
-  for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-    if (window_text(child) == text) return child;
-    if (HWND found = find_by_text(child, text)) return found;
-  }
-  return nullptr;
-}
-
-// The window `steps` previous-sibling steps before `window`; null when the chain ends.
-inline HWND previous(HWND window, int steps) {
-  for (int i = 0; i < steps && window; ++i) window = GetWindow(window, GW_HWNDPREV);
-  return window;
-}
-
-inline std::wstring class_of(HWND window) {
-  wchar_t name[64] = {};
-  GetClassNameW(window, name, 64);
-  return name;
-}
 
 // A control of the panel window by its layout name (e.g. names::kCloseButton), searched among all
 // the window's descendants by the id the panel gives it: 2000 + its place in the layout's

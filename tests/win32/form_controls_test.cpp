@@ -170,8 +170,9 @@ TEST(Labels, ACaptionWrittenWhileRunningWidensTheLabelToFitButNeverBelowItsDesig
 }
 
 // Tab as the message loop sees it: the focused control, also a choice inside its radio group, is
-// named to the form's rule, which moves the focus; a radio group takes it on its selected choice.
-// Tab in an exchange field, which lies on no panel, is left to the field.
+// named to the form's rule, which moves the real focus, past what is disabled or hidden; a radio
+// group takes it on its selected choice. Tab in an exchange field, which lies on no panel, is
+// left to the field. The order itself is the native tab-order table's.
 TEST(TabKey, MovesTheFocusAlongThePanelAndIntoARadioGroupsSelectedChoice) {
   RealForm f;
   f.controls->control(names::kSettingsPanel).set_visible(true);
@@ -201,6 +202,10 @@ TEST(TabKey, MovesTheFocusAlongThePanelAndIntoARadioGroupsSelectedChoice) {
   EXPECT_EQ(GetFocus(), group(names::kPlacementGroup).choice_window(0));
   EXPECT_TRUE(tab(f.hwnd(names::kSettingsCancel), true));  // back, round to the last stop
   EXPECT_EQ(GetFocus(), group(names::kVersionsGroup).choice_window(0));
+  f.controls->control(names::kStopLevelsButton).set_enabled(false);
+  f.controls->control(names::kTrailingButton).set_visible(false);
+  EXPECT_TRUE(tab(f.hwnd(names::kLotSpin), false));
+  EXPECT_EQ(GetFocus(), f.hwnd(names::kCloseButton));  // past a disabled and a hidden button
   HWND in_orders = f.hwnd(link::kInOrders.name);
   EXPECT_FALSE(tab(in_orders, false));
   EXPECT_EQ(GetFocus(), in_orders);

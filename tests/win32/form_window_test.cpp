@@ -1,6 +1,7 @@
 // The real form under Wine: the window's shape after panel changes, panel drags made of real
-// mouse messages, refresh_panel_buttons on the native windows, the exchange fields as the expert
-// finds them, and Tab. The shortcut menu is opened by real right clicks in tests/e2e.
+// mouse messages, refresh_panel_buttons on the native windows, and the exchange fields as the
+// expert finds them. Tab is the form controls' test; the shortcut menu is opened by real right
+// clicks in tests/e2e.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -109,27 +110,6 @@ TEST(FormWindow, SeeThroughWindowWhoseExchangeFieldsTheExpertFindsByIdentifier) 
   }
   EXPECT_FALSE(GetWindowLongPtrW(f.hwnd(names::kLotField), GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
   EXPECT_TRUE(GetWindowLongPtrW(f.hwnd(names::kStopLossPrice), GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
-}
-
-// The order itself is the native tab-order table's; here the real focus moves, and what cannot
-// take it is what is disabled or hidden.
-TEST(FormWindow, TabFollowsThePanelsTabOrderAndSkipsDisabledAndHiddenControls) {
-  RealForm f;
-  f.controls->control(names::kStopLevelsPanel).set_visible(true);
-  SetForegroundWindow(f.form());
-  auto tab_from = [&](std::string_view name) {
-    SetFocus(f.hwnd(name));
-    EXPECT_TRUE(f.controls->handle_tab(MSG{f.hwnd(name), WM_KEYDOWN, VK_TAB, 0, 0, {0, 0}}));
-    return GetFocus();
-  };
-  EXPECT_EQ(tab_from(names::kTakeProfitDistance),
-            f.hwnd(names::kStopLossDistance));  // not the left-to-right order
-  EXPECT_EQ(tab_from(names::kStopLevelsApply), f.hwnd(names::kStopLossPrice));  // wraps round
-  f.controls->control(names::kStopLevelsButton).set_enabled(false);
-  f.controls->control(names::kTrailingButton).set_visible(false);
-  EXPECT_EQ(tab_from(names::kLotSpin), f.hwnd(names::kCloseButton));
-  EXPECT_FALSE(
-      f.controls->handle_tab(MSG{f.hwnd(names::kStopLossPrice), WM_KEYDOWN, 'A', 0, 0, {0, 0}}));
 }
 
 }  // namespace

@@ -4,12 +4,12 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <optional>
 #include <stdexcept>
 #include <string>
 #include <thread>
 #include <vector>
 
+#include "box_watcher.h"
 #include "form/names.h"
 #include "form_support.h"
 #include "platform/win32/locale.h"
@@ -21,57 +21,10 @@ namespace pelmora::win32_test {
 namespace names = pelmora::form::names;
 namespace {
 
-// What a person sees of a message box of this program: its text, whether an icon shows beside
-// it (the system may keep a hidden or empty icon control when it shows none), and its buttons.
-struct SeenBox {
-  std::wstring text;
-  bool icon = false;
-  int buttons = 0;
-};
-
-// Waits on its own thread for the box (at most ten seconds), reads it and presses OK.
-class BoxUser {
- public:
-  BoxUser()
-      : thread_([this] {
-          for (int i = 0; i < 1000 && !seen_; ++i, Sleep(10)) {
-            if (HWND box = FindWindowW(L"#32770", L"pelmora_win32_tests")) read(box);
-          }
-        }) {}
-  ~BoxUser() { seen(); }
-  std::optional<SeenBox> seen() {
-    if (thread_.joinable()) thread_.join();
-    return seen_;
-  }
-
- private:
-  void read(HWND box) {
-    Sleep(50);  // let it finish painting, as a person would
-    SeenBox seen;
-    wchar_t text[400] = {};
-    GetDlgItemTextW(box, 0xFFFF, text, 400);  // the fixed identifier of a box's text
-    seen.text = text;
-    for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-      wchar_t cls[32] = {};
-      GetClassNameW(child, cls, 32);
-      if (!IsWindowVisible(child)) continue;
-      seen.icon |= lstrcmpiW(cls, L"Static") == 0 &&
-                   (GetWindowLongPtrW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON &&
-                   SendMessageW(child, STM_GETICON, 0, 0) != 0;
-      seen.buttons += lstrcmpiW(cls, L"Button") == 0;
-    }
-    seen_ = seen;
-    PostMessageW(box, WM_COMMAND, IDOK, 0);
-  }
-
-  std::optional<SeenBox> seen_;
-  std::thread thread_;
-};
-
 TEST(Win32UiThread, TasksPostedFromAnotherThreadRunHereInOrderAndAFailureIsShown) {
   platform::win32::Win32UiThread ui;
   std::vector<DWORD> ran;  // the thread each task ran on
-  BoxUser user;
+  BoxWatcher user;
   std::thread([&] {
     ui.post([&] { ran.push_back(GetCurrentThreadId()); });
     ui.post([] { throw std::runtime_error("the download failed"); });
@@ -80,10 +33,10 @@ TEST(Win32UiThread, TasksPostedFromAnotherThreadRunHereInOrderAndAFailureIsShown
   EXPECT_TRUE(ran.empty());  // nothing runs before the message loop does
   ASSERT_TRUE(pump_until([&] { return ran.size() == 2; }));
   EXPECT_EQ(ran, (std::vector{GetCurrentThreadId(), GetCurrentThreadId() + 1}));
-  const auto seen = user.seen();
-  ASSERT_TRUE(seen);
-  EXPECT_EQ(seen->text, L"the download failed");
-  EXPECT_TRUE(seen->icon);  // an error box, unlike the lot spin's plain one
+  const auto seen = user.finish();
+  ASSERT_EQ(seen.size(), 1u);
+  EXPECT_EQ(seen[0].text, L"the download failed");
+  EXPECT_TRUE(seen[0].icon);  // an error box, unlike the lot spin's plain one
 }
 
 // A press steps on release over the half it began on and repeats while held; over an unreadable
@@ -111,12 +64,13 @@ TEST(LotSpin, StepsOnReleaseRepeatsWhileHeldAndAnUnreadableLotShowsAPlainBox) {
   EXPECT_EQ(lot.text(), held);  // the release adds none and the repeat stops
 
   lot.set_text("1,5,5");
-  BoxUser user;
+  BoxWatcher user;
   click(13, 13);  // returns once the box is closed
-  const auto seen = user.seen();
-  ASSERT_TRUE(seen) << "no box came up";
-  EXPECT_EQ(seen->text + L" " + std::to_wstring(seen->buttons) + (seen->icon ? L" icon" : L""),
-            L"Lot size error! 1");
+  const auto seen = user.finish();
+  ASSERT_EQ(seen.size(), 1u) << "no box came up, or more than one";
+  EXPECT_EQ(
+      seen[0].text + L" " + std::to_wstring(seen[0].buttons) + (seen[0].icon ? L" icon" : L""),
+      L"Lot size error! 1");
   EXPECT_EQ(GetFocus(), f.hwnd(names::kLotField));
   EXPECT_EQ(lot.text(), "1.5.5");
 }
