@@ -3,6 +3,7 @@
 #include "platform/win32/handler_call.h"
 
 #include <cstdlib>
+#include <utility>
 
 #include "form/layout.h"
 #include "form/scaling.h"
@@ -90,6 +91,11 @@ bool FormWindow::on_message(UINT message, WPARAM wparam, LPARAM lparam, LRESULT*
       if ((pos->flags & SWP_SHOWWINDOW) || !(pos->flags & SWP_NOSIZE)) key_outside_shape();
       return false;
     }
+    case WM_ENDSESSION:
+      // Told once the session really ends; the system may end the program right after this.
+      if (wparam) call_handler(std::exchange(on_session_end_, {}));
+      *result = 0;
+      return true;
     case WM_DPICHANGED:
       change_scale(LOWORD(wparam), *reinterpret_cast<const RECT*>(lparam));
       *result = 0;

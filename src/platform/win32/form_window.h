@@ -43,6 +43,7 @@ class FormWindow final : public PanelWindow {
     on_scale_change_ = std::move(handler);
   }
   void set_on_tab(TabHandler handler) override { on_tab_ = std::move(handler); }
+  void set_on_session_end(Handler handler) override { on_session_end_ = std::move(handler); }
   // The message loop's report of Tab in the named control: whether the handler took the key.
   bool tab_pressed(std::string_view control, bool backwards);
   bool visible() const override { return IsWindowVisible(hwnd()) != FALSE; }
@@ -72,6 +73,7 @@ class FormWindow final : public PanelWindow {
   int dpi_;
   ScaleChangeHandler on_scale_change_;
   TabHandler on_tab_;
+  Handler on_session_end_;
 };
 
 }  // namespace pelmora::platform::win32
