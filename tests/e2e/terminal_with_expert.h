@@ -99,7 +99,8 @@ class PanelOverTerminal : public ::testing::Test {
     const DWORD thread = GetWindowThreadProcessId(control, nullptr);
     const bool reached = wait_until(
         [&] {
-          GUITHREADINFO info{.cbSize = sizeof info};
+          GUITHREADINFO info{};
+          info.cbSize = sizeof info;
           return GetGUIThreadInfo(thread, &info) && info.hwndCapture == control;
         },
         1s, 5ms);
