@@ -61,6 +61,8 @@ class FormWindow final : public PanelWindow {
  private:
   bool on_message(UINT message, WPARAM wparam, LPARAM lparam, LRESULT* result);
   void shown_if(bool was_visible);
+  // Makes the key colour see-through, once, before the window is first drawn.
+  void key_colour();
   // Paints the part of the window outside its region in the key colour.
   void key_outside_shape();
   void change_scale(int new_dpi, const RECT& suggested);
@@ -74,6 +76,7 @@ class FormWindow final : public PanelWindow {
   ScaleChangeHandler on_scale_change_;
   TabHandler on_tab_;
   Handler on_session_end_;
+  bool keyed_ = false;
 };
 
 }  // namespace pelmora::platform::win32
