@@ -91,24 +91,30 @@ class PanelOverTerminal : public ::testing::Test {
         },
         5s);
   }
-  // Presses and releases the left button over `control`; whether the press reached it (it held
-  // the mouse between press and release, as a pressed button does).
+  // Presses and releases the left button over `control`: whether the press reached the panel (a
+  // pressed control holds the mouse until the release). One taken by another control than the
+  // one under the cursor fails the test.
   bool press_reached(HWND control) {
     if (!input::move_to(input::centre_of(control))) return false;
     input::left_button(true);
-    const DWORD thread = GetWindowThreadProcessId(control, nullptr);
-    const bool reached = wait_until(
+    HWND pressed = nullptr;
+    wait_until(
         [&] {
           GUITHREADINFO info{};
           info.cbSize = sizeof info;
-          return GetGUIThreadInfo(thread, &info) && info.hwndCapture == control;
+          GetGUIThreadInfo(GetWindowThreadProcessId(control, nullptr), &info);
+          return (pressed = info.hwndCapture) == control;
         },
         1s, 5ms);
     input::left_button(false);
-    return reached;
+    if (pressed && pressed != control) {
+      ADD_FAILURE() << "a press on control " << GetDlgCtrlID(control) << " went to control "
+                    << GetDlgCtrlID(pressed);
+    }
+    return pressed != nullptr;
   }
   // Clicks `button` until `shown` has taken `hidden`'s place. A click is repeated, and the repeat
-  // printed, only when its press never reached the button; one the panel took and ignored fails.
+  // printed, only when its press never reached the panel; one the panel took and ignored fails.
   bool click_until_swapped(std::string_view button, std::string_view shown, std::string_view hidden,
                            POINT place) {
     for (int tries = 0; tries < 3; ++tries) {

@@ -11,7 +11,7 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
+#include <regex>
 
 #include "control_protocol.h"
 #include "form/names.h"
@@ -32,32 +32,23 @@ POINT list_item_point(HWND list, int index) {
   return p;
 }
 
-// Today's file of the panel's command journal, in the user's local application data.
-std::filesystem::path todays_journal() {
+// Today's lines of the panel's command journal (in the user's local application data), each
+// without its time and milliseconds: "command quotes ticket fate", and "held" for a held one.
+std::vector<std::string> todays_journal() {
   PWSTR local = nullptr;
   SHGetKnownFolderPath(FOLDERID_LocalAppData, 0, nullptr, &local);
-  const std::filesystem::path folder = std::filesystem::path(local) / L"Pelmora" / L"journal";
-  CoTaskMemFree(local);
   SYSTEMTIME t{};
   GetLocalTime(&t);
-  wchar_t name[16];
-  swprintf(name, 16, L"%04u-%02u-%02u.csv", t.wYear, t.wMonth, t.wDay);
-  return folder / name;
-}
-
-// The journal's lines after its header: command, quotes, ticket, fate and whether it was held.
-std::vector<std::string> journal_lines(const std::filesystem::path& file) {
-  std::stringstream text;
-  text << std::ifstream(file, std::ios::binary).rdbuf();
+  wchar_t name[64];
+  swprintf(name, 64, L"\\Pelmora\\journal\\%04u-%02u-%02u.csv", t.wYear, t.wMonth, t.wDay);
+  std::ifstream file(std::filesystem::path(std::wstring(local) + name), std::ios::binary);
+  CoTaskMemFree(local);
   std::vector<std::string> lines;
-  std::string line;
-  std::getline(text, line);
-  while (std::getline(text, line)) {
-    std::vector<std::string> f{""};  // time, command, quotes, ticket, fate, ms, held_ms
-    for (const char c : line.substr(0, line.size() - 1))
-      c == ',' ? f.emplace_back() : f.back() += c;
-    if (f.size() == 7)
-      lines.push_back(f[1] + f[2] + f[3] + " " + f[4] + (f[6].empty() ? "" : " held"));
+  const std::regex fields(R"re(.{23},"(.*)","(.*)","(.*)",(\w+),\d*,(\d*)\r)re");
+  std::smatch f;
+  for (std::string line; std::getline(file, line);) {
+    if (!std::regex_match(line, f, fields)) continue;
+    lines.push_back(f.format("$1 $2 $3 $4") + (f[5].length() > 0 ? " held" : ""));
   }
   return lines;
 }
@@ -102,7 +93,7 @@ TEST_F(TradingOverTerminal, ATypedLotGoesOutAsTypedOrAsTheLotStep) {
 // journal has a line for each with its fate, also for one replaced before the expert took it and
 // one still standing when the panel ended with its chart.
 TEST_F(TradingOverTerminal, NoClickIsLostAroundABusyExpertAndTheJournalTellsEachFate) {
-  std::filesystem::remove(todays_journal());
+  const size_t before = todays_journal().size();  // lines of the tests before
   ASSERT_TRUE(expert_->give_quotes(L"1.3051 / 1.3053"));
   ASSERT_TRUE(click(names::kSellButton));
   EXPECT_EQ(expert_->take_command(5s, TestExpert::kWait), L"OPEN_SELL;0.01;;;");
@@ -125,14 +116,12 @@ TEST_F(TradingOverTerminal, NoClickIsLostAroundABusyExpertAndTheJournalTellsEach
   ASSERT_EQ(run_.send("close-chart 1"), 1);
   SetForegroundWindow(panel_);
   ASSERT_TRUE(wait_until([&] { return !run_.panel_running(); }));
-  const std::string quoted = "\"1.3051 / 1.3053\"\"-1\" ";
-  EXPECT_EQ(journal_lines(todays_journal()),
-            (std::vector<std::string>{"\"OPEN_SELL;0.01;;;\"" + quoted + "taken",
-                                      "\"OPEN_BUY;0.01;;;\"" + quoted + "taken held",
-                                      "\"OPEN_SELL;0.01;;;\"" + quoted + "taken",
-                                      "\"OPEN_BUY;0.01;;;\"" + quoted + "replaced",
-                                      "\"OPEN_SELL;0.01;;;\"" + quoted + "taken",
-                                      "\"OPEN_BUY;0.01;;;\"" + quoted + "pending"}));
+  const std::string buy = "OPEN_BUY;0.01;;; 1.3051 / 1.3053 -1 ";
+  const std::string sell = "OPEN_SELL;0.01;;; 1.3051 / 1.3053 -1 ";
+  const auto lines = todays_journal();
+  EXPECT_EQ(std::vector(lines.begin() + std::min(before, lines.size()), lines.end()),
+            (std::vector<std::string>{sell + "taken", buy + "taken held", sell + "taken",
+                                      buy + "replaced", sell + "taken", buy + "pending"}));
 }
 
 TEST_F(TradingOverTerminal, ClosesTheClickedOrderAndClosesAllTheOrdersTheExpertReports) {
