@@ -6,7 +6,10 @@
 #include <string>
 
 #include "link/link.h"
+#include "platform/fake/fake_clock.h"
 #include "platform/fake/fake_controls.h"
+#include "platform/fake/fake_journal_files.h"
+#include "platform/fake/fake_ui_thread.h"
 
 namespace {
 
@@ -17,16 +20,24 @@ using platform::fake::FakeListBox;
 using platform::fake::FakeMenuItem;
 
 struct Panel {
-  FakeEdit IN_ORDERS, IN_READ_COMMAND, IN_ORDER_PROPERTY, OUT_SELECTED_ORDER, OUT_COMMAND,
-      lot_field{"0.10"};
+  FakeEdit IN_ORDERS, IN_READ_COMMAND, IN_ASK_BID, IN_ORDER_PROPERTY, OUT_SELECTED_ORDER,
+      OUT_COMMAND, lot_field{"0.10"};
   FakeListBox orders_list;
   FakeButton stop_levels_button, trailing_button, close_button;
   FakeMenuItem close_all_item;
   link::OrderVariables order;
+  platform::fake::ManualClock clock;
+  platform::fake::FakeClock time{clock};
+  platform::fake::FakeUiThread ui;
+  platform::fake::FakeJournalFiles files{ui};
+  link::CommandJournal journal{time, files};
+  link::CommandWriter commands{{OUT_COMMAND, IN_READ_COMMAND, IN_ASK_BID, OUT_SELECTED_ORDER},
+                               journal};
   // The order actions' switching, as the panel wires it.
-  link::Link link{{IN_ORDERS, IN_READ_COMMAND, IN_ORDER_PROPERTY, OUT_SELECTED_ORDER, OUT_COMMAND,
-                   lot_field, orders_list},
-                  order, [this](bool present) {
+  link::Link link{{IN_ORDERS, IN_ORDER_PROPERTY, OUT_SELECTED_ORDER, lot_field, orders_list},
+                  order,
+                  commands,
+                  [this](bool present) {
                     for (FakeButton* b : {&stop_levels_button, &trailing_button, &close_button}) {
                       b->set_enabled(present);
                     }

@@ -5,9 +5,11 @@
 #include <exception>
 
 #include "app/panel_form.h"
-#include "platform/win32/browser.h"
+#include "platform/win32/clock.h"
+#include "platform/win32/desktop.h"
 #include "platform/win32/form_controls.h"
 #include "platform/win32/http.h"
+#include "platform/win32/journal_files.h"
 #include "platform/win32/locale.h"
 #include "platform/win32/message_boxes.h"
 #include "platform/win32/program.h"
@@ -24,11 +26,13 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     win32::Win32UiThread ui;
     win32::Win32Locale locale;
     win32::Win32Http http(ui);  // after ui: its answers go there
-    win32::Win32Browser browser;
+    win32::Win32Desktop desktop;
     win32::Win32SettingsStore settings;
+    win32::Win32Clock clock;
+    win32::Win32JournalFiles journal(ui);  // after ui: its tasks go there
     win32::FormControls controls;
-    pelmora::app::PanelForm form(
-        {controls, terminal, program, messages, ui, locale, http, browser, settings});
+    pelmora::app::PanelForm form({controls, terminal, program, messages, ui, locale, http, desktop,
+                                  settings, clock, journal});
     form.Show();
     MSG msg{};
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) {

@@ -1,6 +1,7 @@
 // The form's construction: the shared parts, then each feature, which wires itself.
 #include "app/panel_form.h"
 
+#include "common/silently.h"
 #include "form/names.h"
 #include "form/refresh_panel_buttons.h"
 #include "form/window_events.h"
@@ -15,12 +16,17 @@ namespace {
 
 link::LinkFields link_fields(platform::ControlSet& c) {
   return {.IN_ORDERS = c.edit(link::kInOrders.name),
-          .IN_READ_COMMAND = c.edit(link::kInReadCommand.name),
           .IN_ORDER_PROPERTY = c.edit(link::kInOrderProperty.name),
           .OUT_SELECTED_ORDER = c.edit(link::kOutSelectedOrder.name),
-          .OUT_COMMAND = c.edit(link::kOutCommand.name),
           .lot_field = c.edit(form::names::kLotField),
           .orders_list = c.list_box(form::names::kOrdersList)};
+}
+
+link::CommandFields command_fields(platform::ControlSet& c) {
+  return {.OUT_COMMAND = c.edit(link::kOutCommand.name),
+          .IN_READ_COMMAND = c.edit(link::kInReadCommand.name),
+          .IN_ASK_BID = c.edit(link::kInAskBid.name),
+          .OUT_SELECTED_ORDER = c.edit(link::kOutSelectedOrder.name)};
 }
 
 terminal::FollowingControls following_controls(platform::ControlSet& c) {
@@ -36,13 +42,14 @@ terminal::FollowingControls following_controls(platform::ControlSet& c) {
 
 PanelForm::PanelForm(const platform::Platform& platform)
     : platform_(platform),
-      link_(link_fields(platform.controls), order_,
+      journal_(platform.clock, platform.journal),
+      commands_(command_fields(platform.controls), journal_),
+      link_(link_fields(platform.controls), order_, commands_,
             [&c = platform.controls](bool present) { trading::offer_order_actions(c, present); }),
-      commands_(platform.controls.edit(link::kOutCommand.name)),
       dragging_(platform),
       order_entry_(platform, commands_, order_),
       trailing_stop_(platform, commands_),
-      tester_control_(platform),
+      tester_control_(platform, [this](int position) { stored_settings_.speed_moved(position); }),
       tp_sl_(platform, commands_, order_, settings_),
       stored_settings_(
           platform, settings_,
@@ -52,8 +59,9 @@ PanelForm::PanelForm(const platform::Platform& platform)
                {.load_settings = [this] { stored_settings_.load_settings(true); },
                 .update_selected_order = [this] { link_.update_selected_order(); },
                 .send_speed_to_tester = [this] { tester_control_.send_speed_to_tester(); }}),
-      following_(following_controls(platform.controls), platform.terminal, platform.program,
-                 [this] { link_.update_selected_order(); }),
+      following_(
+          following_controls(platform.controls), platform.terminal, platform.program,
+          [this] { link_.update_selected_order(); }, [this] { save_at_end(false); }),
       update_notice_(platform, settings_) {
   wire_handlers();
   on_create();
@@ -75,14 +83,27 @@ void PanelForm::on_show() {
   startup_.on_show();
 }
 
-// The settings are stored once more on the way out; a refusal is shown, then the program ends.
 void PanelForm::on_destroy() noexcept {
-  platform::call_reporting([this] { stored_settings_.save_settings(); }, platform_.messages);
+  save_at_end(false);
+}
+
+// The settings are stored once more on the way out; a refusal is shown, then the program ends.
+// At the session's end nobody is left to read the box, which would only hold the log-off up.
+void PanelForm::save_at_end(bool silent) noexcept {
+  if (silent) {
+    common::silently([this] { stored_settings_.save_at_end(); });
+  } else {
+    platform::call_reporting([this] { stored_settings_.save_at_end(); }, platform_.messages);
+  }
 }
 
 void PanelForm::wire_handlers() {
   platform::ControlSet& c = platform_.controls;
   c.window().set_on_show([this] { on_show(); });
+  c.window().set_on_session_end([this] { save_at_end(true); });
+  c.menu_item(form::names::kJournalItem).set_on_click([this] {
+    journal_.show_today(platform_.desktop, platform_.controls.window().ref());
+  });
   form::follow_window_events(c);
   c.timer(form::names::kFollowingTimer).set_on_tick([this] { following_tick(); });
   c.timer(form::names::kLinkTimer).set_on_tick([this] { link_.tick(); });

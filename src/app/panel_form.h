@@ -1,10 +1,12 @@
 // PanelForm, the panel's one form: it owns what the features share (order and setting variables,
-// the link, the command writer) and composes the features, each binding itself to its controls.
-// Its creation, show and destruction steps are on_create, on_show and on_destroy.
+// the link, the command writer and its journal) and composes the features, each binding itself
+// to its controls. Its creation, show and destruction steps are on_create, on_show and
+// on_destroy; the settings are saved once at whichever end comes first.
 #pragma once
 
 #include "app/startup.h"
 #include "dragging/panel_dragging.h"
+#include "link/command_journal.h"
 #include "link/command_writer.h"
 #include "link/link.h"
 #include "link/order_variables.h"
@@ -47,13 +49,16 @@ class PanelForm {
   void on_create();
   void on_show();
   void on_destroy() noexcept;
+  // The settings saved at the end of the program; a refusal is shown, unless `silent`.
+  void save_at_end(bool silent) noexcept;
   void wire_handlers();
 
   platform::Platform platform_;
   link::OrderVariables order_;
   settings::SettingVariables settings_;
-  link::Link link_;
+  link::CommandJournal journal_;
   link::CommandWriter commands_;
+  link::Link link_;
   dragging::PanelDragging dragging_;
   trading::OrderEntry order_entry_;
   trading::TrailingStop trailing_stop_;

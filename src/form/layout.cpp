@@ -231,6 +231,7 @@ constexpr ControlSpec kControls[] = {
 constexpr MenuItemSpec kMenu[] = {
     {names::kCloseAllItem, "Закрыть все ордера"},
     {names::kSettingsItem, "Настройки"},
+    {names::kJournalItem, "Журнал команд"},
 };
 
 constexpr TimerSpec kTimers[] = {

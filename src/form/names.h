@@ -69,6 +69,7 @@ inline constexpr std::string_view kCreditLine = "Label11";
 inline constexpr std::string_view kPopupMenu = "PopupMenu1";  // the right-click menu
 inline constexpr std::string_view kCloseAllItem = "N2";  // "Закрыть все ордера"
 inline constexpr std::string_view kSettingsItem = "N3";  // "Настройки"
+inline constexpr std::string_view kJournalItem = "N4";   // "Журнал команд"
 // Timers.
 inline constexpr std::string_view kLinkTimer = "Timer1";         // the link tick
 inline constexpr std::string_view kFollowingTimer = "Timer2";    // the following tick

@@ -5,10 +5,8 @@
 #include <optional>
 #include <string>
 
-#include "common/fixed_text.h"
-#include "common/lenient_number.h"
 #include "common/silently.h"
-#include "link/exchange_fields.h"
+#include "link/lot_field.h"
 #include "link/order_lines.h"
 #include "link/order_property.h"
 
@@ -33,8 +31,9 @@ class RedrawSuspension {
 
 }  // namespace
 
-Link::Link(LinkFields fields, OrderVariables& order, OrdersPresent orders_present)
-    : c_(fields), orders_present_(std::move(orders_present)), order_(order) {}
+Link::Link(LinkFields fields, OrderVariables& order, CommandWriter& commands,
+           OrdersPresent orders_present)
+    : c_(fields), orders_present_(std::move(orders_present)), order_(order), commands_(commands) {}
 
 // A failing stage ends silently; the next one and the next tick run as usual.
 void Link::update_selected_order() noexcept {
@@ -63,10 +62,8 @@ void Link::publish(std::string_view ticket) {
 
 void Link::read_order_property_and_check_lot() {
   read_order_property(c_.IN_ORDER_PROPERTY.text(), order_);
-  // The lot may never stay below the lot step: an emptied or half-typed lot is put back.
-  if (order_.lot_step > common::read_lenient_number(c_.lot_field.text())) {
-    c_.lot_field.set_text(common::lot_text(order_.lot_step));
-  }
+  // A lot on its way ("0" and "." before "0.5") is left to the user until the field is left.
+  if (!c_.lot_field.has_focus()) keep_lot_at_step(c_.lot_field, order_.lot_step);
 }
 
 void Link::tick() noexcept {
@@ -75,12 +72,7 @@ void Link::tick() noexcept {
 
 void Link::tick_steps() {
   update_selected_order();
-  // The panel's half of the handshake: OUT_COMMAND first, so the terminal side never sees an
-  // acknowledged command standing next to an empty IN_READ_COMMAND.
-  if (c_.IN_READ_COMMAND.text() == kReadOk) c_.OUT_COMMAND.set_text("");
-  if (c_.OUT_COMMAND.text().empty() && c_.IN_READ_COMMAND.text() == kReadOk) {
-    c_.IN_READ_COMMAND.set_text("");
-  }
+  commands_.handshake();
 
   std::string orders = c_.IN_ORDERS.text();
   if (orders != mirrored_) take_orders(std::move(orders));

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "link/command_writer.h"
 #include "link/order_variables.h"
 #include "platform/controls.h"
 
@@ -17,10 +18,8 @@ namespace pelmora::link {
 // The fields the link works on; held, not owned.
 struct LinkFields {
   platform::Edit& IN_ORDERS;
-  platform::Edit& IN_READ_COMMAND;
   platform::Edit& IN_ORDER_PROPERTY;
   platform::Edit& OUT_SELECTED_ORDER;
-  platform::Edit& OUT_COMMAND;
   platform::Edit& lot_field;
   platform::ListBox& orders_list;
 };
@@ -31,13 +30,15 @@ using OrdersPresent = std::function<void(bool present)>;
 
 class Link {
  public:
-  Link(LinkFields fields, OrderVariables& order, OrdersPresent orders_present);
+  // The command writer completes the handshake at each tick. Everything is held, not owned.
+  Link(LinkFields fields, OrderVariables& order, CommandWriter& commands,
+       OrdersPresent orders_present);
 
   // Runs every 10 ms (200 ms until the panel follows a chart). A failing step ends the tick
   // silently.
   void tick() noexcept;
-  // Publishes the selected ticket, reads the property record, checks the lot field; each of
-  // its three stages runs even when an earlier one fails.
+  // Publishes the selected ticket, reads the property record, checks the lot field (unless the
+  // user is typing in it); each of its three stages runs even when an earlier one fails.
   void update_selected_order() noexcept;
   // The user moved the list's selection.
   void orders_list_clicked() noexcept { update_selected_order(); }
@@ -53,6 +54,7 @@ class Link {
   LinkFields c_;
   OrdersPresent orders_present_;
   OrderVariables& order_;
+  CommandWriter& commands_;
   std::vector<std::string_view> lines_;  // reused; views into the text being taken
   // IN_ORDERS as last mirrored in full, and whether it had order lines: an unchanged text needs
   // neither the split nor the mirror. Nothing before the first tick.

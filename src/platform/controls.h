@@ -59,12 +59,18 @@ class TextControl : public Control {
 // A single-line edit or a multi-line memo. Multi-line text uses "\r\n" between lines.
 class Edit : public TextControl {
  public:
+  // set_text also puts the caret at the end of the new text, where typing goes on.
   // The change handler runs whenever the text actually changes: synchronously inside set_text,
   // and when the user or another process changes it. Writing the same text raises nothing.
   virtual void set_on_change(Handler handler) = 0;
   // A key pressed or released while the field has the keyboard focus.
   virtual void set_on_key_down(Handler handler) = 0;
   virtual void set_on_key_up(Handler handler) = 0;
+  // Whether the field holds the keyboard focus now.
+  virtual bool has_focus() const = 0;
+  // Runs when the field loses the keyboard focus, whoever moved it (the user, the program, or
+  // another window taking the keyboard); has_focus() is false by then.
+  virtual void set_on_focus_lost(Handler handler) = 0;
 };
 
 class Button : public TextControl {
@@ -94,7 +100,11 @@ class MouseSource {
 class Label : public TextControl, public MouseSource {};
 
 // One of the rounded panels that carry the controls.
-class Panel : public Control, public MouseSource {};
+class Panel : public Control, public MouseSource {
+ public:
+  // Runs after the panel has moved, by set_position or rescale.
+  virtual void set_on_move(Handler handler) = 0;
+};
 
 // A pair of small step buttons: down on the left, up on the right. Each press gives one step
 // when released over the button; held down, it repeats after 400 ms and then every 100 ms.
@@ -124,6 +134,8 @@ class RadioGroup : public Control {
   virtual int selected() const = 0;
   // Clamps into kNoChoice..1; kNoChoice clears the selection.
   virtual void select(int choice) = 0;
+  // Runs when the choice changes, by the user or by select(), synchronously.
+  virtual void set_on_change(Handler handler) = 0;
 };
 
 // A list of text items with at most one selected item.

@@ -34,6 +34,9 @@ class PanelWindow : public Window {
   // keyboard focus; `control` is its given name. When the handler returns false, or fails, the
   // key goes on to the control as any other key does.
   virtual void set_on_tab(TabHandler handler) = 0;
+  // Runs once when the user's session ends (log-off, shut-down), before the system ends the
+  // program; the program may be ended without its usual end right after.
+  virtual void set_on_session_end(Handler handler) = 0;
 
   virtual bool visible() const = 0;
   // Shows or hides the window. A change from hidden to shown raises the show handler once,

@@ -3,9 +3,11 @@
 // the program's entry (or a test) owns each role and keeps it alive while the form lives.
 #pragma once
 
-#include "platform/browser.h"
+#include "platform/clock.h"
 #include "platform/control_set.h"
+#include "platform/desktop.h"
 #include "platform/http.h"
+#include "platform/journal_files.h"
 #include "platform/locale.h"
 #include "platform/message_boxes.h"
 #include "platform/program.h"
@@ -23,8 +25,10 @@ struct Platform {
   UiThread& ui;
   Locale& locale;
   Http& http;
-  Browser& browser;
+  Desktop& desktop;
   SettingsStore& settings;
+  Clock& clock;
+  JournalFiles& journal;
 };
 
 }  // namespace pelmora::platform

@@ -57,9 +57,26 @@ Settings::Settings(const platform::Platform& platform, SettingVariables& variabl
       program_(platform.program),
       variables_(variables),
       routines_(std::move(routines)) {
+  for (size_t i = 0; i < 4; ++i) {
+    platform::RadioGroup& group = *groups()[i];
+    group.set_on_change([this, i, &group] { model_.choices[i] = group.selected(); });
+  }
+  c_.main_panel.set_on_move([this] { main_moved(); });
   controls_.menu_item(names::kSettingsItem).set_on_click([this] { settings_item_clicked(); });
   controls_.button(names::kSettingsCancel).set_on_click([this] { settings_cancel_clicked(); });
   controls_.button(names::kSettingsApply).set_on_click([this] { settings_apply_clicked(); });
+}
+
+std::array<platform::RadioGroup*, 4> Settings::groups() {
+  return {&c_.sl_tp_mode_group, &c_.placement_group, &c_.speed_group, &c_.versions_group};
+}
+
+// The place is kept in 96-dpi units, so that it means the same spot at every scale.
+void Settings::main_moved() {
+  const platform::Bounds main = c_.main_panel.bounds();
+  const int dpi = controls_.window().dpi();
+  model_.main_left = form::unscale(main.left, dpi);
+  model_.main_top = form::unscale(main.top, dpi);
 }
 
 std::string Settings::key_suffix() const {
@@ -82,12 +99,16 @@ void Settings::load_settings(bool Full) noexcept {
   common::silently([&] { load(Full); });
 }
 
+// The model takes what the controls show once loaded (a group clamps, the slider too), also
+// where loading changed nothing and so raised no event.
 void Settings::load(bool Full) {
   const Key key = open_key(false);
-  c_.sl_tp_mode_group.select(read_or(key, kSlTpSetType, kFirstChoice));
-  c_.placement_group.select(read_or(key, kWndPosType, kFirstChoice));
-  c_.speed_group.select(read_or(key, kTrackBarPosType, kFirstChoice));
-  c_.versions_group.select(read_or(key, kNewVersionType, kFirstChoice));
+  constexpr std::string_view kChoiceNames[4] = {kSlTpSetType, kWndPosType, kTrackBarPosType,
+                                                kNewVersionType};
+  for (size_t i = 0; i < 4; ++i) {
+    groups()[i]->select(read_or(key, kChoiceNames[i], kFirstChoice));
+    model_.choices[i] = groups()[i]->selected();
+  }
   if (!Full) return;
   // The variables take the stored numbers as they are; only the groups clamp.
   variables_.sl_tp_mode = read_or(key, kSlTpSetType, 0);
@@ -96,25 +117,32 @@ void Settings::load(bool Full) {
   const std::int32_t top = read_or(key, kWndX, 0);
   const std::int32_t left = read_or(key, kWndY, 0);
   c_.main_panel.set_position(form::scale(left, dpi), form::scale(top, dpi));
+  main_moved();
   const std::int32_t speed = read_or(key, kTrackBarPos, kStandardSpeed);
   if (routines_.load_speed_position) routines_.load_speed_position(speed);
+  model_.speed = c_.speed_slider.position();
   variables_.update_mode = read_or(key, kNewVersionType, 0);
 }
 
 void Settings::save_settings() {
   const Key key = open_key(true);
-  write(key, kSlTpSetType, c_.sl_tp_mode_group.selected());
-  write(key, kWndPosType, c_.placement_group.selected());
-  write(key, kTrackBarPosType, c_.speed_group.selected());
-  write(key, kNewVersionType, c_.versions_group.selected());
+  const SettingsModel& m = model_;
+  write(key, kSlTpSetType, m.choices[0]);
+  write(key, kWndPosType, m.choices[1]);
+  write(key, kTrackBarPosType, m.choices[2]);
+  write(key, kNewVersionType, m.choices[3]);
   // Any choice but the first, no choice included, stores the fixed start values.
-  const bool keep_place = c_.placement_group.selected() == kFirstChoice;
-  const platform::Bounds main = c_.main_panel.bounds();
-  const int dpi = controls_.window().dpi();
-  write(key, kWndX, keep_place ? form::unscale(main.top, dpi) : 0);
-  write(key, kWndY, keep_place ? form::unscale(main.left, dpi) : 0);
-  const bool keep_speed = c_.speed_group.selected() == kFirstChoice;
-  write(key, kTrackBarPos, keep_speed ? c_.speed_slider.position() : kStandardSpeed);
+  const bool keep_place = m.choices[1] == kFirstChoice;
+  write(key, kWndX, keep_place ? m.main_top : 0);
+  write(key, kWndY, keep_place ? m.main_left : 0);
+  const bool keep_speed = m.choices[2] == kFirstChoice;
+  write(key, kTrackBarPos, keep_speed ? m.speed : kStandardSpeed);
+}
+
+void Settings::save_at_end() {
+  if (saved_at_end_) return;
+  saved_at_end_ = true;  // a refusal is shown once, not at every end that follows
+  save_settings();
 }
 
 void Settings::settings_item_clicked() {
@@ -136,8 +164,8 @@ void Settings::settings_cancel_clicked() {
 void Settings::settings_apply_clicked() {
   form::refresh_panel_buttons(controls_);
   save_settings();
-  variables_.sl_tp_mode = c_.sl_tp_mode_group.selected();
-  variables_.update_mode = c_.versions_group.selected();
+  variables_.sl_tp_mode = model_.choices[0];
+  variables_.update_mode = model_.choices[3];
   close_window();
   form::rebuild_window_region(controls_);
 }

@@ -3,6 +3,7 @@
 // window that shows the preferences in place of the main panel.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -21,6 +22,15 @@ inline constexpr std::int32_t kStandardSpeed = 24;
 class SettingsWriteError : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;
+};
+
+// What a save writes, kept current by the controls' events as the user and the program change
+// them: a save at the end never reads a window that may be gone already.
+struct SettingsModel {
+  std::int32_t choices[4] = {0, 0, 0, 0};  // the four groups: -1 (none), 0 or 1
+  std::int32_t main_left = 0;              // the main panel's place in 96-dpi units
+  std::int32_t main_top = 0;
+  std::int32_t speed = kStandardSpeed;  // the speed slider's position
 };
 
 struct SettingsRoutines {
@@ -42,8 +52,15 @@ class Settings {
   // place and the slider's position. Each value that cannot be read takes its default on its
   // own; nothing is reported.
   void load_settings(bool Full) noexcept;
-  // Writes the seven values. Throws SettingsWriteError at the first value the store refuses.
+  // Writes the seven values from the model. Throws SettingsWriteError at the first value the
+  // store refuses.
   void save_settings();
+  // The save at the end of the program, once, whichever end comes first (the session's end, the
+  // chart's going, the form's destruction); later calls do nothing. Throws as save_settings.
+  void save_at_end();
+  // The speed slider stands at `position` now.
+  void speed_moved(int position) { model_.speed = position; }
+  const SettingsModel& model() const { return model_; }
   // The key's suffix from the program file's folder; empty when it cannot be worked out.
   std::string key_suffix() const;
 
@@ -67,6 +84,9 @@ class Settings {
   };
 
   void load(bool Full);
+  void main_moved();
+  // The four groups in the order of the model's choices.
+  std::array<platform::RadioGroup*, 4> groups();
   std::unique_ptr<platform::SettingsKey> open_key(bool create) const;
   void close_window();
 
@@ -76,6 +96,8 @@ class Settings {
   const platform::Program& program_;
   SettingVariables& variables_;
   SettingsRoutines routines_;
+  SettingsModel model_;
+  bool saved_at_end_ = false;
 };
 
 }  // namespace pelmora::settings

@@ -14,11 +14,13 @@ using platform::kNoWindow;
 using platform::WindowRef;
 
 FollowingTick::FollowingTick(FollowingControls controls, const platform::TerminalWindows& terminal,
-                             platform::Program& program, platform::Handler update_selected_order)
+                             platform::Program& program, platform::Handler update_selected_order,
+                             platform::Handler before_end)
     : c_(controls),
       terminal_(terminal),
       program_(program),
-      update_selected_order_(std::move(update_selected_order)) {}
+      update_selected_order_(std::move(update_selected_order)),
+      before_end_(std::move(before_end)) {}
 
 // A failing step (a parameter that is no number, say) ends this tick; the next starts afresh.
 void FollowingTick::tick() noexcept {
@@ -38,7 +40,7 @@ void FollowingTick::follow() {
   if (terminal_.exists(chain.chart)) {
     chart_seen_ = true;
   } else if (chart_seen_) {
-    program_.quit();
+    end_program();
     return;
   }
 
@@ -61,7 +63,7 @@ void FollowingTick::follow() {
   const std::optional<std::string> frame_text = read_window_title(terminal_, chain.frame);
   if (!frame_text) return;
   if (frame_text->empty()) {
-    program_.quit();
+    end_program();
     return;
   }
 
@@ -85,6 +87,11 @@ bool FollowingTick::gate_visibility(WindowRef main, WindowRef frame) {
   set_timers(true);
   if (!area_too_small_) c_.window.set_visible(true);
   return true;
+}
+
+void FollowingTick::end_program() {
+  if (before_end_) before_end_();
+  program_.quit();
 }
 
 void FollowingTick::set_timers(bool on) {

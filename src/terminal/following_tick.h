@@ -28,8 +28,10 @@ inline constexpr int kChartMargin = 2;
 
 class FollowingTick {
  public:
+  // `before_end` runs right before the tick ends the program (the settings are saved there).
   FollowingTick(FollowingControls controls, const platform::TerminalWindows& terminal,
-                platform::Program& program, platform::Handler update_selected_order);
+                platform::Program& program, platform::Handler update_selected_order,
+                platform::Handler before_end = {});
 
   // Runs every 300 ms. A failing step ends the tick silently.
   void tick() noexcept;
@@ -44,12 +46,14 @@ class FollowingTick {
   // front of the other charts); false ends the tick.
   bool gate_visibility(platform::WindowRef main, platform::WindowRef frame);
   void set_timers(bool on);
+  void end_program();
   void place(platform::WindowRef area, platform::WindowRef main, platform::WindowRef frame);
 
   FollowingControls c_;
   const platform::TerminalWindows& terminal_;
   platform::Program& program_;
   platform::Handler update_selected_order_;
+  platform::Handler before_end_;
   int last_width_ = 0;
   int last_height_ = 0;
   // The chart area was last found too small to hold the panel: the panel stays hidden until a

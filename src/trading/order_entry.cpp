@@ -7,6 +7,7 @@
 #include "form/refresh_panel_buttons.h"
 #include "form/window_shape.h"
 #include "link/exchange_fields.h"
+#include "link/lot_field.h"
 
 namespace pelmora::trading {
 
@@ -34,14 +35,17 @@ void OrderEntry::wire_handlers(platform::ControlSet& controls) {
   lot_spin_pair.set_on_up([this] { lot_up_clicked(); });
   c_.lot_field.set_on_key_down([this] { lot_key_down(); });
   c_.lot_field.set_on_key_up([this] { lot_key_up(); });
+  c_.lot_field.set_on_focus_lost([this] { lot_left(); });
 }
 
 void OrderEntry::sell_clicked() {
+  link::keep_lot_at_step(c_.lot_field, order_.lot_step);
   commands_.open_sell(c_.lot_field.text());
   form::rebuild_window_region(controls_);
 }
 
 void OrderEntry::buy_clicked() {
+  link::keep_lot_at_step(c_.lot_field, order_.lot_step);
   commands_.open_buy(c_.lot_field.text());
   form::rebuild_window_region(controls_);
 }
@@ -62,6 +66,10 @@ void OrderEntry::lot_key_down() {
 
 void OrderEntry::lot_key_up() {
   form::refresh_panel_buttons(controls_);
+}
+
+void OrderEntry::lot_left() noexcept {
+  common::silently([this] { link::keep_lot_at_step(c_.lot_field, order_.lot_step); });
 }
 
 // A failing step ends the spin silently; the field keeps what it holds now.

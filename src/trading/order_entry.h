@@ -17,7 +17,8 @@ class OrderEntry {
   OrderEntry(const OrderEntry&) = delete;
   OrderEntry& operator=(const OrderEntry&) = delete;
 
-  // SELL and BUY: the lot text goes out as it stands.
+  // SELL and BUY: the lot text goes out as it stands, once a lot below the lot step has been
+  // put back to the step.
   void sell_clicked();
   void buy_clicked();
   // CLOSE: the ticket OUT_SELECTED_ORDER holds at the click, "-1" included.
@@ -29,6 +30,8 @@ class OrderEntry {
   void lot_up_clicked() noexcept { lot_spin(SpinDirection::kUp); }
   void lot_key_down();
   void lot_key_up();
+  // The user left the lot field: a lot below the lot step does not stay. Silent.
+  void lot_left() noexcept;
 
  private:
   struct Controls {

@@ -42,12 +42,14 @@ class FlagScope {
 
 }  // namespace
 
-TesterControl::TesterControl(const platform::Platform& platform)
+TesterControl::TesterControl(const platform::Platform& platform,
+                             std::function<void(int position)> speed_moved)
     : controls_(platform.controls),
       c_(resolve(platform.controls)),
       terminal_(platform.terminal),
       program_(platform.program),
-      messages_(platform.messages) {
+      messages_(platform.messages),
+      speed_moved_(std::move(speed_moved)) {
   wire_handlers(platform.controls.timer(form::names::kF11Timer));
 }
 
@@ -90,6 +92,7 @@ void TesterControl::load_speed_position(int position) noexcept {
 }
 
 void TesterControl::speed_changed() {
+  if (speed_moved_) speed_moved_(c_.speed_slider.position());
   form::refresh_panel_buttons(controls_);
   try {
     send_speed_to_tester();

@@ -3,6 +3,8 @@
 // to the chart (the F11 timer).
 #pragma once
 
+#include <functional>
+
 #include "platform/platform.h"
 
 namespace pelmora::trading {
@@ -19,7 +21,9 @@ struct TesterPanelControls {
 class TesterControl {
  public:
   // Resolves its controls and wires their handlers. The platform's roles are held, not owned.
-  explicit TesterControl(const platform::Platform& platform);
+  // `speed_moved` is told the slider's position at each of its changes.
+  explicit TesterControl(const platform::Platform& platform,
+                         std::function<void(int position)> speed_moved = {});
   TesterControl(const TesterControl&) = delete;
   TesterControl& operator=(const TesterControl&) = delete;
 
@@ -54,6 +58,7 @@ class TesterControl {
   platform::TerminalWindows& terminal_;
   const platform::Program& program_;
   platform::MessageBoxes& messages_;
+  std::function<void(int position)> speed_moved_;
   bool ticking_ = false;  // an f11_timer tick (and any error box it shows) is running
   bool loading_ = false;  // speed_slider is being put at its stored position
 };

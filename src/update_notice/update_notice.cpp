@@ -25,7 +25,7 @@ UpdateNotice::UpdateNotice(const platform::Platform& platform,
     : c_(resolve(platform.controls)),
       settings_(settings),
       http_(platform.http),
-      browser_(platform.browser),
+      desktop_(platform.desktop),
       sites_(
           read_web_sites(platform.program.read_file_beside(kWebSitesFileName, kMaxWebSitesFileBytes)
                              .value_or(""))) {
@@ -83,7 +83,7 @@ void UpdateNotice::open_forum(bool owned_by_panel) noexcept {
   common::silently([&] {
     const platform::WindowRef owner = owned_by_panel ? c_.window.ref() : platform::kNoWindow;
     if (const std::optional<std::string> url = forum_page_url(sites_))
-      browser_.open_url(*url, owner);
+      desktop_.open_url(*url, owner);
   });
 }
 

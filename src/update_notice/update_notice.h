@@ -53,7 +53,7 @@ class UpdateNotice {
   UpdateControls c_;
   const settings::SettingVariables& settings_;
   platform::Http& http_;
-  platform::Browser& browser_;
+  platform::Desktop& desktop_;
   const WebSites sites_;  // read once, from the file beside the program
   platform::HttpTicket ticket_;
   bool checking_ = false;

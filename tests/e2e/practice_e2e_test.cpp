@@ -100,14 +100,6 @@ class PracticeOverTerminal : public PanelOverTerminal {
                                    reinterpret_cast<LPARAM>(item.data()));
     return n == LB_ERR ? L"" : item.substr(0, static_cast<size_t>(n));
   }
-  // Types `text` over the field's whole text, as the user would with the keyboard.
-  void retype(std::string_view name, const std::wstring& text) {
-    ASSERT_TRUE(take_keyboard(name));
-    input::press_key(VK_END);
-    for (size_t i = this->text(name).size(); i > 0; --i) input::press_key(VK_BACK);
-    for (wchar_t c : text) input::press_key(static_cast<WORD>(c));
-    ASSERT_TRUE(text_becomes(name, text));
-  }
   // A click on the tester's controls through the panel hands the terminal the keyboard under
   // Wine, so the user takes it back after each.
   void tester_button(std::string_view name, LRESULT state) {

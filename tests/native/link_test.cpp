@@ -3,11 +3,17 @@
 // the link reads and writes (order lines, the property record, commands).
 #include <gtest/gtest.h>
 
+#include <cctype>
+#include <sstream>
+
 #include "link/command_writer.h"
 #include "link/link.h"
 #include "link/order_lines.h"
 #include "link/order_property.h"
+#include "platform/fake/fake_clock.h"
 #include "platform/fake/fake_controls.h"
+#include "platform/fake/fake_journal_files.h"
+#include "platform/fake/fake_ui_thread.h"
 
 namespace pelmora::link {
 namespace {
@@ -15,14 +21,22 @@ namespace {
 using namespace platform::fake;
 
 struct Panel {
-  FakeEdit IN_ORDERS, IN_READ_COMMAND, IN_ORDER_PROPERTY, OUT_SELECTED_ORDER, OUT_COMMAND,
-      lot_field{"0.10"};
+  FakeEdit IN_ORDERS, IN_READ_COMMAND, IN_ASK_BID, IN_ORDER_PROPERTY, OUT_SELECTED_ORDER,
+      OUT_COMMAND, lot_field{"0.10"};
   FakeListBox orders_list;
   std::optional<bool> orders_present;  // the last word the link gave
   OrderVariables order;
-  Link link{{IN_ORDERS, IN_READ_COMMAND, IN_ORDER_PROPERTY, OUT_SELECTED_ORDER, OUT_COMMAND,
-             lot_field, orders_list},
+  ManualClock clock;
+  FakeClock time{clock};
+  FakeUiThread ui;
+  FakeJournalFiles files{ui};
+  CommandJournal journal{time, files};
+  std::optional<CommandWriter> commands{
+      std::in_place, CommandFields{OUT_COMMAND, IN_READ_COMMAND, IN_ASK_BID, OUT_SELECTED_ORDER},
+      journal};
+  Link link{{IN_ORDERS, IN_ORDER_PROPERTY, OUT_SELECTED_ORDER, lot_field, orders_list},
             order,
+            *commands,
             [this](bool present) { orders_present = present; }};
 
   void tick(std::string_view orders) {
@@ -60,6 +74,61 @@ TEST(LinkHandshake, OnlyAnExactReadOkClearsBothFieldsAndOutCommandGoesFirst) {
   });
   p.link.tick();
   EXPECT_EQ(p.IN_READ_COMMAND.text(), "READ_OK");
+}
+
+// One command slot and no click lost. A script, 10 ms a step: a letter is a click (CLOSE with
+// that ticket), w and k the expert's WAIT and READ_OK, t a link tick, e the panel's end. Then
+// OUT_COMMAND|IN_READ_COMMAND and each journalled command: ticket, fate, ms since its click and,
+// if it was held while the expert was busy, for how long.
+TEST(LinkHandshake, ACommandIsHeldUnderWaitWrittenAfterReadOkAndOnlyTheUntakenOneReplaced) {
+  const std::tuple<const char*, const char*, const char*> cases[] = {
+      {"AB", "CLOSE;B;;;|", "A replaced 10 ;"},
+      {"AkB", "CLOSE;B;;;|", "A taken 20 ;"},
+      {"AwBkt", "CLOSE;B;;;|", "A taken 40 ;"},
+      {"AwBCkt", "CLOSE;C;;;|", "B replaced 10 10;A taken 50 ;"},
+      {"AwBktkt", "|", "A taken 40 ;B taken 40 20;"},
+      {"AwBwt", "CLOSE;A;;;|WAIT", ""},
+      {"AwBe", "CLOSE;A;;;|WAIT", "B pending 10 10;A pending 30 ;"}};
+  for (const auto& [script, fields, journal] : cases) {
+    Panel p;
+    for (const char step : std::string_view(script)) {
+      p.clock.advance(10);
+      if (step == 'w') p.IN_READ_COMMAND.type("WAIT");
+      if (step == 'k') p.IN_READ_COMMAND.type("READ_OK");
+      if (step == 't') p.link.tick();
+      if (step == 'e') p.commands.reset();
+      if (std::isupper(step)) p.commands->close(std::string(1, step));
+    }
+    std::string lines;
+    std::istringstream file(p.files.text("2026-01-05.csv"));
+    for (std::string line; std::getline(file, line);) {
+      std::vector<std::string> f{""};  // time, command, quotes, ticket, fate, ms, held_ms
+      for (const char c : line.substr(0, line.size() - 1))
+        c == ',' ? f.emplace_back() : f.back() += c;
+      if (f[3] != "ticket") lines += f[1][7] + (" " + f[4] + " " + f[5] + " " + f[6] + ";");
+    }
+    EXPECT_EQ(p.OUT_COMMAND.text() + "|" + p.IN_READ_COMMAND.text() + " " + lines,
+              std::string(fields) + " " + journal)
+        << script;
+  }
+}
+
+// The day's file: a byte-order mark and the header, then a line per command with its click's
+// time, its texts quoted (one a spreadsheet would take for a formula kept as text), its fate and
+// the milliseconds to it.
+TEST(CommandJournal, ALineHoldsTheClicksTimeTheTextsQuotedTheFateAndTheTime) {
+  Panel p;
+  p.IN_ASK_BID.type("=1.3051 / \"1.3053\"");
+  p.OUT_SELECTED_ORDER.type("-1");
+  p.clock.advance(86400000 + 1234);
+  p.commands->close("-1");
+  p.IN_READ_COMMAND.type("READ_OK");
+  p.clock.advance(56);
+  p.link.tick();
+  EXPECT_EQ(
+      p.files.text("2026-01-06.csv"),
+      "\xEF\xBB\xBFtime,command,quotes,ticket,fate,ms,held_ms\r\n"
+      "2026-01-06 09:30:01.234,\"CLOSE;-1;;;\",\"'=1.3051 / \"\"1.3053\"\"\",\"-1\",taken,56,\r\n");
 }
 
 // The first order is selected and published in the tick that lists it, without the user's
@@ -179,9 +248,10 @@ TEST(OrderTexts, LinesTicketsTheRecordsFieldsAndTheCommand) {
     EXPECT_EQ(v, (OrderVariables{1, 1.5, 0, 0, 0, 0})) << record;
   }
   // The other verbs are written by the form's handlers, whose tests pin their texts.
-  FakeEdit out("OPEN_SELL;0.01;;;");
-  CommandWriter(out).set_tp_sl("12345 ", "1.2950", "");
-  EXPECT_EQ(out.text(), "SET_TP_SL;12345 ;1.2950;;");
+  Panel p;
+  p.OUT_COMMAND.type("OPEN_SELL;0.01;;;");
+  p.commands->set_tp_sl("12345 ", "1.2950", "");
+  EXPECT_EQ(p.OUT_COMMAND.text(), "SET_TP_SL;12345 ;1.2950;;");
 }
 
 }  // namespace

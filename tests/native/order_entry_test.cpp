@@ -23,10 +23,44 @@ TEST_F(OrderEntry, EachCommandWriterRunsItsStepsInOrderAndReplacesTheLastCommand
       {[&] { click(names::kCloseButton); }, "RCW", "CLOSE;777 ;;;"},
       {[&] { c().fake_menu_item(names::kCloseAllItem).click(); }, "C", "CLOSE_ALL;;;;"},
       {[&] { edit(names::kLotField).key_down(); }, "R", "CLOSE_ALL;;;;"},
-      {[&] { edit(names::kLotField).key_up(); }, "R", "CLOSE_ALL;;;;"}};
+      {[&] { edit(names::kLotField).key_up(); }, "R", "CLOSE_ALL;;;;"},
+      {[&] { c().fake_menu_item(names::kJournalItem).click(); }, "", "CLOSE_ALL;;;;"}};
   for (const auto& [act, steps, sent] : cases) {
     EXPECT_EQ(journal(act), steps) << sent;
     EXPECT_EQ(command(), sent);
+  }
+  // "Журнал команд" opens today's file, made with its header, once the lines before are in.
+  EXPECT_TRUE(roles->desktop.files().empty());
+  roles->ui.run_pending();
+  const std::string file = "2026-01-05.csv";
+  EXPECT_EQ(roles->desktop.files(),
+            (std::vector<platform::fake::FakeDesktop::Opened>{
+                {roles->journal.path_of(file), platform::fake::FakePanelWindow::kRef}}));
+  const std::string text = roles->journal.text(file);
+  EXPECT_EQ(std::ranges::count(text, '\n'), 4) << text;  // the header, three commands replaced
+}
+
+// Typed key by key with link ticks between the keys, the lot stays as typed while the user is in
+// the field. BUY sends it, or the lot step where it reads below the step ("," read as "."), and
+// leaving the field puts the step in the same way.
+TEST_F(OrderEntry, ALotStaysAsTypedUntilLeftOrSentAndNeverGoesOutBelowTheStep) {
+  const std::pair<std::string_view, std::string> cases[] = {
+      {"0.1", "0.1"}, {"0.05", "0.05"}, {"0.5", "0.5"},  {"1", "1"},       {"2.5", "2.5"},
+      {"0,2", "0,2"}, {"", "0.01"},     {"abc", "0.01"}, {"0.001", "0.01"}};
+  FakeEdit& lot = edit(names::kLotField);
+  edit("IN_ORDER_PROPERTY").type(kBuy);  // a lot step of 0.01
+  for (const auto& [typed, sent] : cases) {
+    for (const bool buy : {true, false}) {
+      lot.set_focus();
+      for (size_t keys = 0; keys <= typed.size(); ++keys) {
+        lot.type(typed.substr(0, keys));
+        form->link().tick();
+        EXPECT_EQ(lot.text(), typed.substr(0, keys));
+      }
+      if (buy) click(names::kBuyButton);
+      if (!buy) c().focus_elsewhere();
+      EXPECT_EQ(buy ? command() : lot.text(), buy ? "OPEN_BUY;" + sent + ";;;" : sent) << typed;
+    }
   }
 }
 
@@ -47,8 +81,8 @@ TEST_F(OrderEntry, BothSpinPairsStepTheirFieldByOneRule) {
       {names::kLotField, 0.01, "0.01", false, "0.01", true, 0},
       {names::kLotField, 0.1, "0.25", true, "0.35", true, 0},
       {names::kLotField, 0.1, "0.15", false, "0.10", true, 0},
-      {names::kLotField, 0.01, "1,5,5", true, "1.5.5", false, 0},
       {names::kLotField, HUGE_VAL, "1,0", true, "1.0", true, 0},  // no text for the sum: silent
+      {names::kLotField, 0.01, "1,5,5", true, "1.5.5", false, 0},
       {names::kTrailingDistance, 0, "0", false, "0", true, 0},
       {names::kTrailingDistance, 0, "2,5", true, "4", true, 2},
       {names::kTrailingDistance, 0, "-7", true, "0", true, 1},

@@ -55,7 +55,7 @@ struct PanelWorld : TerminalTree {
     roles->controls.window().set_dpi(dpi);
     const platform::Platform p = roles->roles();
     form.emplace(platform::Platform{p.controls, p.terminal, p.program, p.messages, p.ui, p.locale,
-                                    p.http, p.browser, store});
+                                    p.http, p.desktop, store, p.clock, p.journal});
     form->Show();
   }
   // The end of the run: the form is destroyed, which saves.

@@ -86,6 +86,35 @@ TEST_F(Settings, AFirstStartTakesEveryDefaultAndLeavingStoresThemUnderTheFolders
   EXPECT_EQ(store.open_keys(), 0);
 }
 
+// Whichever end comes first saves, once: the session's end, the following tick finding the
+// chart closed (before it ends the program), the form's destruction. What it saves is what the
+// controls' events left: the user's choice, main's place after a drag, the slider's position.
+TEST_F(Settings, TheFirstEndSavesWhatTheControlsShowedLastAndTheOthersNothing) {
+  const std::function<void()> ends[] = {[&] { c().window().end_session(); },
+                                        [&] {
+                                          terminal.set_text(frame, "");  // the chart is closed
+                                          form->following_tick();
+                                        },
+                                        [&] { leave(); }};
+  for (const auto& end : ends) {
+    store = {};
+    start();
+    roles->program.set_first_parameter(parameter());
+    terminal.set_foreground(platform::fake::FakePanelWindow::kRef);
+    c().radio_group(names::kVersionsGroup).select(1);
+    auto& main = c().fake<FakePanel>(names::kMainPanel);
+    main.press(MouseButton::kLeft, 5, 5);
+    main.release(MouseButton::kLeft, 35, 75);
+    c().slider(names::kSpeedSlider).set_position(7);
+    end();
+    EXPECT_EQ((std::vector{stored("NewVersion_Type"), stored("WND_Y"), stored("WND_X"),
+                           stored("TrackBarPos")}),
+              (std::vector{1, 30, 70, 7}));
+    leave();
+    EXPECT_EQ(store.writes().size(), 7u);
+  }
+}
+
 TEST_F(Settings, EachStoredValueStandsAloneGroupsClampTheVariablesDoNot) {
   const std::pair<const char*, FakeSettingsStore::Value> values[] = {
       {"SL_TP_Set_Type", -1},

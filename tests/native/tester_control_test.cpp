@@ -139,8 +139,8 @@ TEST(TesterControl, AHeldF11WithABadParameterOpensOneErrorBoxAtATime) {
   platform::fake::FakePlatform roles(terminal, "abc");
   BoxesWithTicks boxes;
   platform::Platform p = roles.roles();
-  TesterControl tester(
-      {p.controls, p.terminal, p.program, boxes, p.ui, p.locale, p.http, p.browser, p.settings});
+  TesterControl tester({p.controls, p.terminal, p.program, boxes, p.ui, p.locale, p.http, p.desktop,
+                        p.settings, p.clock, p.journal});
   boxes.while_open = [&tester] {
     for (int i = 0; i < 3; ++i) tester.f11_tick();
   };

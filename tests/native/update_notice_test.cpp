@@ -19,7 +19,7 @@ namespace names = pelmora::form::names;
 namespace {
 
 using platform::MouseButton;
-using platform::fake::FakeBrowser;
+using platform::fake::FakeDesktop;
 using platform::fake::FakeLabel;
 
 constexpr char kVersionUrl[] = "http://127.0.0.1:8080/products/pelmora_v.txt";
@@ -115,7 +115,7 @@ TEST(UpdateNotice, WithNoSiteConfiguredNothingIsAskedAndTheLinksOpenNothing) {
   EXPECT_EQ(w.interval(), kCheckIntervalMs) << "the failed check keeps the minute's rhythm";
   w.label(names::kUpdateNotice).release(MouseButton::kLeft, 1, 1);
   w.label(names::kCreditLine).release(MouseButton::kLeft, 1, 1);
-  EXPECT_TRUE(w.roles->browser.opened().empty());
+  EXPECT_TRUE(w.roles->desktop.urls().empty());
 }
 
 TEST(UpdateNotice, TheFormGoneBeforeTheAnswerHearsNothing) {
@@ -135,8 +135,8 @@ TEST(UpdateNotice, ALeftReleaseOnEitherLabelOpensTheForumPage) {
     UpdateWorld w;
     w.label(label).press(button, 5, 5);
     w.label(label).release(button, 5, 5);
-    const std::vector<FakeBrowser::Opened> expected{{kForumUrl, owner}};
-    EXPECT_EQ(w.roles->browser.opened(), opens ? expected : decltype(expected){}) << label;
+    const std::vector<FakeDesktop::Opened> expected{{kForumUrl, owner}};
+    EXPECT_EQ(w.roles->desktop.urls(), opens ? expected : decltype(expected){}) << label;
     EXPECT_FALSE(w.form->drag_state().dragging) << "the links drag nothing";
   }
 }

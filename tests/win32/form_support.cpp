@@ -40,9 +40,10 @@ RealForm::RealForm(const RealFormRoles& roles) {
                             "VersionSite=" + roles.version_site + "\n");
   }
   controls = std::make_unique<platform::win32::FormControls>();
-  tform = std::make_unique<app::PanelForm>(platform::Platform{
-      *controls, terminal, program, roles.boxes ? *roles.boxes : messages, ui, locale,
-      roles.http ? *roles.http : fake_http, browser, roles.settings ? *roles.settings : settings});
+  tform = std::make_unique<app::PanelForm>(
+      platform::Platform{*controls, terminal, program, roles.boxes ? *roles.boxes : messages, ui,
+                         locale, roles.http ? *roles.http : fake_http, desktop,
+                         roles.settings ? *roles.settings : settings, clock, journal});
   for (const form::TimerSpec& t : form::timers()) controls->timer(t.name).set_enabled(false);
   tform->Show();
   pump_for(100);

@@ -10,8 +10,10 @@
 #include <string_view>
 
 #include "app/panel_form.h"
-#include "platform/fake/fake_browser.h"
+#include "platform/fake/fake_clock.h"
+#include "platform/fake/fake_desktop.h"
 #include "platform/fake/fake_http.h"
+#include "platform/fake/fake_journal_files.h"
 #include "platform/fake/fake_locale.h"
 #include "platform/fake/fake_message_boxes.h"
 #include "platform/fake/fake_program.h"
@@ -67,8 +69,11 @@ struct RealForm {
   platform::fake::FakeUiThread ui;
   platform::fake::FakeLocale locale;
   platform::fake::FakeHttp fake_http;
-  platform::fake::FakeBrowser browser;
+  platform::fake::FakeDesktop desktop;
   platform::fake::FakeSettingsStore settings;
+  platform::fake::ManualClock manual_clock;
+  platform::fake::FakeClock clock{manual_clock};
+  platform::fake::FakeJournalFiles journal{ui};
   std::unique_ptr<platform::win32::FormControls> controls;
   std::unique_ptr<app::PanelForm> tform;
 };

@@ -1,6 +1,8 @@
 // Builds the in-memory form from the layout tables.
 #include "platform/fake/fake_control_set.h"
 
+#include <utility>
+
 #include "form/layout.h"
 
 namespace pelmora::platform::fake {
@@ -73,6 +75,10 @@ void FakeControlSet::add_control(const form::ControlSpec& s) {
       make<FakeRadioGroup>(s, s.bounds);
       break;
   }
+}
+
+void FakeControlSet::focus_elsewhere() {
+  if (const std::function<void()> lose = std::exchange(lose_focus_, {})) lose();
 }
 
 }  // namespace pelmora::platform::fake

@@ -3,6 +3,7 @@
 // failure shows in the message boxes the set is given, as on the real form.
 #pragma once
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <vector>
@@ -40,6 +41,8 @@ class FakeControlSet final : public ControlRegistry {
   // The controls given the keyboard focus, oldest first.
   const std::vector<std::string>& focus_history() const { return focus_history_; }
   std::string focused() const { return focus_history_.empty() ? "" : focus_history_.back(); }
+  // Another window takes the keyboard: the control that had it loses it.
+  void focus_elsewhere();
 
  private:
   void add_control(const form::ControlSpec& spec);
@@ -49,8 +52,11 @@ class FakeControlSet final : public ControlRegistry {
   void make(const form::ControlSpec& spec, Args&&... args) {
     auto owned = std::make_unique<T>(std::forward<Args>(args)...);
     owned->set_visible(spec.visible);
-    owned->set_focus_observer(
-        [this, name = std::string(spec.name)] { focus_history_.push_back(name); });
+    owned->set_focus_observer([this, name = std::string(spec.name), raw = owned.get()] {
+      if (focused() != name) focus_elsewhere();
+      focus_history_.push_back(name);
+      lose_focus_ = [raw] { raw->focus_lost(); };
+    });
     owned->report_failures_to(failures_);
     add(spec.name, *owned);
     owned_.push_back(std::move(owned));
@@ -60,6 +66,7 @@ class FakeControlSet final : public ControlRegistry {
   FakePanelWindow window_;
   std::map<std::string, std::string, std::less<>> hints_;
   std::vector<std::string> focus_history_;
+  std::function<void()> lose_focus_;  // of the control that has the focus now
   std::vector<std::unique_ptr<Control>> owned_;
   std::vector<std::unique_ptr<FakeMenuItem>> menu_items_;
 };

@@ -26,6 +26,8 @@ class FakeControlBase : public Base {
   void set_focus() override {
     if (on_focus_) on_focus_();
   }
+  // The keyboard focus left the control for another, or for another window.
+  virtual void focus_lost() {}
   void rescale(const Bounds& bounds, int dpi) override {
     bounds_ = bounds;
     dpi_ = dpi;
@@ -57,6 +59,16 @@ class FakeEdit : public FakeControlBase<Edit> {
   void set_on_change(Handler handler) override { on_change_ = std::move(handler); }
   void set_on_key_down(Handler handler) override { on_key_down_ = std::move(handler); }
   void set_on_key_up(Handler handler) override { on_key_up_ = std::move(handler); }
+  bool has_focus() const override { return focused_; }
+  void set_on_focus_lost(Handler handler) override { on_focus_lost_ = std::move(handler); }
+  void set_focus() override {
+    focused_ = true;
+    FakeControlBase::set_focus();
+  }
+  void focus_lost() override {
+    focused_ = false;
+    call_(on_focus_lost_);
+  }
 
   // The user or the terminal side writes the text (raises the change handler like set_text).
   void type(std::string_view text) { set_text(text); }
@@ -70,6 +82,8 @@ class FakeEdit : public FakeControlBase<Edit> {
   Handler on_change_;
   Handler on_key_down_;
   Handler on_key_up_;
+  Handler on_focus_lost_;
+  bool focused_ = false;
   int writes_ = 0;
 };
 

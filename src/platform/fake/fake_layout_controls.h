@@ -44,6 +44,18 @@ class FakeLabel : public FakeMouseSource<Label> {
 class FakePanel : public FakeMouseSource<Panel> {
  public:
   using FakeMouseSource::FakeMouseSource;
+  void set_on_move(Handler h) override { on_move_ = std::move(h); }
+  void set_position(int left, int top) override {
+    FakeMouseSource::set_position(left, top);
+    call_(on_move_);
+  }
+  void rescale(const Bounds& bounds, int dpi) override {
+    FakeMouseSource::rescale(bounds, dpi);
+    call_(on_move_);
+  }
+
+ private:
+  Handler on_move_;
 };
 
 // A plain control with no behaviour of its own (the separator lines).
@@ -97,10 +109,16 @@ class FakeRadioGroup : public FakeControlBase<RadioGroup> {
  public:
   using FakeControlBase::FakeControlBase;
   int selected() const override { return selected_; }
-  void select(int choice) override { selected_ = std::clamp(choice, kNoChoice, 1); }
+  void select(int choice) override {
+    const int before = selected_;
+    selected_ = std::clamp(choice, kNoChoice, 1);
+    if (selected_ != before) call_(on_change_);
+  }
+  void set_on_change(Handler h) override { on_change_ = std::move(h); }
 
  private:
   int selected_ = kNoChoice;
+  Handler on_change_;
 };
 
 }  // namespace pelmora::platform::fake

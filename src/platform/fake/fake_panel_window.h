@@ -28,6 +28,7 @@ class FakePanelWindow : public PanelWindow {
     on_scale_change_ = std::move(handler);
   }
   void set_on_tab(TabHandler handler) override { on_tab_ = std::move(handler); }
+  void set_on_session_end(Handler handler) override { on_session_end_ = std::move(handler); }
   bool visible() const override { return visible_; }
   void set_visible(bool shown) override;
   void set_on_show(Handler handler) override { on_show_ = std::move(handler); }
@@ -49,6 +50,8 @@ class FakePanelWindow : public PanelWindow {
   void change_dpi(int dpi);
   // Tab (or Shift+Tab) in the named control; whether the handler took the key.
   bool press_tab(std::string_view control, bool backwards);
+  // The user logs off.
+  void end_session() { call_(on_session_end_); }
   // Where the failures of the window's handlers show (see HandlerCaller).
   void report_failures_to(MessageBoxes& boxes) { call_.report_to(&boxes); }
 
@@ -69,6 +72,7 @@ class FakePanelWindow : public PanelWindow {
   Handler on_show_;
   ScaleChangeHandler on_scale_change_;
   TabHandler on_tab_;
+  Handler on_session_end_;
   HandlerCaller call_;
   std::vector<Bounds> shape_;
   int shape_changes_ = 0;

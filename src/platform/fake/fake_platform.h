@@ -1,14 +1,17 @@
 // Every role in memory for native tests (controls on a manual clock, program, boxes, UI queue,
-// locale, HTTP, browser, a settings store), bundled with a terminal tree the test
-// owns. Members are public: tests act as the user, the terminal, the network and the clock.
-// Every handler any of them runs reports its failure to `messages`, as on the real form.
+// locale, HTTP, desktop, a settings store, the time and the journal's files), bundled with a
+// terminal tree the test owns. Members are public: tests act as the user, the terminal, the network
+// and the clock. Every handler any of them runs reports its failure to `messages`, as on the real
+// form.
 #pragma once
 
 #include <string>
 
-#include "platform/fake/fake_browser.h"
+#include "platform/fake/fake_clock.h"
 #include "platform/fake/fake_control_set.h"
+#include "platform/fake/fake_desktop.h"
 #include "platform/fake/fake_http.h"
+#include "platform/fake/fake_journal_files.h"
 #include "platform/fake/fake_locale.h"
 #include "platform/fake/fake_message_boxes.h"
 #include "platform/fake/fake_program.h"
@@ -43,11 +46,14 @@ struct FakePlatform {
   FakeUiThread ui;
   FakeLocale locale;
   FakeHttp http;
-  FakeBrowser browser;
+  FakeDesktop desktop;
   FakeSettingsStore settings;
+  FakeClock time{clock};
+  FakeJournalFiles journal{ui};
 
   Platform roles() {
-    return {controls, terminal, program, messages, ui, locale, http, browser, settings};
+    return {controls, terminal, program,  messages, ui,     locale,
+            http,     desktop,  settings, time,     journal};
   }
 };
 

@@ -42,6 +42,7 @@ bool leaves_text_alone(UINT message) {
     case WM_GETDLGCODE:
     case WM_GETOBJECT:
     case EM_GETSEL:
+    case EM_SETSEL:
     case EM_GETMODIFY:
     case EM_GETLINECOUNT:
     case EM_LINEINDEX:
@@ -83,8 +84,11 @@ std::string Edit::text() const {
 }
 
 // The handler runs inside: EN_CHANGE, or the subclass after WM_SETTEXT, whichever comes first.
+// WM_SETTEXT leaves the caret at the start, where the next key would go in front of the text.
 void Edit::set_text(std::string_view text) {
   set_window_text(hwnd(), text);
+  const int end = GetWindowTextLengthW(hwnd());
+  SendMessageW(hwnd(), EM_SETSEL, static_cast<WPARAM>(end), end);
 }
 
 void Edit::on_command(WORD code) {
@@ -97,6 +101,11 @@ LRESULT CALLBACK Edit::subclass_proc(HWND hwnd, UINT message, WPARAM wparam, LPA
   // Key handlers run before the control sees the key, as the toolkit's OnKeyDown does.
   if (message == WM_KEYDOWN) call_handler(edit->on_key_down_);
   if (message == WM_KEYUP) call_handler(edit->on_key_up_);
+  if (message == WM_SETFOCUS) edit->focused_ = true;
+  if (message == WM_KILLFOCUS) {
+    edit->focused_ = false;
+    call_handler(edit->on_focus_lost_);
+  }
   const bool may_change = !leaves_text_alone(message);
   // Dropped before and after: a handler run inside the change (EN_CHANGE) reads the new text,
   // and nothing read during it outlives it.

@@ -32,6 +32,8 @@ class Edit final : public ChildControl<platform::Edit> {
   void set_on_change(Handler handler) override { on_change_ = std::move(handler); }
   void set_on_key_down(Handler handler) override { on_key_down_ = std::move(handler); }
   void set_on_key_up(Handler handler) override { on_key_up_ = std::move(handler); }
+  bool has_focus() const override { return focused_; }
+  void set_on_focus_lost(Handler handler) override { on_focus_lost_ = std::move(handler); }
 
  private:
   void on_command(WORD code) override;
@@ -45,6 +47,10 @@ class Edit final : public ChildControl<platform::Edit> {
   Handler on_change_;
   Handler on_key_down_;
   Handler on_key_up_;
+  Handler on_focus_lost_;
+  // Kept from WM_SETFOCUS and WM_KILLFOCUS: the link asks at every tick, and asking the system
+  // (GetFocus) would cost a round trip to Wine's server each time.
+  bool focused_ = false;
 };
 
 }  // namespace pelmora::platform::win32

@@ -43,6 +43,7 @@ class FormWindow final : public PanelWindow {
     on_scale_change_ = std::move(handler);
   }
   void set_on_tab(TabHandler handler) override { on_tab_ = std::move(handler); }
+  void set_on_session_end(Handler handler) override { on_session_end_ = std::move(handler); }
   // The message loop's report of Tab in the named control: whether the handler took the key.
   bool tab_pressed(std::string_view control, bool backwards);
   bool visible() const override { return IsWindowVisible(hwnd()) != FALSE; }
@@ -60,6 +61,8 @@ class FormWindow final : public PanelWindow {
  private:
   bool on_message(UINT message, WPARAM wparam, LPARAM lparam, LRESULT* result);
   void shown_if(bool was_visible);
+  // Makes the key colour see-through, once, before the window is first drawn.
+  void key_colour();
   // Paints the part of the window outside its region in the key colour.
   void key_outside_shape();
   void change_scale(int new_dpi, const RECT& suggested);
@@ -72,6 +75,8 @@ class FormWindow final : public PanelWindow {
   int dpi_;
   ScaleChangeHandler on_scale_change_;
   TabHandler on_tab_;
+  Handler on_session_end_;
+  bool keyed_ = false;
 };
 
 }  // namespace pelmora::platform::win32

@@ -68,6 +68,9 @@ bool PanelControl::on_message(UINT message, WPARAM wparam, LPARAM lparam, LRESUL
       SetBkColor(reinterpret_cast<HDC>(wparam), to_colorref(form::kPanelLook.fill_bottom));
       *result = reinterpret_cast<LRESULT>(silver_.get());
       return true;
+    case WM_WINDOWPOSCHANGED:
+      if (!(reinterpret_cast<const WINDOWPOS*>(lparam)->flags & SWP_NOMOVE)) call_handler(on_move_);
+      return false;
     case WM_CONTEXTMENU: {
       if (!on_menu_) return false;
       POINT p{GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)};

@@ -45,6 +45,7 @@ class PanelControl final : public platform::Panel {
   void set_on_mouse_down(MouseButtonHandler h) override { mouse_.set_on_down(std::move(h)); }
   void set_on_mouse_move(MouseMoveHandler h) override { mouse_.set_on_move(std::move(h)); }
   void set_on_mouse_up(MouseButtonHandler h) override { mouse_.set_on_up(std::move(h)); }
+  void set_on_move(Handler h) override { on_move_ = std::move(h); }
 
  private:
   bool on_message(UINT message, WPARAM wparam, LPARAM lparam, LRESULT* result);
@@ -56,6 +57,7 @@ class PanelControl final : public platform::Panel {
   UniqueBrush silver_;
   MouseRelay mouse_;
   MenuRequest on_menu_;
+  Handler on_move_;
 };
 
 }  // namespace pelmora::platform::win32

@@ -6,6 +6,7 @@
 #include "form/scaling.h"
 #include "platform/win32/child_window.h"
 #include "platform/win32/dpi.h"
+#include "platform/win32/handler_call.h"
 #include "platform/win32/wide.h"
 
 namespace pelmora::platform::win32 {
@@ -95,12 +96,16 @@ int RadioGroup::selected() const {
   return kNoChoice;
 }
 
+// The buttons raise nothing for BM_SETCHECK: the change is told from here, for the user's
+// clicks (which come through select) and the program's alike.
 void RadioGroup::select(int choice) {
   choice = std::clamp(choice, kNoChoice, 1);
+  const int before = selected();
   for (int i = 0; i < 2; ++i) {
     SendMessageW(choices_[static_cast<size_t>(i)], BM_SETCHECK,
                  i == choice ? BST_CHECKED : BST_UNCHECKED, 0);
   }
+  if (choice != before) call_handler(on_change_);
 }
 
 bool RadioGroup::on_message(UINT message, WPARAM wparam, LPARAM lparam, LRESULT* result) {

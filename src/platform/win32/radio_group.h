@@ -40,6 +40,7 @@ class RadioGroup final : public platform::RadioGroup {
   void rescale(const Bounds& bounds, int dpi) override;
   int selected() const override;
   void select(int choice) override;
+  void set_on_change(Handler handler) override { on_change_ = std::move(handler); }
 
   HWND hwnd() const { return host_.hwnd(); }
   HWND choice_window(int index) const { return choices_[static_cast<size_t>(index)]; }
@@ -59,6 +60,7 @@ class RadioGroup final : public platform::RadioGroup {
   COLORREF background_;
   UniqueBrush brush_;
   std::array<HWND, 2> choices_{};  // children of host_, destroyed with it
+  Handler on_change_;
 };
 
 }  // namespace pelmora::platform::win32
