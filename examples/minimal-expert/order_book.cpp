@@ -2,6 +2,7 @@
 // lot, the ticket "-1", an unknown ticket) are refused, never guessed at.
 #include "order_book.h"
 
+#include <algorithm>
 #include <cwchar>
 #include <sstream>
 
@@ -17,9 +18,11 @@ std::vector<std::wstring> split_fields(const std::wstring& command) {
   return fields;
 }
 
-// A whole text that is a decimal number with "." as its point; false otherwise.
-bool read_number(const std::wstring& text, double* value) {
+// A whole text that is a decimal number; false otherwise. The panel sends a lot as the user typed
+// it, so its point may be a comma.
+bool read_number(std::wstring text, double* value) {
   if (text.empty()) return false;
+  std::replace(text.begin(), text.end(), L',', L'.');
   wchar_t* end = nullptr;
   *value = std::wcstod(text.c_str(), &end);
   return *end == L'\0';
