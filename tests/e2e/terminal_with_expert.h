@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "form/layout.h"
 #include "real_input.h"
 #include "terminal_driver.h"
 #include "test_expert.h"
@@ -81,8 +82,8 @@ class PanelOverTerminal : public ::testing::Test {
     }
     return false;
   }
-  // Right-clicks `where` and clicks the shortcut menu's item `index` (of its two, which share
-  // its height).
+  // Right-clicks `where` and clicks the shortcut menu's item `index` (its items share its
+  // height).
   bool choose_from_menu(POINT where, int index) {
     if (!input::right_click(where)) return false;
     const DWORD pid = GetProcessId(run_.panel_process());
@@ -91,7 +92,8 @@ class PanelOverTerminal : public ::testing::Test {
       ADD_FAILURE() << "no shortcut menu came up";
       return false;
     }
-    return input::click(input::point_in(menu, 0.5, (index + 0.5) / 2));
+    const auto items = static_cast<double>(form::popup_menu().size());
+    return input::click(input::point_in(menu, 0.5, (index + 0.5) / items));
   }
 
   TerminalRun run_;
