@@ -79,6 +79,8 @@ bool Shortcuts::key_pressed(KeyChord chord, bool repeat) {
   if (!chord.key || !controls_.panel(names::kMainPanel).visible()) return false;
   for (std::size_t i = 0; i < kActionCount; ++i) {
     if (keys_[i] != chord) continue;
+    // The poll counts this press as seen, should the terminal take the keyboard while it is held.
+    if (!repeat) down_[i] = true, ran_[i] = false;
     if (!repeat || repeats(action_at(i))) routines_.run(action_at(i));
     return true;
   }
@@ -94,8 +96,12 @@ void Shortcuts::poll_tick() noexcept {
   polling_ = false;
 }
 
+// The key state keeps a "pressed since last asked" mark as long as nobody asks: the first poll
+// only takes the marks left from before the panel ran (a Shift+B typed into the terminal an hour
+// ago must not buy now) and acts on none.
 void Shortcuts::poll() {
-  const bool in_front = terminal_in_front();
+  const bool in_front = primed_ && terminal_in_front();
+  primed_ = true;
   int held = 0;
   for (const auto& m : kModifierKeys) {
     const platform::TerminalWindows::KeyState state = terminal_.key_state(m.key);

@@ -73,6 +73,7 @@ class Shortcuts {
   std::array<bool, kActionCount> ran_{};
   std::array<std::int64_t, kActionCount> next_repeat_{};
   bool polling_ = false;  // a poll (and any box an action shows) is running
+  bool primed_ = false;   // the first poll has taken the key state's old marks
 };
 
 }  // namespace pelmora::shortcuts
