@@ -3,13 +3,15 @@
 // panel's CPU time from the system. Prints "ready" once the panel has taken the orders. With
 // "expert" instead of a number, the terminal's own expert feeds the panel its replayed quotes,
 // and "ready" comes with the first quotes in the panel's field.
-// Usage: pelmora_idle_host <orders | expert> <seconds>
+// With a third argument, the terminal starts that panel program instead of the one beside it.
+// Usage: pelmora_idle_host <orders | expert> <seconds> [panel program]
 #include <windows.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "link/exchange_fields.h"
 #include "terminal_driver.h"
@@ -47,8 +49,8 @@ int run_with_terminal_expert(int seconds) {
   return hold(seconds);
 }
 
-int run(int orders, int seconds) {
-  TerminalRun terminal;
+int run(int orders, int seconds, const std::vector<std::wstring>& options) {
+  TerminalRun terminal(options);
   if (!terminal.started() || !terminal.wait_placed()) {
     std::fprintf(stderr, "the panel did not come over the chart: %ls\n",
                  terminal.describe().c_str());
@@ -70,11 +72,16 @@ int run(int orders, int seconds) {
 
 int main(int argc, char** argv) {
   if (argc < 3) {
-    std::fprintf(stderr, "usage: pelmora_idle_host <orders | expert> <seconds>\n");
+    std::fprintf(stderr, "usage: pelmora_idle_host <orders | expert> <seconds> [panel program]\n");
     return 2;
   }
   if (std::string(argv[1]) == "expert") {
     return pelmora::e2e::run_with_terminal_expert(std::atoi(argv[2]));
   }
-  return pelmora::e2e::run(std::atoi(argv[1]), std::atoi(argv[2]));
+  std::vector<std::wstring> options;
+  if (argc > 3) {
+    const std::string panel = argv[3];
+    options = {L"--panel", L"\"" + std::wstring(panel.begin(), panel.end()) + L"\""};
+  }
+  return pelmora::e2e::run(std::atoi(argv[1]), std::atoi(argv[2]), options);
 }

@@ -63,14 +63,6 @@ class PracticeOverTerminal : public PanelOverTerminal {
     const auto fields = split(text_of(GetDlgItem(panel_, link::kInOrderProperty.control_id)), L';');
     return fields.size() >= index ? _wtof(fields[index - 1].c_str()) : -1;
   }
-  // Types `text` over the field's whole text, as the user would with the keyboard.
-  void retype(std::string_view name, const std::wstring& text) {
-    ASSERT_TRUE(take_keyboard(name));
-    input::press_key(VK_END);
-    for (size_t i = this->text(name).size(); i > 0; --i) input::press_key(VK_BACK);
-    for (wchar_t c : text) input::press_key(static_cast<WORD>(c));
-    ASSERT_TRUE(text_becomes(name, text));
-  }
   // A click on the tester's controls through the panel hands the terminal the keyboard under
   // Wine, so the user takes it back after each.
   void tester_button(std::string_view name, LRESULT state) {

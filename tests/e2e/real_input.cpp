@@ -2,6 +2,7 @@
 // can land one pixel off the asked point: each move is read back and corrected before a click.
 #include "real_input.h"
 
+#include <cstdio>
 #include <cstdlib>
 #include <thread>
 
@@ -94,10 +95,14 @@ bool right_click(POINT point) {
 }
 
 bool click_until_foreground(HWND control, HWND window) {
-  // On a loaded machine Wine may hand the keyboard to the desktop more than once.
   for (int attempt = 0; attempt < 8; ++attempt) {
+    if (attempt > 0) {
+      wchar_t holder[64] = L"";
+      GetClassNameW(GetForegroundWindow(), holder, 64);
+      std::printf("repeated a click to give the panel the keyboard: %ls holds it\n", holder);
+    }
     if (!click(centre_of(control))) return false;
-    std::this_thread::sleep_for(400ms);  // past the moment the desktop may take it back
+    std::this_thread::sleep_for(400ms);  // past the moment another window might take it back
     if (GetForegroundWindow() == window) return true;
   }
   return false;

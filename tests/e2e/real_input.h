@@ -20,8 +20,8 @@ bool click(POINT point);
 bool right_click(POINT point);
 // Presses or releases the left button where the cursor stands (for callers that time a release).
 void left_button(bool down);
-// Clicks the middle of `control` until `window` holds the keyboard: under Wine a click that
-// takes the keyboard from another window is sometimes followed by the desktop taking it.
+// Clicks the middle of `control` until `window` holds the keyboard; every repeat is printed with
+// the window that held the keyboard instead.
 bool click_until_foreground(HWND control, HWND window);
 // Presses a key, holds it for `hold`, and releases it.
 void press_key(WORD virtual_key, std::chrono::milliseconds hold = std::chrono::milliseconds(30));

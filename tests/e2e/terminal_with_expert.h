@@ -60,6 +60,27 @@ class PanelOverTerminal : public ::testing::Test {
   bool take_keyboard(std::string_view name) {
     return input::click_until_foreground(control(name), panel_);
   }
+  // Types `text` over the field's whole text key by key, as the user would: after each key the
+  // field shows what was typed so far with the caret after it, however the panel's ticks run.
+  void retype(std::string_view name, const std::wstring& text) {
+    ASSERT_TRUE(take_keyboard(name));
+    const auto caret = [&] {
+      DWORD_PTR selection = 0;
+      SendMessageTimeoutW(control(name), EM_GETSEL, 0, 0, SMTO_BLOCK, 2000, &selection);
+      return static_cast<LONG>(selection);
+    };
+    const auto cleared = [&] { return this->text(name).empty() && caret() == 0; };
+    input::press_key(VK_END);
+    for (size_t i = this->text(name).size(); i > 0; --i) input::press_key(VK_BACK);
+    // The keys reach the panel's thread some time after they are sent: type on an empty field.
+    ASSERT_TRUE(wait_until(cleared, 2s)) << "the field was not emptied";
+    for (size_t typed = 1; typed <= text.size(); ++typed) {
+      input::press_key(static_cast<WORD>(VkKeyScanW(text[typed - 1]) & 0xFF));
+      ASSERT_TRUE(text_becomes(name, text.substr(0, typed))) << "typed " << typed << " keys";
+      EXPECT_EQ(caret(), MAKELONG(typed, typed)) << "the caret after " << typed << " keys";
+    }
+    ASSERT_TRUE(text_becomes(name, text));
+  }
   // Waits until the floating panel `shown` is visible with its top-left at `place` and
   // `hidden` is not visible: how one panel takes another's place.
   bool swapped(std::string_view shown, std::string_view hidden, POINT place) {
@@ -70,15 +91,41 @@ class PanelOverTerminal : public ::testing::Test {
         },
         5s);
   }
-  // Clicks `button` until `shown` has taken `hidden`'s place. Under Wine a click can be lost on
-  // a loaded machine, or land while a panel's shape is rebuilt: the user clicks again. The
-  // keyboard is taken back first while the lot field shows.
+  // Presses and releases the left button over `control`: whether the press reached the panel (a
+  // pressed control holds the mouse until the release). One taken by another control than the
+  // one under the cursor fails the test.
+  bool press_reached(HWND control) {
+    if (!input::move_to(input::centre_of(control))) return false;
+    input::left_button(true);
+    HWND pressed = nullptr;
+    wait_until(
+        [&] {
+          GUITHREADINFO info{};
+          info.cbSize = sizeof info;
+          GetGUIThreadInfo(GetWindowThreadProcessId(control, nullptr), &info);
+          return (pressed = info.hwndCapture) == control;
+        },
+        1s, 5ms);
+    input::left_button(false);
+    if (pressed && pressed != control) {
+      ADD_FAILURE() << "a press on control " << GetDlgCtrlID(control) << " went to control "
+                    << GetDlgCtrlID(pressed);
+    }
+    return pressed != nullptr;
+  }
+  // Clicks `button` until `shown` has taken `hidden`'s place. A click is repeated, and the repeat
+  // printed, only when its press never reached the panel; one the panel took and ignored fails.
   bool click_until_swapped(std::string_view button, std::string_view shown, std::string_view hidden,
                            POINT place) {
     for (int tries = 0; tries < 3; ++tries) {
-      if (visible(names::kLotField) && !take_keyboard(names::kLotField)) return false;
-      if (!click(button)) return false;
+      const bool reached = press_reached(control(button));
       if (swapped(shown, hidden, place)) return true;
+      if (reached) {
+        ADD_FAILURE() << "the panel took the click on " << button << " and did nothing";
+        return false;
+      }
+      std::printf("repeated a click on %s: its press never reached the panel\n",
+                  std::string(button).c_str());
     }
     return false;
   }

@@ -18,6 +18,9 @@ namespace pelmora::e2e {
 
 class TestExpert {
  public:
+  static inline const std::wstring kReadOk{link::kReadOk.begin(), link::kReadOk.end()};
+  static inline const std::wstring kWait{link::kWait.begin(), link::kWait.end()};
+
   // `panel` is the panel's top-level window; held, not owned.
   explicit TestExpert(HWND panel)
       : orders_(GetDlgItem(panel, link::kInOrders.control_id)),
@@ -40,18 +43,25 @@ class TestExpert {
 
   std::wstring selected_ticket() const { return read(selected_); }
 
-  // Waits for a command in OUT_COMMAND (polled every millisecond, well inside the panel's 10 ms
-  // link tick) and acknowledges it with "READ_OK"; nothing when none came within `timeout`.
+  // Waits for a new command, as the contract says: one in OUT_COMMAND while IN_READ_COMMAND
+  // reads empty (polled every millisecond, well inside the panel's 10 ms link tick), and answers
+  // it with `word` ("READ_OK", or "WAIT" to carry it out later); nothing when none came within
+  // `timeout`.
   std::optional<std::wstring> take_command(
-      std::chrono::milliseconds timeout = std::chrono::seconds(5)) {
+      std::chrono::milliseconds timeout = std::chrono::seconds(5),
+      const std::wstring& word = kReadOk) {
     std::wstring command;
     const auto came = [&] {
-      return !(command = window_text(command_, kAnswerMs).value_or(L"")).empty();
+      return read(read_command_).empty() &&
+             !(command = window_text(command_, kAnswerMs).value_or(L"")).empty();
     };
     if (!wait_until(came, timeout, std::chrono::milliseconds(1))) return std::nullopt;
-    write(read_command_, std::wstring(link::kReadOk.begin(), link::kReadOk.end()));
+    answer(word);
     return command;
   }
+  // Writes a handshake word into IN_READ_COMMAND.
+  bool answer(const std::wstring& word) { return write(read_command_, word); }
+  std::wstring command_standing() const { return read(command_); }
   // Waits until the panel has cleared OUT_COMMAND and IN_READ_COMMAND after an acknowledgement.
   bool wait_idle(std::chrono::milliseconds timeout = std::chrono::seconds(5)) {
     return wait_until([&] { return read(command_).empty() && read(read_command_).empty(); },

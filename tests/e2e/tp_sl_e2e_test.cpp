@@ -4,7 +4,11 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <cstdlib>
+
+#include "form/layout.h"
 #include "form/names.h"
+#include "form/scaling.h"
 #include "real_input.h"
 #include "terminal_with_expert.h"
 
@@ -45,6 +49,34 @@ TEST_F(TpSlOverTerminal, FillsFromTheOrderStepsTheStopLossAndAppliesBothPrices) 
   EXPECT_EQ(command(), L"SET_TP_SL;12345 ;1.2449;1.26;");
   EXPECT_TRUE(swapped(names::kMainPanel, names::kStopLevelsPanel, main_place))
       << "the main panel did not come back in the window's place";
+}
+
+// Opened and cancelled, then the second order clicked in the list and, a moment later, TP/SL
+// clicked once: the window opens at that one click.
+TEST_F(TpSlOverTerminal, OpensAtTheFirstClickAfterAnotherOrderWasChosen) {
+  ASSERT_TRUE(expert_->give_orders(L"12345 (buy 0.10)\r\n12346 (sell 0.20)\r\n"));
+  ASSERT_TRUE(wait_until([&] { return expert_->selected_ticket() == L"12345 "; }));
+  if (const char* dpi = std::getenv("PELMORA_EXPECT_DPI")) {  // the panel laid out at that scale
+    RECT button{};
+    GetWindowRect(control(names::kStopLevelsButton), &button);
+    EXPECT_EQ(
+        button.right - button.left,
+        form::scale(form::find_control(names::kStopLevelsButton)->bounds.width, std::atoi(dpi)));
+  }
+  const POINT main_place = top_left(control(names::kMainPanel));
+  ASSERT_TRUE(click(names::kStopLevelsButton));
+  ASSERT_TRUE(swapped(names::kStopLevelsPanel, names::kMainPanel, main_place));
+  ASSERT_TRUE(click(names::kStopLevelsCancel));
+  ASSERT_TRUE(swapped(names::kMainPanel, names::kStopLevelsPanel, main_place));
+  HWND list = control(names::kOrdersList);
+  const auto height = static_cast<LONG>(SendMessageW(list, LB_GETITEMHEIGHT, 0, 0));
+  POINT second{20, height + height / 2};
+  ClientToScreen(list, &second);
+  ASSERT_TRUE(input::click(second));
+  Sleep(100);
+  ASSERT_TRUE(click(names::kStopLevelsButton));
+  EXPECT_TRUE(swapped(names::kStopLevelsPanel, names::kMainPanel, main_place))
+      << "the first click on TP/SL did not open the window";
 }
 
 }  // namespace

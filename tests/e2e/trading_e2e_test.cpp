@@ -6,6 +6,12 @@
 #include <windows.h>
 
 #include <commctrl.h>
+#include <knownfolders.h>
+#include <shlobj.h>
+
+#include <filesystem>
+#include <fstream>
+#include <regex>
 
 #include "control_protocol.h"
 #include "form/names.h"
@@ -26,6 +32,27 @@ POINT list_item_point(HWND list, int index) {
   return p;
 }
 
+// Today's lines of the panel's command journal (in the user's local application data), each
+// without its time and milliseconds: "command quotes ticket fate", and "held" for a held one.
+std::vector<std::string> todays_journal() {
+  PWSTR local = nullptr;
+  SHGetKnownFolderPath(FOLDERID_LocalAppData, 0, nullptr, &local);
+  SYSTEMTIME t{};
+  GetLocalTime(&t);
+  wchar_t name[64];
+  swprintf(name, 64, L"\\Pelmora\\journal\\%04u-%02u-%02u.csv", t.wYear, t.wMonth, t.wDay);
+  std::ifstream file(std::filesystem::path(std::wstring(local) + name), std::ios::binary);
+  CoTaskMemFree(local);
+  std::vector<std::string> lines;
+  const std::regex fields(R"re(.{23},"(.*)","(.*)","(.*)",(\w+),\d*,(\d*)\r)re");
+  std::smatch f;
+  for (std::string line; std::getline(file, line);) {
+    if (!std::regex_match(line, f, fields)) continue;
+    lines.push_back(f.format("$1 $2 $3 $4") + (f[5].length() > 0 ? " held" : ""));
+  }
+  return lines;
+}
+
 using TradingOverTerminal = TerminalWithExpert;
 using TesterOverTerminal = TerminalWithExpert;
 
@@ -44,6 +71,57 @@ TEST_F(TradingOverTerminal, MarketOrdersCarryTheLotThatTheSpinSets) {
   EXPECT_TRUE(text_becomes(names::kLotField, L"0.01")) << "the spin's left half steps down";
   ASSERT_TRUE(click(names::kBuyButton));
   EXPECT_EQ(command(), L"OPEN_BUY;0.01;;;");
+}
+
+// Typed with real keys, a lot stays as typed with the caret after the last key while the link
+// ticks, and BUY sends it as typed, or the lot step where it reads below the step.
+TEST_F(TradingOverTerminal, ATypedLotGoesOutAsTypedOrAsTheLotStep) {
+  ASSERT_TRUE(expert_->give_orders(L"12345 (buy 0.10)\r\n"));
+  ASSERT_TRUE(expert_->give_order_property(L"x;0;1.25;1.245;1.26;0.0001;0;0;0.01;"));
+  const std::pair<std::wstring, std::wstring> lots[] = {
+      {L"0.1", L"0.1"}, {L"0.05", L"0.05"}, {L"0.5", L"0.5"},  {L"1", L"1"},       {L"2.5", L"2.5"},
+      {L"0,2", L"0,2"}, {L"", L"0.01"},     {L"abc", L"0.01"}, {L"0.001", L"0.01"}};
+  for (const auto& [typed, sent] : lots) {
+    retype(names::kLotField, typed);
+    ASSERT_TRUE(click(names::kBuyButton));
+    EXPECT_EQ(command(), L"OPEN_BUY;" + sent + L";;;") << "typed " << typed.size() << " keys";
+  }
+}
+
+// Each click gives one command, in order: one made while the expert's WAIT stands is held and
+// written after its READ_OK, one made right after a READ_OK comes after that handshake. The
+// journal has a line for each with its fate, also for one replaced before the expert took it and
+// one still standing when the panel ended with its chart.
+TEST_F(TradingOverTerminal, NoClickIsLostAroundABusyExpertAndTheJournalTellsEachFate) {
+  const size_t before = todays_journal().size();  // lines of the tests before
+  ASSERT_TRUE(expert_->give_quotes(L"1.3051 / 1.3053"));
+  ASSERT_TRUE(click(names::kSellButton));
+  EXPECT_EQ(expert_->take_command(5s, TestExpert::kWait), L"OPEN_SELL;0.01;;;");
+  ASSERT_TRUE(click(names::kBuyButton));
+  Sleep(100);  // ten link ticks
+  EXPECT_EQ(expert_->command_standing(), L"OPEN_SELL;0.01;;;") << "held while the expert works";
+  ASSERT_TRUE(expert_->answer(TestExpert::kReadOk));
+  EXPECT_EQ(expert_->take_command(5s, TestExpert::kWait), L"OPEN_BUY;0.01;;;");
+  // Pressed, then the expert's READ_OK, then released: the click comes before the next link tick.
+  ASSERT_TRUE(input::move_to(input::centre_of(control(names::kSellButton))));
+  input::left_button(true);
+  ASSERT_TRUE(expert_->answer(TestExpert::kReadOk));
+  input::left_button(false);
+  EXPECT_EQ(command(), L"OPEN_SELL;0.01;;;");
+  ASSERT_TRUE(click(names::kBuyButton));
+  ASSERT_TRUE(click(names::kSellButton));
+  EXPECT_EQ(command(), L"OPEN_SELL;0.01;;;") << "the later click of two before the expert looks";
+  ASSERT_TRUE(click(names::kBuyButton));
+  ASSERT_TRUE(wait_until([&] { return !expert_->command_standing().empty(); }));
+  ASSERT_EQ(run_.send("close-chart 1"), 1);
+  SetForegroundWindow(panel_);
+  ASSERT_TRUE(wait_until([&] { return !run_.panel_running(); }));
+  const std::string buy = "OPEN_BUY;0.01;;; 1.3051 / 1.3053 -1 ";
+  const std::string sell = "OPEN_SELL;0.01;;; 1.3051 / 1.3053 -1 ";
+  const auto lines = todays_journal();
+  EXPECT_EQ(std::vector(lines.begin() + std::min(before, lines.size()), lines.end()),
+            (std::vector<std::string>{sell + "taken", buy + "taken held", sell + "taken",
+                                      buy + "replaced", sell + "taken", buy + "pending"}));
 }
 
 TEST_F(TradingOverTerminal, ClosesTheClickedOrderAndClosesAllTheOrdersTheExpertReports) {

@@ -48,6 +48,7 @@ TEST_F(OrderEntry, ALotStaysAsTypedUntilLeftOrSentAndNeverGoesOutBelowTheStep) {
       {"0.1", "0.1"}, {"0.05", "0.05"}, {"0.5", "0.5"},  {"1", "1"},       {"2.5", "2.5"},
       {"0,2", "0,2"}, {"", "0.01"},     {"abc", "0.01"}, {"0.001", "0.01"}};
   FakeEdit& lot = edit(names::kLotField);
+  edit("IN_ORDER_PROPERTY").type(kBuy);  // a lot step of 0.01
   for (const auto& [typed, sent] : cases) {
     for (const bool buy : {true, false}) {
       lot.set_focus();

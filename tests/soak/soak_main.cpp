@@ -3,8 +3,9 @@
 // carries out the panel's commands, the user's hand presses the panel's buttons, and the
 // terminal is minimised and restored, hidden behind its other chart and covered by another
 // program, over and over. The panel's process is sampled all along; the run fails when a figure
-// grows, when the panel ends or stops answering, when it does not come back over the chart, or
-// when the replay ends before the run does.
+// grows, when the panel ends or stops answering, when it does not come back over the chart, when
+// a click is lost (neither carried out nor refused by the expert), or when the replay ends before
+// the run does.
 // Usage: pelmora_soak [minutes (default 30)] [seconds between samples (default 3)]
 #include <windows.h>
 
@@ -164,7 +165,7 @@ class Soak {
   // Why the run cannot go on; empty while all is well.
   std::string fault;
   Figure figures[3] = {{"RSS (MB)", 1024, 6144}, {"windows", 1, 2}, {"handles", 1, 8}};
-  int clicks = 0, answered = 0;
+  int clicks = 0, answered = 0, refused = 0, lost = 0;
   LRESULT ask(const std::string& figure) { return run_.send(figure).value_or(-1); }
   int linux_pid() const { return linux_pid_; }
 
@@ -224,11 +225,22 @@ void Soak::press(std::string_view control, const std::string& counter) {
   HWND button = e2e::panel_control(panel_, control);
   if (!button || !IsWindowEnabled(button)) return;
   const LRESULT before = ask(counter);
+  const size_t journal_before = run_.journal().read_one(L"journal-").size();
   ++clicks;
   if (e2e::input::click(e2e::input::centre_of(button)) &&
       wait_for([&] { return ask(counter) > before; }, 5s)) {
     ++answered;
+    return;
   }
+  // Not carried out: the expert's journal tells a refusal (with its reason) from a lost click,
+  // one that never reached the expert.
+  const std::string journal = run_.journal().read_one(L"journal-");
+  const std::string since = journal.substr(std::min(journal_before, journal.size()));
+  const bool was_refused = since.find(": refused: ") != std::string::npos;
+  ++(was_refused ? refused : lost);
+  std::fprintf(stderr, "soak: a click on %s %s: %s\n", std::string(control).c_str(),
+               was_refused ? "was refused by the expert" : "was lost",
+               since.empty() ? "nothing in the expert's journal" : since.c_str());
 }
 
 // An order opened, then closed down to 0 to 3 open ones, so that the order lines and the
@@ -271,10 +283,11 @@ int run(double minutes, std::chrono::seconds every) {
                           kFewestTicksPerBar,
                       sim::kMaxBars)))},
       e2e::ExpertSide::terminal);
-  HWND quotes = e2e::panel_control(terminal.panel_window(), names::kQuotes);
   if (!terminal.started() || !terminal.wait_placed() ||
       terminal.send("set-speed " + std::to_string(kFastest)) != sim::kReplyDone ||
       !e2e::wait_until([&] {
+        // Looked up here: the panel's window is there only once the terminal has started it.
+        HWND quotes = e2e::panel_control(terminal.panel_window(), names::kQuotes);
         return e2e::window_text(quotes).value_or(L"").find(L" / ") != std::wstring::npos;
       })) {
     std::fprintf(stderr, "soak: no panel with quotes over a running replay: %ls\n",
@@ -297,6 +310,8 @@ int run(double minutes, std::chrono::seconds every) {
   const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
   std::printf("| soak run | %.1f min, %d cycles, linux pid %d | %d of %d clicks carried out |\n",
               minutes, cycles, soak.linux_pid(), soak.answered, soak.clicks);
+  std::printf("| soak clicks not carried out | %d lost | %d refused by the expert |\n", soak.lost,
+              soak.refused);
   std::printf("| soak replay at speed %d | %.0f ticks a second | nominal %.0f |\n", kFastest,
               static_cast<double>(soak.ask("ticks")) / seconds,
               practice::ticks_per_second(kFastest));
@@ -313,11 +328,12 @@ int run(double minutes, std::chrono::seconds every) {
     if (growth && *growth > f.limit) status = 1;
     if (!growth && !f.samples.empty()) status = std::max(status, 2);
   }
-  if (soak.answered == 0) status = 1;
+  if (soak.answered == 0 || soak.lost > 0) status = 1;
   if (status != 0) {
     std::fprintf(stderr, "soak FAILED after %d cycles: %s\n", cycles,
                  !soak.fault.empty()  ? soak.fault.c_str()
                  : soak.answered == 0 ? "no click was carried out by the expert"
+                 : soak.lost > 0      ? "a click was lost"
                  : status == 2        ? "too few samples to judge; run longer"
                                       : "a figure grew");
   }

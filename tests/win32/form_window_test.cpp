@@ -99,6 +99,8 @@ TEST(FormWindow, SeeThroughWindowWhoseExchangeFieldsTheExpertFindsByIdentifier) 
   RealForm f;
   COLORREF key = 0;
   DWORD flags = 0;
+  f.controls->window().set_visible(true);  // keyed at its first show
+  pump_for(20);
   ASSERT_TRUE(GetLayeredWindowAttributes(f.form(), &key, nullptr, &flags));
   EXPECT_TRUE(key == 3621450 && (flags & LWA_COLORKEY));
   EXPECT_FALSE(GetWindowLongPtrW(f.form(), GWL_STYLE) & (WS_CAPTION | WS_THICKFRAME));

@@ -1,13 +1,18 @@
 // The settings store against the real registry: keys in the 32-bit view, opened only when present
 // or created, numbers only, and a refusal the core can tell (the fallback to the user's key is
-// the native settings tests'; the machine key and the settings window are driven in tests/e2e).
+// the native settings tests'; the machine key and the settings window are driven in tests/e2e);
+// and what a real form stores there at log-off and when its chart frame is destroyed.
 #include <gtest/gtest.h>
 #include <windows.h>
 
 #include <optional>
 
+#include "form/names.h"
+#include "form_support.h"
 #include "platform/win32/registry_key.h"
 #include "platform/win32/settings_store.h"
+#include "platform/win32/wide.h"
+#include "settings/settings_key.h"
 
 namespace pelmora::win32_test {
 namespace {
@@ -57,6 +62,51 @@ TEST(Win32SettingsStore, KeysOpenOnlyWhenPresentOrCreatedReadOnlyNumbersAndRefus
   EXPECT_EQ(refused.open(SettingsRoot::kMachine, "Settings", true), nullptr);
   EXPECT_EQ(refused.open(SettingsRoot::kMachine, "Settings", false), nullptr);
   RegDeleteTreeW(HKEY_CURRENT_USER, kTestRoot);
+}
+
+// The user's hand on a real form (main dragged by 30, 20, "не сообщать о выходе новых версий"
+// chosen and not applied, the slider at 7), then an end: a log-off while the form runs, or the
+// chart frame its owner window hangs from destroyed (which destroys every control) before the
+// form's end. Each time the registry holds what the user left, saved once.
+TEST(Win32SettingsAtTheEnd, EveryEndStoresWhatTheUserLeft) {
+  namespace names = form::names;
+  const std::string program = R"(C:\PelmoraEndTest\pelmora.exe)";
+  const std::wstring key =
+      platform::win32::to_wide(settings::settings_key_path(settings::settings_key_suffix(program)));
+  for (const char* end : {"log-off", "chart frame destroyed"}) {
+    RegDeleteKeyExW(HKEY_LOCAL_MACHINE, key.c_str(), KEY_WOW64_32KEY, 0);
+    platform::win32::Win32SettingsStore store;
+    RealForm form({.settings = &store, .program_path = program});
+    HWND frame = CreateWindowExW(0, L"STATIC", L"EURUSD,H1", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
+                                 400, 300, nullptr, nullptr, nullptr, nullptr);
+    form.controls->window().attach_owner_to(reinterpret_cast<platform::WindowRef>(frame));
+    SendMessageW(GetDlgItem(form.hwnd(names::kVersionsGroup), 2), BM_CLICK, 0, 0);
+    HWND main = form.hwnd(names::kMainPanel);
+    mouse(main, WM_LBUTTONDOWN, MK_LBUTTON, 5, 5);
+    mouse(main, WM_MOUSEMOVE, MK_LBUTTON, 35, 25);
+    mouse(main, WM_LBUTTONUP, 0, 35, 25);
+    form.controls->slider(names::kSpeedSlider).set_position(7);
+    if (end[0] == 'l') {
+      EXPECT_EQ(SendMessageW(form.form(), WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF), TRUE);
+      SendMessageW(form.form(), WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+      form.controls->slider(names::kSpeedSlider).set_position(3);  // too late: saved once
+      form.tform.reset();
+    } else {
+      DestroyWindow(frame);
+      pump_for(50);
+      form.tform.reset();
+    }
+    const auto stored = [&](const char* name) {
+      const auto opened = store.open(SettingsRoot::kMachine, platform::win32::to_utf8(key), false);
+      return opened ? opened->read(name) : std::nullopt;
+    };
+    EXPECT_EQ((std::vector{stored("WND_Y"), stored("WND_X"), stored("NewVersion_Type"),
+                           stored("TrackBarPos")}),
+              (std::vector<std::optional<int32_t>>{30, 20, 1, 7}))
+        << end;
+    if (IsWindow(frame)) DestroyWindow(frame);
+  }
+  RegDeleteKeyExW(HKEY_LOCAL_MACHINE, key.c_str(), KEY_WOW64_32KEY, 0);
 }
 
 }  // namespace

@@ -14,6 +14,11 @@
 
 namespace pelmora::platform::win32 {
 
+namespace {
+// Posted by the first show, so that the key comes after the caller's placing in the same turn.
+constexpr UINT kKeyColour = WM_APP + 2;
+}  // namespace
+
 void snap_to_work_area(RECT& r, const RECT& work) {
   const LONG width = r.right - r.left;
   const LONG height = r.bottom - r.top;
@@ -44,8 +49,6 @@ FormWindow::FormWindow()
       key_brush_(CreateSolidBrush(to_colorref(form::kFormSpec.colour))),
       icon_(make_app_icon()),
       dpi_(window_dpi(form_.hwnd())) {
-  // Every pixel in exactly the key colour is see-through, wherever it is drawn.
-  SetLayeredWindowAttributes(hwnd(), to_colorref(form::kFormSpec.colour), 255, LWA_COLORKEY);
   for (HWND window : {hwnd(), owner()}) {
     SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_.get()));
     SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_.get()));
@@ -97,6 +100,10 @@ bool FormWindow::on_message(UINT message, WPARAM wparam, LPARAM lparam, LRESULT*
       if ((pos->flags & SWP_SHOWWINDOW) || !(pos->flags & SWP_NOSIZE)) key_outside_shape();
       return false;
     }
+    case kKeyColour:
+      key_colour();
+      *result = 0;
+      return true;
     case WM_ENDSESSION:
       // Told once the session really ends; the system may end the program right after this.
       if (wparam) call_handler(std::exchange(on_session_end_, {}));
@@ -151,11 +158,23 @@ void FormWindow::shown_if(bool was_visible) {
   call_handler(on_show_);
 }
 
+// Every pixel in exactly the key colour is see-through, wherever it is drawn. Set once the window
+// is in its place rather than at creation: under Wine the colour key gives the window a surface
+// of its size then, and one made at the layout's size outlives the move over the chart (about
+// 3 MB). A layered window without its attributes is not drawn, so nothing shows unkeyed.
+void FormWindow::key_colour() {
+  if (keyed_) return;
+  keyed_ = SetLayeredWindowAttributes(hwnd(), to_colorref(form::kFormSpec.colour), 255,
+                                      LWA_COLORKEY) != FALSE;
+}
+
 void FormWindow::set_visible(bool shown) {
   const bool was = visible();
   // Showing a shown window changes nothing, yet the system would redo the show's window-position
   // work (and our re-keying of the shape) at every following tick.
   if (shown == was) return;
+  // The following tick shows the window, then places it over the chart.
+  if (shown && !keyed_) PostMessageW(hwnd(), kKeyColour, 0, 0);
   ShowWindow(hwnd(), shown ? SW_SHOWNA : SW_HIDE);
   shown_if(was);
 }
@@ -168,6 +187,7 @@ void FormWindow::set_left(int left) {
 void FormWindow::place_on_top(int left, int top, int width, int height) {
   const bool was = visible();
   SetWindowPos(hwnd(), HWND_TOP, left, top, width, height, SWP_NOACTIVATE | SWP_SHOWWINDOW);
+  key_colour();  // once in its place and size
   shown_if(was);
 }
 

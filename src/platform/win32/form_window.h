@@ -64,6 +64,8 @@ class FormWindow final : public PanelWindow {
  private:
   bool on_message(UINT message, WPARAM wparam, LPARAM lparam, LRESULT* result);
   void shown_if(bool was_visible);
+  // Makes the key colour see-through, once, before the window is first drawn.
+  void key_colour();
   // Paints the part of the window outside its region in the key colour.
   void key_outside_shape();
   void change_scale(int new_dpi, const RECT& suggested);
@@ -78,6 +80,7 @@ class FormWindow final : public PanelWindow {
   TabHandler on_tab_;
   KeyPressHandler on_key_;
   Handler on_session_end_;
+  bool keyed_ = false;
 };
 
 }  // namespace pelmora::platform::win32
