@@ -2,6 +2,8 @@
 #include "shortcuts/shortcuts.h"
 
 #include <map>
+#include <optional>
+#include <utility>
 #include <vector>
 
 #include "common/silently.h"
@@ -100,8 +102,14 @@ void Shortcuts::poll_tick() noexcept {
 // only takes the marks left from before the panel ran (a Shift+B typed into the terminal an hour
 // ago must not buy now) and acts on none.
 void Shortcuts::poll() {
-  const bool in_front = primed_ && terminal_in_front();
-  primed_ = true;
+  // Who has the keyboard is asked only when a key went down or is held: most polls see none,
+  // and the key state is the cheaper question.
+  const bool primed = std::exchange(primed_, true);
+  std::optional<bool> in_front;
+  const auto terminal_has_keyboard = [&] {
+    if (!in_front) in_front = primed && terminal_in_front();
+    return *in_front;
+  };
   int held = 0;
   for (const auto& m : kModifierKeys) {
     const platform::TerminalWindows::KeyState state = terminal_.key_state(m.key);
@@ -117,13 +125,13 @@ void Shortcuts::poll() {
     const platform::TerminalWindows::KeyState state = states[chord.key];
     const bool was_down = down_[i];
     down_[i] = state.down;
-    const bool wanted = in_front && held == chord.modifiers;
+    const auto wanted = [&] { return held == chord.modifiers && terminal_has_keyboard(); };
     if (!was_down && (state.down || state.pressed)) {
-      ran_[i] = wanted;
+      ran_[i] = wanted();
       next_repeat_[i] = now + kRepeatDelayMs;
-      if (wanted) due.push_back(action_at(i));
-    } else if (was_down && state.down && ran_[i] && wanted && repeats(action_at(i)) &&
-               now >= next_repeat_[i]) {
+      if (ran_[i]) due.push_back(action_at(i));
+    } else if (was_down && state.down && ran_[i] && repeats(action_at(i)) &&
+               now >= next_repeat_[i] && wanted()) {
       next_repeat_[i] = now + kRepeatEveryMs;
       due.push_back(action_at(i));
     }
