@@ -1,7 +1,7 @@
 // Writes screenshots of the panel for review: the whole window, each of the five panels
-// shown alone at the main panel's place (the shortcut keys window with the default keys), the main panel with the update notice, the settings
-// window opened from the menu, and the icon, read back into BMP files in the current folder
-// (scripts/make-shots turns them into PNG files).
+// shown alone at the main panel's place (the shortcut keys window with the default keys), the main
+// panel with the update notice, the settings window opened from the menu, and the icon, read back
+// into BMP files in the current folder (scripts/make-shots turns them into PNG files).
 #include <windows.h>
 
 #include <cstdio>
@@ -12,8 +12,8 @@
 #include "form/window_shape.h"
 #include "form_support.h"
 #include "platform/win32/popup_menu.h"
-#include "shortcuts/shortcut_keys.h"
 #include "screen_picture.h"
+#include "shortcuts/shortcut_keys.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // Writes screenshots of trading over the substitute terminal for review, as BMP files in the
 // current folder: BUY's hint with its shortcut key, the trailing-stop window opened for an order,
-// the SL/TP window filled for a buy order, and the "Lot size error!" box (scripts/make-shots turns them into PNG files). Driven by
-// real input, like the e2e tests.
+// the SL/TP window filled for a buy order, and the "Lot size error!" box (scripts/make-shots turns
+// them into PNG files). Driven by real input, like the e2e tests.
 #include <windows.h>
 
 #include <cstdio>
