@@ -36,6 +36,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     form.Show();
     MSG msg{};
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+      if (controls.handle_key(msg)) continue;
       if (controls.handle_tab(msg)) continue;
       TranslateMessage(&msg);
       DispatchMessageW(&msg);

@@ -6,6 +6,7 @@
 
 #include "app/startup.h"
 #include "dragging/panel_dragging.h"
+#include "form/hint_keys.h"
 #include "link/command_journal.h"
 #include "link/command_writer.h"
 #include "link/link.h"
@@ -13,6 +14,7 @@
 #include "platform/platform.h"
 #include "settings/setting_variables.h"
 #include "settings/settings.h"
+#include "shortcuts/shortcuts.h"
 #include "stop_levels/stop_levels_window.h"
 #include "terminal/following_tick.h"
 #include "trading/order_entry.h"
@@ -52,8 +54,11 @@ class PanelForm {
   // The settings saved at the end of the program; a refusal is shown, unless `silent`.
   void save_at_end(bool silent) noexcept;
   void wire_handlers();
+  // A shortcut key's action, run as its control would run it, when that control can be used.
+  void run_shortcut(shortcuts::Action action);
 
   platform::Platform platform_;
+  form::HintKeys hint_keys_;
   link::OrderVariables order_;
   settings::SettingVariables settings_;
   link::CommandJournal journal_;
@@ -68,6 +73,7 @@ class PanelForm {
   StartUp startup_;
   terminal::FollowingTick following_;
   update_notice::UpdateNotice update_notice_;
+  shortcuts::Shortcuts shortcuts_;
 };
 
 }  // namespace pelmora::app

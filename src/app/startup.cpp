@@ -29,12 +29,13 @@ void run(const platform::Handler& routine) {
 }  // namespace
 
 StartUp::StartUp(const platform::Platform& platform, const link::OrderVariables& order,
-                 StartUpRoutines routines)
+                 const form::HintKeys& keys, StartUpRoutines routines)
     : c_(platform.controls),
       terminal_(platform.terminal),
       program_(platform.program),
       messages_(platform.messages),
       order_(order),
+      keys_(keys),
       routines_(std::move(routines)) {}
 
 // What escapes the creation handler goes to the general error box, as it would from any
@@ -84,11 +85,11 @@ void StartUp::synchronise_pause_button(platform::WindowRef tester_pause) {
   // Two tests in turn, each on a fresh read: a caption that holds both marks ends as paused.
   if (terminal::window_text_of(terminal_, tester_pause).find(trading::kRunningMark) !=
       std::string::npos) {
-    trading::show_pause_state(c_, PauseState::kRunning);
+    trading::show_pause_state(c_, PauseState::kRunning, keys_);
   }
   if (terminal::window_text_of(terminal_, tester_pause).find(trading::kPausedMark) !=
       std::string::npos) {
-    trading::show_pause_state(c_, PauseState::kPaused);
+    trading::show_pause_state(c_, PauseState::kPaused, keys_);
   }
 }
 

@@ -3,6 +3,7 @@
 // slider reset and the pause button in step with the tester.
 #pragma once
 
+#include "form/hint_keys.h"
 #include "link/order_variables.h"
 #include "platform/controls.h"
 #include "platform/platform.h"
@@ -21,9 +22,9 @@ inline constexpr int kOutOfSight = -10000;
 
 class StartUp {
  public:
-  // The platform's roles and the order variables are held, not owned.
+  // The platform's roles, the order variables and the hints' keys are held, not owned.
   StartUp(const platform::Platform& platform, const link::OrderVariables& order,
-          StartUpRoutines routines);
+          const form::HintKeys& keys, StartUpRoutines routines);
 
   // The creation steps. A first parameter that is not a whole number stops them and shows the
   // general error display; the program then runs on, attached to nothing.
@@ -48,6 +49,7 @@ class StartUp {
   platform::Program& program_;
   platform::MessageBoxes& messages_;
   const link::OrderVariables& order_;
+  const form::HintKeys& keys_;
   StartUpRoutines routines_;
 };
 

@@ -119,6 +119,25 @@ constexpr std::string_view kTpSl = names::kStopLevelsPanel;
 constexpr std::string_view kTsl = names::kTrailingPanel;
 constexpr std::string_view kProps = names::kSettingsPanel;
 constexpr std::string_view kMain = names::kMainPanel;
+constexpr std::string_view kKeys = names::kShortcutsPanel;
+
+// The shortcut keys window's rows, one per action.
+constexpr int kKeyRowTop = 32;
+constexpr int kKeyRowPitch = 22;
+
+constexpr ControlSpec kKeyCaption(size_t row) {
+  return kLabel(names::kShortcutCaptions[row], kKeys,
+                {16, kKeyRowTop + 3 + static_cast<int>(row) * kKeyRowPitch, 150, 16},
+                kShortcutCaptionTexts[row], kArial13);
+}
+
+constexpr ControlSpec kKeyField(size_t row) {
+  return {.name = names::kShortcutFields[row],
+          .kind = K::kKeyField,
+          .parent = kKeys,
+          .bounds = {168, kKeyRowTop + static_cast<int>(row) * kKeyRowPitch, 105, 20},
+          .tab_order = static_cast<int>(row)};
+}
 
 // The credit line's two-line credit and the sign in front of it.
 constexpr std::string_view kCredit = "by Pelmora\r\n2024 Pelmora";
@@ -226,18 +245,50 @@ constexpr ControlSpec kControls[] = {
      .font = kArial9,
      .colour = kLabelColour,
      .cursor = Cursor::kHand},
+
+    // Appended after the form's first controls, so that none of their identifiers moves.
+    kPanel(kKeys, {360, 330, 289, 345}, false, 2),
+    kLabel(names::kShortcutsTitle, kKeys, {8, 6, 200, 18}, "Горячие клавиши", kArial15Bold, true),
+    kKeyCaption(0),
+    kKeyField(0),
+    kKeyCaption(1),
+    kKeyField(1),
+    kKeyCaption(2),
+    kKeyField(2),
+    kKeyCaption(3),
+    kKeyField(3),
+    kKeyCaption(4),
+    kKeyField(4),
+    kKeyCaption(5),
+    kKeyField(5),
+    kKeyCaption(6),
+    kKeyField(6),
+    kKeyCaption(7),
+    kKeyField(7),
+    kKeyCaption(8),
+    kKeyField(8),
+    kKeyCaption(9),
+    kKeyField(9),
+    kKeyCaption(10),
+    kKeyField(10),
+    kKeyCaption(11),
+    kKeyField(11),
+    kButton(names::kShortcutsDefaults, kKeys, {12, 308, 90, 25}, "по умолчанию", 12),
+    kButton(names::kShortcutsCancel, kKeys, {110, 308, 75, 25}, "Отмена", 13),
+    kButton(names::kShortcutsApply, kKeys, {194, 308, 83, 25}, "Применить", 14),
 };
 
 constexpr MenuItemSpec kMenu[] = {
     {names::kCloseAllItem, "Закрыть все ордера"},
     {names::kSettingsItem, "Настройки"},
     {names::kJournalItem, "Журнал команд"},
+    {names::kShortcutsItem, "Горячие клавиши"},
 };
 
 constexpr TimerSpec kTimers[] = {
     {names::kLinkTimer, 200, true},  {names::kFollowingTimer, 300, true},
     {names::kFillTimer, 500, false}, {names::kUpdateTimer, 10, true},
-    {names::kF11Timer, 200, true},
+    {names::kF11Timer, 200, true},   {names::kShortcutTimer, 10, true},
 };
 
 }  // namespace

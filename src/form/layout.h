@@ -1,4 +1,4 @@
-// The panel's layout as plain data: the form, its four panels and every control on them, the
+// The panel's layout as plain data: the form, its five panels and every control on them, the
 // pop-up menu and the timers. Both backends build their controls from these tables.
 #pragma once
 
@@ -38,6 +38,7 @@ enum class ControlKind {
   kPushButton,
   kSlider,
   kRadioGroup,
+  kKeyField,  // the system's hot-key field
 };
 
 enum class Cursor { kDefault, kHand };
@@ -91,7 +92,7 @@ struct ControlSpec {
   bool operator==(const ControlSpec&) const = default;
 };
 
-// Look common to the four panels.
+// Look common to the panels.
 struct PanelLook {
   Colour fill_top = kPanelFillTop;
   Colour fill_bottom = kSilver;
@@ -129,12 +130,19 @@ struct TimerSpec {
 // Every control, the form's direct children in their creation order, each panel followed by
 // the controls on it.
 std::span<const ControlSpec> controls();
-std::span<const MenuItemSpec> popup_menu();  // popup_menu, shared by the four panels
+std::span<const MenuItemSpec> popup_menu();  // popup_menu, shared by the panels
 std::span<const TimerSpec> timers();
 
 inline constexpr std::string_view kPopupMenuName = names::kPopupMenu;
-inline constexpr std::array<std::string_view, 4> kPanelNames{
-    names::kMainPanel, names::kStopLevelsPanel, names::kTrailingPanel, names::kSettingsPanel};
+inline constexpr std::array<std::string_view, 5> kPanelNames{
+    names::kMainPanel, names::kStopLevelsPanel, names::kTrailingPanel, names::kSettingsPanel,
+    names::kShortcutsPanel};
+
+// The shortcut keys window's row captions, in the order of its key fields.
+inline constexpr std::array<std::string_view, 12> kShortcutCaptionTexts{
+    "Купить (BUY)",  "Продать (SELL)",       "Закрыть сделку (CLOSE)", "Закрыть все ордера",
+    "Уровни TP/SL",  "Трейлинг-стоп (T-SL)", "Пауза / продолжить",     "Остановить тест",
+    "Скорость ниже", "Скорость выше",        "Объём меньше",           "Объём больше"};
 
 // The control of that name, or nothing.
 std::optional<ControlSpec> find_control(std::string_view name);

@@ -9,12 +9,13 @@
 namespace pelmora::form::names {
 
 inline constexpr std::string_view kForm = "TForm1";
-// The four panels.
+// The five panels.
 inline constexpr std::string_view kMainPanel = "main";  // the main panel
 inline constexpr std::string_view kStopLevelsPanel =
     "SET_TP_SL_WND";  // the stop-loss and take-profit window
-inline constexpr std::string_view kTrailingPanel = "SET_TSL_WND";  // the trailing-stop window
-inline constexpr std::string_view kSettingsPanel = "Properties";   // the settings window
+inline constexpr std::string_view kTrailingPanel = "SET_TSL_WND";       // the trailing-stop window
+inline constexpr std::string_view kSettingsPanel = "Properties";        // the settings window
+inline constexpr std::string_view kShortcutsPanel = "SET_HOTKEYS_WND";  // the shortcut keys
 // The settings window.
 inline constexpr std::string_view kSettingsTitle = "Label17";  // "Настройки программы"
 inline constexpr std::string_view kSlTpModeGroup = "RadioGroup1";  // "Выставление SL и TP"
@@ -67,14 +68,28 @@ inline constexpr std::string_view kCreditSign = "Label13";
 inline constexpr std::string_view kCreditLine = "Label11";
 // The right-click menu.
 inline constexpr std::string_view kPopupMenu = "PopupMenu1";  // the right-click menu
-inline constexpr std::string_view kCloseAllItem = "N2";  // "Закрыть все ордера"
-inline constexpr std::string_view kSettingsItem = "N3";  // "Настройки"
-inline constexpr std::string_view kJournalItem = "N4";   // "Журнал команд"
+inline constexpr std::string_view kCloseAllItem = "N2";   // "Закрыть все ордера"
+inline constexpr std::string_view kSettingsItem = "N3";   // "Настройки"
+inline constexpr std::string_view kJournalItem = "N4";    // "Журнал команд"
+inline constexpr std::string_view kShortcutsItem = "N5";  // "Горячие клавиши"
 // Timers.
 inline constexpr std::string_view kLinkTimer = "Timer1";         // the link tick
 inline constexpr std::string_view kFollowingTimer = "Timer2";    // the following tick
 inline constexpr std::string_view kFillTimer = "SET_TP_SL_TMR";  // the SL/TP window's fill tick
 inline constexpr std::string_view kUpdateTimer = "Timer3";       // the version check
 inline constexpr std::string_view kF11Timer = "Timer4";          // F11 forwarding
+inline constexpr std::string_view kShortcutTimer = "Timer5";     // shortcut keys pressed elsewhere
+// The shortcut keys window: one caption and one key field per action, in the order of
+// shortcuts::Action.
+inline constexpr std::string_view kShortcutsTitle = "Label18";  // "Горячие клавиши"
+inline constexpr std::string_view kShortcutCaptions[12] = {
+    "Label19", "Label20", "Label21", "Label22", "Label23", "Label24",
+    "Label25", "Label26", "Label27", "Label28", "Label29", "Label30"};
+inline constexpr std::string_view kShortcutFields[12] = {
+    "HotKey1", "HotKey2", "HotKey3", "HotKey4",  "HotKey5",  "HotKey6",
+    "HotKey7", "HotKey8", "HotKey9", "HotKey10", "HotKey11", "HotKey12"};
+inline constexpr std::string_view kShortcutsDefaults = "Button14";  // "по умолчанию"
+inline constexpr std::string_view kShortcutsCancel = "Button15";    // "Отмена"
+inline constexpr std::string_view kShortcutsApply = "Button16";     // "Применить"
 
 }  // namespace pelmora::form::names

@@ -21,6 +21,7 @@ class ControlRegistry : public ControlSet {
   Edit& edit(std::string_view name) override { return *get(name, &Entry::edit); }
   Button& button(std::string_view name) override { return *get(name, &Entry::button); }
   ListBox& list_box(std::string_view name) override { return *get(name, &Entry::list_box); }
+  KeyField& key_field(std::string_view name) override { return *get(name, &Entry::key_field); }
   MenuItem& menu_item(std::string_view name) override { return *get(name, &Entry::menu_item); }
   Timer& timer(std::string_view name) override { return *get(name, &Entry::timer); }
   Label& label(std::string_view name) override { return *get(name, &Entry::label); }
@@ -43,6 +44,7 @@ class ControlRegistry : public ControlSet {
   void add(std::string_view name, SpinButtons& c) { entry(name, c).spin_buttons = &c; }
   void add(std::string_view name, Slider& c) { entry(name, c).slider = &c; }
   void add(std::string_view name, RadioGroup& c) { entry(name, c).radio_group = &c; }
+  void add(std::string_view name, KeyField& c) { entry(name, c).key_field = &c; }
   void add(std::string_view name, MenuItem& c) { entry(name).menu_item = &c; }
   void add(std::string_view name, Timer& c) { entry(name).timer = &c; }
 
@@ -58,6 +60,7 @@ class ControlRegistry : public ControlSet {
     SpinButtons* spin_buttons = nullptr;
     Slider* slider = nullptr;
     RadioGroup* radio_group = nullptr;
+    KeyField* key_field = nullptr;
     MenuItem* menu_item = nullptr;
     Timer* timer = nullptr;
   };

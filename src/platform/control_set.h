@@ -25,6 +25,7 @@ class ControlSet {
   virtual Slider& slider(std::string_view name) = 0;
   virtual RadioGroup& radio_group(std::string_view name) = 0;
   virtual ListBox& list_box(std::string_view name) = 0;
+  virtual KeyField& key_field(std::string_view name) = 0;
   virtual MenuItem& menu_item(std::string_view name) = 0;
   virtual Timer& timer(std::string_view name) = 0;
   // Replaces the hint (tooltip) of the named control; an empty hint removes it.

@@ -163,6 +163,24 @@ class ListBox : public Control {
   virtual void set_on_select(Handler handler) = 0;
 };
 
+// A key with the modifiers held with it. `key` is a virtual-key code, 0 for none.
+struct KeyChord {
+  static constexpr int kShift = 1;
+  static constexpr int kCtrl = 2;
+  static constexpr int kAlt = 4;
+  int key = 0;
+  int modifiers = 0;  // kShift | kCtrl | kAlt
+  bool operator==(const KeyChord&) const = default;
+};
+
+// The system's field that shows a key chord and takes the one the user presses in it.
+class KeyField : public Control {
+ public:
+  virtual KeyChord chord() const = 0;
+  // Shows `chord`; a chord with no key empties the field.
+  virtual void set_chord(KeyChord chord) = 0;
+};
+
 // An item of a pop-up menu.
 class MenuItem : public Switchable {
  public:

@@ -16,6 +16,8 @@ class PanelWindow : public Window {
   using ScaleChangeHandler = std::function<void(int old_dpi, int new_dpi)>;
   // Whether the handler moved the focus, and so took the key.
   using TabHandler = std::function<bool(std::string_view control, bool backwards)>;
+  // Whether the handler took the key; `repeat` is the keyboard's auto-repeat of a held key.
+  using KeyPressHandler = std::function<bool(KeyChord chord, bool repeat)>;
 
   virtual WindowRef ref() const = 0;
   // The window's rectangle on the screen.
@@ -34,6 +36,10 @@ class PanelWindow : public Window {
   // keyboard focus; `control` is its given name. When the handler returns false, or fails, the
   // key goes on to the control as any other key does.
   virtual void set_on_tab(TabHandler handler) = 0;
+  // Runs when a key goes down (or repeats) while a window of the panel has the keyboard, before
+  // the control with the focus sees it; the modifiers are those held then. A key the handler
+  // takes never reaches the control; when it returns false, or fails, the key goes on.
+  virtual void set_on_key_press(KeyPressHandler handler) = 0;
   // Runs once when the user's session ends (log-off, shut-down), before the system ends the
   // program; the program may be ended without its usual end right after.
   virtual void set_on_session_end(Handler handler) = 0;

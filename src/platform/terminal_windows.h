@@ -50,6 +50,14 @@ class TerminalWindows {
   virtual void post_key(WindowRef window, int virtual_key) = 0;
   // Whether the key is down now (asynchronous key state).
   virtual bool key_down(int virtual_key) const = 0;
+  // Whether the key went down since the previous ask for this key, also when it is up again by
+  // now (a tap between two asks), and whether it is down now; the first ask reads what the
+  // window system kept.
+  struct KeyState {
+    bool down = false;
+    bool pressed = false;
+  };
+  virtual KeyState key_state(int virtual_key) = 0;
   // Whether the window exists now.
   virtual bool exists(WindowRef window) const = 0;
 };

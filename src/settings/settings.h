@@ -64,6 +64,9 @@ class Settings {
   // The key's suffix from the program file's folder; empty when it cannot be worked out.
   std::string key_suffix() const;
 
+  // The panel's settings key, the machine's or else the user's; nullptr when neither opens.
+  std::unique_ptr<platform::SettingsKey> open_key(bool create) const;
+
   // Opens the settings window in the main panel's place.
   void settings_item_clicked();
   // Cancel: the choices go back to the stored ones and the window closes.
@@ -87,7 +90,6 @@ class Settings {
   void main_moved();
   // The four groups in the order of the model's choices.
   std::array<platform::RadioGroup*, 4> groups();
-  std::unique_ptr<platform::SettingsKey> open_key(bool create) const;
   void close_window();
 
   platform::ControlSet& controls_;

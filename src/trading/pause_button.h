@@ -4,6 +4,7 @@
 
 #include <string_view>
 
+#include "form/hint_keys.h"
 #include "platform/control_set.h"
 
 namespace pelmora::trading {
@@ -15,7 +16,9 @@ inline constexpr std::string_view kPausedMark = ">>";
 enum class PauseState { kRunning, kPaused };
 
 // Gives the pause button the caption and hint of `state`: "| |" / "Приостановить тестирование" or
-// ">>" / "Продолжить тестирование".
-void show_pause_state(platform::ControlSet& controls, PauseState state);
+// ">>" / "Продолжить тестирование", the hint followed by the button's shortcut key.
+void show_pause_state(platform::ControlSet& controls, PauseState state, const form::HintKeys& keys);
+// The state the pause button shows now.
+PauseState shown_pause_state(platform::ControlSet& controls);
 
 }  // namespace pelmora::trading

@@ -42,13 +42,14 @@ class FlagScope {
 
 }  // namespace
 
-TesterControl::TesterControl(const platform::Platform& platform,
+TesterControl::TesterControl(const platform::Platform& platform, const form::HintKeys& keys,
                              std::function<void(int position)> speed_moved)
     : controls_(platform.controls),
       c_(resolve(platform.controls)),
       terminal_(platform.terminal),
       program_(platform.program),
       messages_(platform.messages),
+      keys_(keys),
       speed_moved_(std::move(speed_moved)) {
   wire_handlers(platform.controls.timer(form::names::kF11Timer));
 }
@@ -72,10 +73,10 @@ void TesterControl::pause_clicked() {
   const platform::WindowRef pause = terminal::tester_controls_of(terminal_, program_).pause;
   // Both reads come before the click, so the caption shows the state the click leads to.
   if (contains(terminal::window_text_of(terminal_, pause), kRunningMark)) {
-    show_pause_state(controls_, PauseState::kPaused);
+    show_pause_state(controls_, PauseState::kPaused, keys_);
   }
   if (contains(terminal::window_text_of(terminal_, pause), kPausedMark)) {
-    show_pause_state(controls_, PauseState::kRunning);
+    show_pause_state(controls_, PauseState::kRunning, keys_);
   }
   terminal_.click(pause);
 }
@@ -102,7 +103,15 @@ void TesterControl::speed_changed() {
     if (!loading_) throw;
     return;
   }
-  c_.speed_slider.set_hint(std::to_string(c_.speed_slider.position()));
+  speed_hinted_ = true;
+  show_hints();
+}
+
+void TesterControl::show_hints() {
+  show_pause_state(controls_, shown_pause_state(controls_), keys_);
+  const std::string position =
+      speed_hinted_ ? std::to_string(c_.speed_slider.position()) : std::string();
+  c_.speed_slider.set_hint(keys_.hint(form::names::kSpeedSlider, position));
 }
 
 void TesterControl::speed_key_down() {

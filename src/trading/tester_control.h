@@ -5,6 +5,7 @@
 
 #include <functional>
 
+#include "form/hint_keys.h"
 #include "platform/platform.h"
 
 namespace pelmora::trading {
@@ -22,7 +23,8 @@ class TesterControl {
  public:
   // Resolves its controls and wires their handlers. The platform's roles are held, not owned.
   // `speed_moved` is told the slider's position at each of its changes.
-  explicit TesterControl(const platform::Platform& platform,
+  // `keys` gives the shortcut keys the hints show.
+  explicit TesterControl(const platform::Platform& platform, const form::HintKeys& keys,
                          std::function<void(int position)> speed_moved = {});
   TesterControl(const TesterControl&) = delete;
   TesterControl& operator=(const TesterControl&) = delete;
@@ -44,6 +46,8 @@ class TesterControl {
   // Runs at every real change of the slider's position; throws as send_speed_to_tester does.
   void speed_changed();
   void speed_key_down();
+  // Writes the pause button's and the slider's hints anew, with the keys they show now.
+  void show_hints();
   // Passes F11 on to the chart while F11 is down and the panel has the keyboard. A first
   // parameter that is not a number, or any other failure, then goes to the general error
   // display, one box at a time.
@@ -58,9 +62,11 @@ class TesterControl {
   platform::TerminalWindows& terminal_;
   const platform::Program& program_;
   platform::MessageBoxes& messages_;
+  const form::HintKeys& keys_;
   std::function<void(int position)> speed_moved_;
-  bool ticking_ = false;  // an f11_timer tick (and any error box it shows) is running
-  bool loading_ = false;  // speed_slider is being put at its stored position
+  bool speed_hinted_ = false;  // the slider's hint shows its position (after its first change)
+  bool ticking_ = false;       // an f11_timer tick (and any error box it shows) is running
+  bool loading_ = false;       // speed_slider is being put at its stored position
 };
 
 }  // namespace pelmora::trading

@@ -119,4 +119,12 @@ void press_key(WORD virtual_key, std::chrono::milliseconds hold) {
   std::this_thread::sleep_for(20ms);
 }
 
+void press_chord(WORD modifier, WORD virtual_key, std::chrono::milliseconds hold) {
+  send_key(modifier, false);
+  std::this_thread::sleep_for(20ms);
+  press_key(virtual_key, hold);
+  send_key(modifier, true);
+  std::this_thread::sleep_for(20ms);
+}
+
 }  // namespace pelmora::e2e::input

@@ -25,5 +25,8 @@ void left_button(bool down);
 bool click_until_foreground(HWND control, HWND window);
 // Presses a key, holds it for `hold`, and releases it.
 void press_key(WORD virtual_key, std::chrono::milliseconds hold = std::chrono::milliseconds(30));
+// The same with a modifier (VK_SHIFT, VK_CONTROL) held round it.
+void press_chord(WORD modifier, WORD virtual_key,
+                 std::chrono::milliseconds hold = std::chrono::milliseconds(30));
 
 }  // namespace pelmora::e2e::input

@@ -35,7 +35,7 @@ TEST(Layout, TheExchangeFieldsTheMenuAndTheSeparatorsBorder) {
             "736,288 ");
   std::string menu;
   for (const form::MenuItemSpec& item : form::popup_menu()) menu += std::string(item.caption) + "|";
-  EXPECT_EQ(menu, "Закрыть все ордера|Настройки|Журнал команд|");
+  EXPECT_EQ(menu, "Закрыть все ордера|Настройки|Журнал команд|Горячие клавиши|");
   EXPECT_EQ(form::kPanelLook.line_border, 12632256u);
 }
 

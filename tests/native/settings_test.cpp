@@ -127,7 +127,8 @@ TEST_F(Settings, EachStoredValueStandsAloneGroupsClampTheVariablesDoNot) {
   for (const auto& [name, value] : values) put(name, value);
   start();
   EXPECT_EQ(shown(), "-1 0 -1 1 vars -1 5 main 100,40 speed 32");  // the slider's end
-  EXPECT_EQ(c().fake<platform::fake::FakeSlider>(names::kSpeedSlider).hint(), "32");
+  EXPECT_EQ(c().fake<platform::fake::FakeSlider>(names::kSpeedSlider).hint(),
+            "32 (Shift+, / Shift+.)");
   open_settings();
   click(names::kSettingsApply);
   EXPECT_EQ(shown(), "-1 0 -1 1 vars -1 1 main 100,40 speed 32");

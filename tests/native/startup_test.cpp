@@ -69,7 +69,7 @@ TEST_F(StartUp, RestoringTheTerminalRunsTheShowSequenceOnce) {
   terminal.set_text(pause, "  >>  ");
   start();
   EXPECT_EQ(c().button(names::kPauseButton).text() + c().hint(names::kPauseButton),
-            ">>Продолжить тестирование");
+            ">>Продолжить тестирование (Shift+P)");
   terminal.set_text(pause, "| |");
   edit("IN_ORDER_PROPERTY").set_text("x;1;1.3050;1.3100;1.2950;0.0001;5;0;0.1;");
   edit(names::kLotField).set_text("0.50");
@@ -86,7 +86,7 @@ TEST_F(StartUp, RestoringTheTerminalRunsTheShowSequenceOnce) {
                          "0.10 quit 0");
   EXPECT_EQ(window().attach_calls(), 1);
   EXPECT_EQ(c().button(names::kPauseButton).text() + c().hint(names::kPauseButton),
-            "| |Приостановить тестирование");
+            "| |Приостановить тестирование (Shift+P)");
   EXPECT_EQ(terminal.posted_keys(), speed_keys());
 
   terminal.set_text(pause, "?");          // neither mark: the caption stays

@@ -30,7 +30,8 @@ struct TesterWorld : testing::TerminalTree {
 
   platform::fake::FakePlatform roles;
   platform::fake::FakeControlSet& fake = roles.controls;
-  TesterControl tester{roles.roles()};
+  form::HintKeys keys;
+  TesterControl tester{roles.roles(), keys};
 
   void click(std::string_view name) { fake.fake<platform::fake::FakeButton>(name).click(); }
   // The pause button's caption and hint.
@@ -54,7 +55,7 @@ TEST(TesterControl, PauseButtonShowsTheStateTheClickLeadsToAndClicksThePauseButt
     w.terminal.set_text(w.pause, tester_text);
     // The tester changes its caption as it handles the click: the reads must come before.
     w.terminal.set_on_click(w.pause, [&w] { w.terminal.set_text(w.pause, "?"); });
-    if (start_paused) show_pause_state(w.fake, PauseState::kPaused);
+    if (start_paused) show_pause_state(w.fake, PauseState::kPaused, w.keys);
     w.click(names::kPauseButton);
     EXPECT_EQ(w.pause_button(), shown) << tester_text;
     EXPECT_EQ(w.terminal.clicks(), std::vector{w.pause}) << tester_text;
@@ -139,8 +140,10 @@ TEST(TesterControl, AHeldF11WithABadParameterOpensOneErrorBoxAtATime) {
   platform::fake::FakePlatform roles(terminal, "abc");
   BoxesWithTicks boxes;
   platform::Platform p = roles.roles();
+  const form::HintKeys keys;
   TesterControl tester({p.controls, p.terminal, p.program, boxes, p.ui, p.locale, p.http, p.desktop,
-                        p.settings, p.clock, p.journal});
+                        p.settings, p.clock, p.journal},
+                       keys);
   boxes.while_open = [&tester] {
     for (int i = 0; i < 3; ++i) tester.f11_tick();
   };

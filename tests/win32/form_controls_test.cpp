@@ -152,7 +152,8 @@ std::wstring tooltip_text(HWND form, HWND control) {
 
 TEST(FormHints, AHintSetWhileRunningReplacesTheDesignHint) {
   RealForm f;
-  EXPECT_EQ(tooltip_text(f.form(), f.hwnd(names::kPauseButton)), L"Приостановить тестирование");
+  EXPECT_EQ(tooltip_text(f.form(), f.hwnd(names::kPauseButton)),
+            L"Приостановить тестирование (Shift+P)");
   f.controls->set_hint(names::kPauseButton, "Продолжить тестирование");
   EXPECT_EQ(tooltip_text(f.form(), f.hwnd(names::kPauseButton)), L"Продолжить тестирование");
   EXPECT_THROW(f.controls->set_hint("NoSuchControl", "x"), std::out_of_range);

@@ -1,7 +1,7 @@
-// Writes screenshots of the panel for review: the whole window, each of the four panels
-// shown alone at the main panel's place, the main panel with the update notice, the settings
-// window opened from the menu, and the icon, read back into BMP files in the current folder
-// (scripts/make-shots turns them into PNG files).
+// Writes screenshots of the panel for review: the whole window, each of the five panels
+// shown alone at the main panel's place (the shortcut keys window with the default keys), the main
+// panel with the update notice, the settings window opened from the menu, and the icon, read back
+// into BMP files in the current folder (scripts/make-shots turns them into PNG files).
 #include <windows.h>
 
 #include <cstdio>
@@ -13,6 +13,7 @@
 #include "form_support.h"
 #include "platform/win32/popup_menu.h"
 #include "screen_picture.h"
+#include "shortcuts/shortcut_keys.h"
 
 namespace {
 
@@ -54,6 +55,10 @@ int main() {
   failures += !save_screen(screen_rect(form.form()), "window.bmp");
   failures += !save_icon(form.form(), "icon.bmp");
   const RECT main_place = form.place(names::kMainPanel);
+  const pelmora::shortcuts::Keys keys = pelmora::shortcuts::default_keys();
+  for (size_t i = 0; i < keys.size(); ++i) {
+    form.controls->key_field(names::kShortcutFields[i]).set_chord(keys[i]);
+  }
   for (std::string_view shown : pelmora::form::kPanelNames) {
     for (std::string_view panel : pelmora::form::kPanelNames) {
       form.controls->control(panel).set_visible(panel == shown);

@@ -1,7 +1,7 @@
 // Writes screenshots of trading over the substitute terminal for review, as BMP files in the
-// current folder: the trailing-stop window opened for an order, the SL/TP window filled for a buy
-// order, and the "Lot size error!" box (scripts/make-shots turns them into PNG files). Driven by
-// real input, like the e2e tests.
+// current folder: BUY's hint with its shortcut key, the trailing-stop window opened for an order,
+// the SL/TP window filled for a buy order, and the "Lot size error!" box (scripts/make-shots turns
+// them into PNG files). Driven by real input, like the e2e tests.
 #include <windows.h>
 
 #include <cstdio>
@@ -49,7 +49,12 @@ bool take_shots() {
   // which would cancel a click made then: click the lot field first and let that pass.
   input::click(input::centre_of(panel_control(panel, names::kLotField)));
   Sleep(500);
-  bool ok = input::click(input::centre_of(panel_control(panel, names::kTrailingButton)));
+  // The mouse resting on BUY: its hint, with the key, comes up beside it.
+  bool ok = input::move_to(input::centre_of(panel_control(panel, names::kBuyButton)));
+  const DWORD pid = GetProcessId(run.panel_process());
+  ok = wait_until([&] { return process_window(pid, L"tooltips_class32") != nullptr; }, 5s) && ok;
+  ok = shoot(rect_of(run.main()), "hint-key.bmp") && ok;
+  ok = input::click(input::centre_of(panel_control(panel, names::kTrailingButton))) && ok;
   ok = wait_until(
            [&] { return IsWindowVisible(panel_control(panel, names::kTrailingPanel)) != FALSE; }) &&
        ok;
@@ -73,7 +78,6 @@ bool take_shots() {
                       &ignored);
   RECT spin = rect_of(panel_control(panel, names::kLotSpin));
   input::click({spin.right - 4, (spin.top + spin.bottom) / 2});
-  const DWORD pid = GetProcessId(run.panel_process());
   HWND box = nullptr;
   if (!wait_until([&] { return (box = process_window(pid, kDialogClass)) != nullptr; }, 5s)) {
     std::printf("no message box came up\n");

@@ -74,6 +74,9 @@ void FakeControlSet::add_control(const form::ControlSpec& s) {
     case ControlKind::kRadioGroup:
       make<FakeRadioGroup>(s, s.bounds);
       break;
+    case ControlKind::kKeyField:
+      make<FakeKeyField>(s, s.bounds);
+      break;
   }
 }
 

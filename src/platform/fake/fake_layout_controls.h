@@ -121,4 +121,16 @@ class FakeRadioGroup : public FakeControlBase<RadioGroup> {
   Handler on_change_;
 };
 
+class FakeKeyField : public FakeControlBase<KeyField> {
+ public:
+  using FakeControlBase::FakeControlBase;
+  KeyChord chord() const override { return chord_; }
+  void set_chord(KeyChord chord) override { chord_ = chord.key ? chord : KeyChord{}; }
+  // The user presses a chord in the field.
+  void press(KeyChord chord) { set_chord(chord); }
+
+ private:
+  KeyChord chord_;
+};
+
 }  // namespace pelmora::platform::fake

@@ -29,6 +29,7 @@ class FakePanelWindow : public PanelWindow {
   }
   void set_on_tab(TabHandler handler) override { on_tab_ = std::move(handler); }
   void set_on_session_end(Handler handler) override { on_session_end_ = std::move(handler); }
+  void set_on_key_press(KeyPressHandler handler) override { on_key_press_ = std::move(handler); }
   bool visible() const override { return visible_; }
   void set_visible(bool shown) override;
   void set_on_show(Handler handler) override { on_show_ = std::move(handler); }
@@ -50,6 +51,12 @@ class FakePanelWindow : public PanelWindow {
   void change_dpi(int dpi);
   // Tab (or Shift+Tab) in the named control; whether the handler took the key.
   bool press_tab(std::string_view control, bool backwards);
+  // A key pressed (or repeated) while the panel has the keyboard; whether the handler took it.
+  bool press_key(KeyChord chord, bool repeat = false) {
+    bool taken = false;
+    call_.run([&] { taken = on_key_press_ && on_key_press_(chord, repeat); });
+    return taken;
+  }
   // The user logs off.
   void end_session() { call_(on_session_end_); }
   // Where the failures of the window's handlers show (see HandlerCaller).
@@ -73,6 +80,7 @@ class FakePanelWindow : public PanelWindow {
   ScaleChangeHandler on_scale_change_;
   TabHandler on_tab_;
   Handler on_session_end_;
+  KeyPressHandler on_key_press_;
   HandlerCaller call_;
   std::vector<Bounds> shape_;
   int shape_changes_ = 0;

@@ -229,6 +229,15 @@ bool FakeTerminal::key_down(int virtual_key) const {
   return std::find(keys_down_.begin(), keys_down_.end(), virtual_key) != keys_down_.end();
 }
 
+TerminalWindows::KeyState FakeTerminal::key_state(int virtual_key) {
+  note_call();
+  const bool down = key_down(virtual_key);
+  const bool was_down = std::erase(noticed_, virtual_key) > 0;
+  const bool tapped = std::erase(taps_, virtual_key) > 0;
+  if (down) noticed_.push_back(virtual_key);
+  return {.down = down, .pressed = tapped || (down && !was_down)};
+}
+
 bool FakeTerminal::exists(WindowRef window) const {
   note_call();
   return find(window) != nullptr;

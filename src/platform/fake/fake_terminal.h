@@ -51,6 +51,8 @@ class FakeTerminal : public TerminalWindows {
   void report_failures_to(MessageBoxes* boxes) { call_.report_to(boxes); }
   bool reports_failures_to(const MessageBoxes* boxes) const { return call_.reports_to(boxes); }
   void set_key_down(int virtual_key, bool down);
+  // The key goes down and up again between two asks.
+  void tap_key(int virtual_key) { taps_.push_back(virtual_key); }
 
   // --- what the panel did ---
   const std::vector<WindowRef>& clicks() const { return clicks_; }
@@ -75,6 +77,7 @@ class FakeTerminal : public TerminalWindows {
   void click(WindowRef button) override;
   void post_key(WindowRef window, int virtual_key) override;
   bool key_down(int virtual_key) const override;
+  KeyState key_state(int virtual_key) override;
   bool exists(WindowRef window) const override;
 
  private:
@@ -109,6 +112,8 @@ class FakeTerminal : public TerminalWindows {
   mutable WindowRef foreground_ = kNoWindow;
   WindowRef next_handle_ = 0x20004;
   std::vector<int> keys_down_;
+  std::vector<int> taps_;     // pressed since the last ask, down or up again
+  std::vector<int> noticed_;  // down at the last ask
   std::vector<WindowRef> clicks_;
   std::vector<PostedKey> posted_keys_;
   HandlerCaller call_;

@@ -9,6 +9,7 @@
 #include "platform/win32/button.h"
 #include "platform/win32/edit.h"
 #include "platform/win32/image_button.h"
+#include "platform/win32/key_field.h"
 #include "platform/win32/label_control.h"
 #include "platform/win32/line_control.h"
 #include "platform/win32/list_box.h"
@@ -33,7 +34,8 @@ void strip_style(HWND hwnd, LONG_PTR style, LONG_PTR ex_style) {
 }  // namespace
 
 FormControls::FormControls() : tooltips_(window_.hwnd()) {
-  INITCOMMONCONTROLSEX init{sizeof(init), ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
+  INITCOMMONCONTROLSEX init{sizeof(init),
+                            ICC_BAR_CLASSES | ICC_STANDARD_CLASSES | ICC_HOTKEY_CLASS};
   InitCommonControlsEx(&init);
   int id = kFirstControlId;
   for (const form::ControlSpec& spec : form::controls()) create(spec, window_.dpi(), id++);
@@ -214,6 +216,16 @@ void FormControls::create(const form::ControlSpec& spec, int dpi, int id) {
       made = c.hwnd();
       break;
     }
+    case ControlKind::kKeyField: {
+      auto& c = keep(std::make_unique<KeyField>(KeyFieldArgs{.parent = parent,
+                                                             .id = id,
+                                                             .bounds = s.bounds,
+                                                             .font = font(s.font),
+                                                             .font_at = font_at(spec.font)}));
+      add(s.name, static_cast<platform::KeyField&>(c));
+      made = c.hwnd();
+      break;
+    }
   }
   finish(s, made);
 }
@@ -240,6 +252,18 @@ void FormControls::set_hint(std::string_view name, std::string_view hint) {
 HWND FormControls::hwnd_of(std::string_view name) const {
   auto it = windows_.find(name);
   return it == windows_.end() ? nullptr : it->second;
+}
+
+bool FormControls::handle_key(const MSG& msg) {
+  if (msg.message != WM_KEYDOWN && msg.message != WM_SYSKEYDOWN) return false;
+  if (GetAncestor(msg.hwnd, GA_ROOT) != window_.hwnd()) return false;  // a box of ours, say
+  KeyChord chord{.key = static_cast<int>(msg.wParam)};
+  if (GetKeyState(VK_SHIFT) < 0) chord.modifiers |= KeyChord::kShift;
+  if (GetKeyState(VK_CONTROL) < 0) chord.modifiers |= KeyChord::kCtrl;
+  if (GetKeyState(VK_MENU) < 0) chord.modifiers |= KeyChord::kAlt;
+  // Bit 30 of the key data: the key was down already, so this is the keyboard's auto-repeat.
+  const bool repeat = (msg.lParam & (1L << 30)) != 0;
+  return window_.key_pressed(chord, repeat);
 }
 
 bool FormControls::handle_tab(const MSG& msg) {

@@ -41,6 +41,9 @@ class FormControls final : public ControlRegistry {
   // For the message loop: a Tab or Shift+Tab key press in a control of the form, reported to the
   // window's Tab event; true when its handler took the key.
   bool handle_tab(const MSG& msg);
+  // For the message loop: a key press in a window of the form, reported to the window's key
+  // event before the control sees it; true when its handler took the key.
+  bool handle_key(const MSG& msg);
 
  private:
   // `spec` is the layout's, at 96 dots per inch; `dpi` the scale to make it at.

@@ -79,6 +79,12 @@ bool FormWindow::tab_pressed(std::string_view control, bool backwards) {
   return taken;
 }
 
+bool FormWindow::key_pressed(KeyChord chord, bool repeat) {
+  bool taken = false;
+  if (on_key_) call_reporting([&] { taken = on_key_(chord, repeat); });
+  return taken;
+}
+
 bool FormWindow::on_message(UINT message, WPARAM wparam, LPARAM lparam, LRESULT* result) {
   switch (message) {
     case WM_ERASEBKGND: {

@@ -43,6 +43,9 @@ class FormWindow final : public PanelWindow {
     on_scale_change_ = std::move(handler);
   }
   void set_on_tab(TabHandler handler) override { on_tab_ = std::move(handler); }
+  void set_on_key_press(KeyPressHandler handler) override { on_key_ = std::move(handler); }
+  // The message loop's report of a key press: whether the handler took the key.
+  bool key_pressed(KeyChord chord, bool repeat);
   void set_on_session_end(Handler handler) override { on_session_end_ = std::move(handler); }
   // The message loop's report of Tab in the named control: whether the handler took the key.
   bool tab_pressed(std::string_view control, bool backwards);
@@ -75,6 +78,7 @@ class FormWindow final : public PanelWindow {
   int dpi_;
   ScaleChangeHandler on_scale_change_;
   TabHandler on_tab_;
+  KeyPressHandler on_key_;
   Handler on_session_end_;
   bool keyed_ = false;
 };

@@ -146,6 +146,13 @@ bool Win32TerminalWindows::key_down(int virtual_key) const {
   return GetAsyncKeyState(virtual_key) != 0;
 }
 
+// The high bit: down now; the low bit: pressed since the previous call, which keeps a short tap
+// between two polls.
+TerminalWindows::KeyState Win32TerminalWindows::key_state(int virtual_key) {
+  const SHORT state = GetAsyncKeyState(virtual_key);
+  return {.down = (state & 0x8000) != 0, .pressed = (state & 1) != 0};
+}
+
 bool Win32TerminalWindows::exists(WindowRef window) const {
   return is_window(window);
 }

@@ -36,6 +36,7 @@ class Win32TerminalWindows : public TerminalWindows {
   void click(WindowRef button) override;
   void post_key(WindowRef window, int virtual_key) override;
   bool key_down(int virtual_key) const override;
+  KeyState key_state(int virtual_key) override;
   bool exists(WindowRef window) const override;
 
  private:
