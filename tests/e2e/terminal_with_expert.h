@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <thread>
 #include <vector>
 
 #include "form/layout.h"
@@ -82,14 +83,18 @@ class PanelOverTerminal : public ::testing::Test {
     ASSERT_TRUE(text_becomes(name, text));
   }
   // Waits until the floating panel `shown` is visible with its top-left at `place` and
-  // `hidden` is not visible: how one panel takes another's place.
+  // `hidden` is not visible: how one panel takes another's place. Then it pauses as a user
+  // reading the window would: under Wine a click in the first few hundred ms after a swap is at
+  // times lost (the press reaches another window), an open fault that no test here pins.
   bool swapped(std::string_view shown, std::string_view hidden, POINT place) {
-    return wait_until(
+    const bool done = wait_until(
         [&] {
           const POINT at = top_left(control(shown));
           return visible(shown) && !visible(hidden) && at.x == place.x && at.y == place.y;
         },
         5s);
+    if (done) std::this_thread::sleep_for(500ms);
+    return done;
   }
   // Presses and releases the left button over `control`: whether the press reached the panel (a
   // pressed control holds the mouse until the release). One taken by another control than the
