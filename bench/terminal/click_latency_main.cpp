@@ -39,11 +39,7 @@ double timed_click(TestExpert& expert) {
 
 int run(int clicks) {
   TerminalRun terminal;
-  if (!terminal.started() || !terminal.wait_placed()) {
-    std::fprintf(stderr, "the panel did not come over the chart: %ls\n",
-                 terminal.describe().c_str());
-    return 1;
-  }
+  if (!terminal.ready_or_say()) return 1;
   HWND panel = terminal.panel_window();
   TestExpert expert(panel);
   HWND buy = panel_control(panel, names::kBuyButton);

@@ -70,11 +70,7 @@ bool spell(TerminalRun& run, TestExpert& expert, HWND list, bool hang, int& seri
 
 int run(int samples) {
   TerminalRun terminal;
-  if (!terminal.started() || !terminal.wait_placed()) {
-    std::fprintf(stderr, "the panel did not come over the chart: %ls\n",
-                 terminal.describe().c_str());
-    return 1;
-  }
+  if (!terminal.ready_or_say()) return 1;
   TestExpert expert(terminal.panel_window());
   HWND list = panel_control(terminal.panel_window(), names::kOrdersList);
   if (!expert.attached() || !list) {

@@ -37,10 +37,7 @@ int hold(int seconds) {
 
 int run_with_terminal_expert(int seconds) {
   TerminalRun terminal({}, ExpertSide::terminal);
-  if (!terminal.started() || !terminal.wait_placed()) {
-    std::fprintf(stderr, "the panel did not come over the chart\n");
-    return 1;
-  }
+  if (!terminal.ready_or_say()) return 1;
   HWND quotes = GetDlgItem(terminal.panel_window(), link::kInAskBid.control_id);
   if (!wait_until([&] { return !window_text(quotes).value_or(L"").empty(); })) {
     std::fprintf(stderr, "the terminal's expert wrote no quotes\n");
@@ -51,11 +48,7 @@ int run_with_terminal_expert(int seconds) {
 
 int run(int orders, int seconds, const std::vector<std::wstring>& options) {
   TerminalRun terminal(options);
-  if (!terminal.started() || !terminal.wait_placed()) {
-    std::fprintf(stderr, "the panel did not come over the chart: %ls\n",
-                 terminal.describe().c_str());
-    return 1;
-  }
+  if (!terminal.ready_or_say()) return 1;
   TestExpert expert(terminal.panel_window());
   const std::wstring first_ticket = orders > 0 ? L"10000000 " : L"-1";
   if (!expert.attached() || !expert.give_orders(order_lines(orders)) ||

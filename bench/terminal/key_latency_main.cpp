@@ -87,11 +87,7 @@ double median(std::vector<double> ms) {
 int run(int presses, int taps) {
   const auto wait = std::chrono::milliseconds(2000);
   TerminalRun terminal;
-  if (!terminal.started() || !terminal.wait_placed()) {
-    std::fprintf(stderr, "the panel did not come over the chart: %ls\n",
-                 terminal.describe().c_str());
-    return 1;
-  }
+  if (!terminal.ready_or_say()) return 1;
   TestExpert expert(terminal.panel_window());
   if (!expert.attached() || terminal.send("activate") != sim_terminal::kReplyDone ||
       !wait_until([&] { return GetForegroundWindow() == terminal.main(); }, 5s)) {

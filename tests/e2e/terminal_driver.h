@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <chrono>
+#include <cstdio>
 #include <functional>
 #include <optional>
 #include <string>
@@ -82,6 +83,12 @@ class TerminalRun {
   // Waits for the panel to lie over the chart, with nobody touching the keyboard.
   bool wait_placed() {
     return wait_until([this] { return panel_placed(); });
+  }
+  // Started and placed; otherwise says so on the error stream with the windows' account.
+  bool ready_or_say() {
+    if (started() && wait_placed()) return true;
+    std::fprintf(stderr, "the panel did not come over the chart: %ls\n", describe().c_str());
+    return false;
   }
   bool panel_visible() const { return IsWindowVisible(panel_window()) != FALSE; }
   // A one-line account of the windows, for failure messages.
